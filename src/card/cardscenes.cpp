@@ -1,0 +1,274 @@
+#include "cardscenes.h"
+
+#include <QBrush>
+#include <QCoreApplication>
+#include <QFont>
+#include <QGraphicsEllipseItem>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QPen>
+#include <QPixmap>
+
+static void initCardPictures()
+{
+    Q_INIT_RESOURCE(cards);
+}
+
+namespace {
+
+struct CardTextLayout
+{
+    CardText text;
+    const char *key;
+    const char *initialText;
+    bool translated;
+    int pointSize;
+    int x;
+    int y;
+    bool rotated;
+};
+
+// Where each text sits on the created card; the cap notes stand upright
+// beside the tube name, reading from bottom to top.
+const CardTextLayout cardTextLayouts[CardTextCount] = {
+    {CardText::TubeName, "tubeName", "", false, 50, 100, 310, false},
+    {CardText::TubeType, "tubeType", "", false, 20, 450, 315, false},
+    {CardText::Socket, "socket", "", false, 20, 450, 345, false},
+    {CardText::HeatingVoltage, "heatingVoltage", "", false, 20, 750, 315, false},
+    {CardText::HeatingCurrent, "heatingCurrent", "", false, 20, 750, 345, false},
+    {CardText::PlateVoltage, "plateVoltage", "Ua=", false, 14, 100, 25, false},
+    {CardText::ScreenVoltage, "screenVoltage", "Ug2=", false, 14, 410, 25, false},
+    {CardText::GridVoltage, "gridVoltage", "Ug1=", false, 14, 700, 25, false},
+    {CardText::PlateCurrent, "plateCurrent", "Ia=", false, 14, 100, 645, false},
+    {CardText::ScreenCurrent, "screenCurrent", "Ig2=", false, 14, 410, 645, false},
+    {CardText::Transconductance, "transconductance", "S=", false, 14, 700, 645, false},
+    {CardText::PlateCapNote, "plateCapNote", QT_TRANSLATE_NOOP("Lochkartor", "A an Kappe!"), true,
+     25, 800, 285, true},
+    {CardText::ScreenGridCapNote, "screenGridCapNote",
+     QT_TRANSLATE_NOOP("Lochkartor", "G2 an Kappe!"), true, 25, 730, 285, true},
+    {CardText::ControlGridCapNote, "controlGridCapNote",
+     QT_TRANSLATE_NOOP("Lochkartor", "G1 an Kappe!"), true, 25, 535, 285, true},
+};
+
+QFont cardFont(int pointSize)
+{
+    return QFont(QStringLiteral("Arial"), pointSize);
+}
+
+int fieldIndex(int field)
+{
+    return field - HoleGrid::FieldI;
+}
+
+bool isField(int field)
+{
+    return field == HoleGrid::FieldI || field == HoleGrid::FieldII;
+}
+
+} // namespace
+
+const char *cardTextKey(CardText text)
+{
+    return cardTextLayouts[static_cast<int>(text)].key;
+}
+
+CardScenes::CardScenes()
+{
+    initCardPictures();
+    m_universalScene = new QGraphicsScene;
+    m_universalScene->addPixmap(QPixmap(QStringLiteral(":/images/unicard")))->setPos(0, 0);
+    m_createdScene = new QGraphicsScene;
+    m_createdScene->addPixmap(QPixmap(QStringLiteral(":/images/empcard")))->setPos(0, 0);
+    addCardTexts();
+    addHoleMarkers();
+}
+
+CardScenes::~CardScenes()
+{
+    delete m_createdScene;
+    delete m_universalScene;
+}
+
+void CardScenes::addCardTexts()
+{
+    for (const CardTextLayout &layout : cardTextLayouts) {
+        const QFont font = cardFont(layout.pointSize);
+        const QString content = layout.translated
+                                        ? QCoreApplication::translate("Lochkartor", layout.initialText)
+                                        : QString::fromUtf8(layout.initialText);
+        QGraphicsTextItem *item = m_createdScene->addText(content, font);
+        if (layout.rotated)
+            item->setRotation(-90);
+        item->setPos(layout.x, layout.y);
+        m_texts[static_cast<int>(layout.text)] = item;
+    }
+}
+
+void CardScenes::addHoleMarkers()
+{
+    QPen pen;
+    pen.setColor(Qt::black);
+    const QBrush brush(Qt::black, Qt::SolidPattern);
+    const int size = HoleGrid::MarkerSize;
+    for (int number = 1; number <= HoleGrid::HolesPerField; ++number) {
+        const int x = HoleGrid::markerX(number);
+        const int yII = HoleGrid::markerY(HoleGrid::FieldII, number);
+        const int yI = HoleGrid::markerY(HoleGrid::FieldI, number);
+        auto add = [&](QGraphicsScene *scene, int y) {
+            QGraphicsEllipseItem *marker = scene->addEllipse(x, y, size, size, pen, brush);
+            marker->hide();
+            return marker;
+        };
+        m_universalMarkers[0][number - 1] = add(m_universalScene, yI);
+        m_universalMarkers[1][number - 1] = add(m_universalScene, yII);
+        m_createdMarkers[0][number - 1] = add(m_createdScene, yI);
+        m_createdMarkers[1][number - 1] = add(m_createdScene, yII);
+    }
+}
+
+void CardScenes::showHole(int hole, int field)
+{
+    if (isField(field))
+        setHole({field, hole}, true);
+}
+
+void CardScenes::hideHole(int hole, int field)
+{
+    if (isField(field))
+        setHole({field, hole}, false);
+}
+
+void CardScenes::setHole(const Hole &hole, bool punched)
+{
+    if (!HoleGrid::isValid(hole))
+        return;
+    universalMarker(hole)->setVisible(punched);
+    createdMarker(hole)->setVisible(punched);
+}
+
+void CardScenes::punchOnly(const HoleList &group, const HoleList &punched)
+{
+    for (const Hole &hole : group) {
+        const bool selected = std::find(punched.begin(), punched.end(), hole) != punched.end();
+        setHole(hole, selected);
+    }
+}
+
+void CardScenes::selectOne(const HoleList &group, int choice, bool lastChoiceIsNone)
+{
+    const int choices = int(group.size()) + (lastChoiceIsNone ? 1 : 0);
+    if (choice < 0 || choice >= choices)
+        return;
+    HoleList punched;
+    if (choice < int(group.size()))
+        punched.push_back(group[choice]);
+    punchOnly(group, punched);
+}
+
+// Ug1 supply: 0 V, -10 V, the most negative tap; choice 3 is none.
+void CardScenes::setGridVoltageHoles(int choice)
+{
+    selectOne({holeI(3), holeI(2), holeI(1)}, choice, true);
+}
+
+// Ug1 meter: 1.5, 3, 7.5, 15 and 30 V; choice 5 is none (the 75 V range).
+void CardScenes::setGridScaleHoles(int choice)
+{
+    selectOne({holeI(15), holeI(16), holeI(17), holeI(18), holeII(13)}, choice, true);
+}
+
+// Ug2 supply: 150 V or 300 V; one of the two is always punched.
+void CardScenes::setScreenVoltageHoles(int choice)
+{
+    selectOne({holeI(19), holeI(20)}, choice, false);
+}
+
+// Ug2 meter: 75 V or 150 V; choice 2 is none (the 300 V range).
+void CardScenes::setScreenScaleHoles(int choice)
+{
+    selectOne({holeII(23), holeII(24)}, choice, true);
+}
+
+void CardScenes::setTubeNameText(const QString &name)
+{
+    QGraphicsTextItem *item = textItem(CardText::TubeName);
+    item->setPlainText(name);
+    // Long names shrink so that up to 12 characters fit beside the type.
+    const int length = int(name.size());
+    item->setFont(cardFont(length <= 7 ? 50 : 78 - 4 * length));
+}
+
+void CardScenes::setText(CardText text, const QString &content)
+{
+    textItem(text)->setPlainText(content);
+}
+
+void CardScenes::setTextVisible(CardText text, bool visible)
+{
+    textItem(text)->setVisible(visible);
+}
+
+QGraphicsTextItem *CardScenes::textItem(CardText text) const
+{
+    return m_texts[static_cast<int>(text)];
+}
+
+QGraphicsEllipseItem *CardScenes::universalMarker(const Hole &hole) const
+{
+    return m_universalMarkers[fieldIndex(hole.field)][hole.number - 1];
+}
+
+QGraphicsEllipseItem *CardScenes::createdMarker(const Hole &hole) const
+{
+    return m_createdMarkers[fieldIndex(hole.field)][hole.number - 1];
+}
+
+bool CardScenes::isPunched(const Hole &hole) const
+{
+    return HoleGrid::isValid(hole) && createdMarker(hole)->isVisible();
+}
+
+static HoleList visibleMarkers(
+        const std::array<std::array<QGraphicsEllipseItem *, HoleGrid::HolesPerField>, 2> &markers)
+{
+    HoleList holes;
+    for (int f = 0; f < 2; ++f) {
+        for (int n = 0; n < HoleGrid::HolesPerField; ++n) {
+            if (markers[f][n]->isVisible())
+                holes.push_back({HoleGrid::FieldI + f, n + 1});
+        }
+    }
+    return holes;
+}
+
+HoleList CardScenes::punchedHoles() const
+{
+    return visibleMarkers(m_createdMarkers);
+}
+
+HoleList CardScenes::universalPunchedHoles() const
+{
+    return visibleMarkers(m_universalMarkers);
+}
+
+QString CardScenes::text(CardText text) const
+{
+    return textItem(text)->toPlainText();
+}
+
+bool CardScenes::isTextVisible(CardText text) const
+{
+    return textItem(text)->isVisible();
+}
+
+std::vector<std::pair<CardText, QString>> CardScenes::visibleTexts() const
+{
+    std::vector<std::pair<CardText, QString>> texts;
+    for (int i = 0; i < CardTextCount; ++i) {
+        const auto text = static_cast<CardText>(i);
+        if (isTextVisible(text))
+            texts.emplace_back(text, this->text(text));
+    }
+    return texts;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <initializer_list>
+#include <vector>
+
+// One hole position of the card: field 1 is the upper field (I), field 2 the
+// lower one (II); numbers run 1 to 72, down each of the 12 columns of 6 rows.
+struct Hole
+{
+    int field = 0;
+    int number = 0;
+
+    friend bool operator==(const Hole &a, const Hole &b)
+    {
+        return a.field == b.field && a.number == b.number;
+    }
+    friend bool operator!=(const Hole &a, const Hole &b) { return !(a == b); }
+    friend bool operator<(const Hole &a, const Hole &b)
+    {
+        return a.field != b.field ? a.field < b.field : a.number < b.number;
+    }
+};
+
+namespace HoleGrid {
+constexpr int FieldI = 1;
+constexpr int FieldII = 2;
+constexpr int HolesPerField = 72;
+constexpr int Columns = 12;
+constexpr int Rows = 6;
+constexpr int MarkerSize = 15;
+
+constexpr int column(int number) { return (number - 1) / Rows; }
+constexpr int row(int number) { return (number - 1) % Rows; }
+// Top-left corner of the marker of a hole, in card pixels.
+constexpr int markerX(int number) { return 100 + 65 * column(number); }
+constexpr int markerY(int field, int number)
+{
+    return (field == FieldI ? 79 : 405) + 41 * row(number);
+}
+constexpr bool isValid(const Hole &h)
+{
+    return (h.field == FieldI || h.field == FieldII) && h.number >= 1
+           && h.number <= HolesPerField;
+}
+} // namespace HoleGrid
+
+using HoleList = std::vector<Hole>;
+
+inline Hole holeI(int number) { return {HoleGrid::FieldI, number}; }
+inline Hole holeII(int number) { return {HoleGrid::FieldII, number}; }

@@ -1,0 +1,11 @@
+#include "lochkartor.h"
+#include "ui_lochkartor.h"
+
+void Lochkartor::encodeIsotestVoltage(int)
+{
+}
+
+void Lochkartor::encodeIsotestRange(int)
+{
+}
+

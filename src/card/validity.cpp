@@ -1,0 +1,7 @@
+#include "lochkartor.h"
+#include "ui_lochkartor.h"
+
+void Lochkartor::checkValidity()
+{
+}
+

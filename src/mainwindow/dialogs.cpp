@@ -1,0 +1,119 @@
+#include "dialogs.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QQueue>
+
+namespace {
+
+struct ScriptState
+{
+    bool active = false;
+    QQueue<QString> fileNames;
+    QQueue<bool> printAnswers;
+    QList<Dialogs::Record> records;
+};
+
+ScriptState &script()
+{
+    static ScriptState state;
+    return state;
+}
+
+QString scriptedFileName(Dialogs::Record::Kind kind, const QString &caption,
+                         const QString &directory, const QString &filter)
+{
+    script().records.append({kind, caption, directory, filter, QString(), {}});
+    return script().fileNames.isEmpty() ? QString() : script().fileNames.dequeue();
+}
+
+} // namespace
+
+namespace Dialogs {
+
+QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
+                     const QString &filter)
+{
+    if (script().active)
+        return scriptedFileName(Record::SaveFile, caption, directory, filter);
+    return QFileDialog::getSaveFileName(parent, caption, directory, filter);
+}
+
+QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
+                     const QString &filter)
+{
+    if (script().active)
+        return scriptedFileName(Record::OpenFile, caption, directory, filter);
+    return QFileDialog::getOpenFileName(parent, caption, directory, filter);
+}
+
+bool execPrintDialog(QPrinter *printer)
+{
+    if (script().active) {
+        script().records.append({Record::Print, QString(), QString(), QString(), QString(), {}});
+        return !script().printAnswers.isEmpty() && script().printAnswers.dequeue();
+    }
+    QPrintDialog dialog(printer);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void critical(QWidget *parent, const QString &title, const QString &text,
+              QMessageBox::StandardButtons buttons)
+{
+    if (script().active) {
+        script().records.append({Record::Critical, title, QString(), QString(), text, buttons});
+        return;
+    }
+    QMessageBox::critical(parent, title, text, buttons);
+}
+
+namespace Script {
+
+void begin()
+{
+    script() = ScriptState();
+    script().active = true;
+}
+
+void end()
+{
+    script() = ScriptState();
+}
+
+bool isActive()
+{
+    return script().active;
+}
+
+void answerFileName(const QString &fileName)
+{
+    script().fileNames.enqueue(fileName);
+}
+
+void answerPrintDialog(bool accept)
+{
+    script().printAnswers.enqueue(accept);
+}
+
+const QList<Record> &records()
+{
+    return script().records;
+}
+
+QList<Record> messages()
+{
+    QList<Record> result;
+    for (const Record &record : script().records) {
+        if (record.kind == Record::Critical)
+            result.append(record);
+    }
+    return result;
+}
+
+void clearRecords()
+{
+    script().records.clear();
+}
+
+} // namespace Script
+} // namespace Dialogs

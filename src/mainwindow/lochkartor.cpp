@@ -1,0 +1,178 @@
+#include "lochkartor.h"
+#include "ui_lochkartor.h"
+
+#include <QStandardItemModel>
+
+namespace {
+
+const char *const pinFunctionNames[] = {
+    QT_TRANSLATE_NOOP("Lochkartor", "Heizung(-)"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Heizung(+)"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Kathode"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Kathode Doppeltriode 1"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Kathode Doppeltriode 2"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Steuergitter"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Anode"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Schirmgitter / Anode 2"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Heizung(-) & Kathode"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Heizung(+) & Kathode"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Unbelegt"),
+};
+
+const char *const heatingMethodNames[] = {
+    QT_TRANSLATE_NOOP("Lochkartor", "Wechselstrom indirekt"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Wechselstrom direkt"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Gleichstrom indirekt"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Gleichstrom direkt"),
+};
+
+// The pin functions each tester line can carry (rows 0 to 9 of its list;
+// "Unbelegt" is always offered). Line 7 only reaches the heater minus bus.
+const bool lineOffersFunction[9][10] = {
+    // H-     H+     K      KDT1   KDT2   G1     A      G2     H-&K   H+&K
+    {true, false, true, false, false, true, true, true, true, false}, // line 1 (A)
+    {true, true, false, false, false, true, true, true, false, false}, // line 2 (B)
+    {true, false, true, false, false, true, true, true, true, false}, // line 3 (C)
+    {true, false, true, false, false, true, true, true, true, false}, // line 4 (D)
+    {false, true, true, false, false, true, true, true, false, true}, // line 5 (E)
+    {false, false, true, false, false, true, true, true, false, false}, // line 6 (F)
+    {true, false, false, false, false, false, false, false, false, false}, // line 7 (G)
+    {false, true, true, false, true, true, true, true, false, true}, // line 8 (H)
+    {false, false, true, true, false, true, true, false, false, false}, // line 9 (I)
+};
+
+} // namespace
+
+Lochkartor::Lochkartor(QWidget *parent) : QMainWindow(parent), ui(new Ui::Lochkartor)
+{
+    ui->setupUi(this);
+    createItemModels();
+    pinCount = 9;
+    pinFunctionBoxes = {ui->pin1Function, ui->pin2Function, ui->pin3Function,
+                        ui->pin4Function, ui->pin5Function, ui->pin6Function,
+                        ui->pin7Function, ui->pin8Function, ui->pin9Function};
+    pinLineEdits = {ui->linePin1, ui->linePin2, ui->linePin3, ui->linePin4, ui->linePin5,
+                    ui->linePin6, ui->linePin7, ui->linePin8, ui->linePin9};
+
+    m_cards = std::make_unique<CardScenes>();
+    ui->universalCardView->setScene(m_cards->universalScene());
+    ui->createdCardView->setScene(m_cards->createdScene());
+
+    const QString red = QStringLiteral("QLabel { background-color: red }");
+    for (QLabel *label : {ui->heaterOK, ui->screenOK, ui->gridOK, ui->cathodeOK, ui->plateOK})
+        label->setStyleSheet(red);
+
+    runInitialEncoderPass();
+
+    m_cards->setTextVisible(CardText::PlateCapNote, false);
+    m_cards->setTextVisible(CardText::ScreenGridCapNote, false);
+    m_cards->setTextVisible(CardText::ControlGridCapNote, false);
+    checkValidity();
+}
+
+Lochkartor::~Lochkartor()
+{
+    delete ui;
+}
+
+// Every encoder runs once with the form's start values, so the first picture
+// already matches the form. The order matters: the socket sets the pin lines
+// before the pins are reset, and the tube type runs again at the end so that
+// its enabling and hiding win over what the value encoders showed.
+void Lochkartor::runInitialEncoderPass()
+{
+    setTubeNameText(ui->tubeName->text());
+    encodeSocket(ui->socket->currentIndex());
+    encodeTubeType(ui->genericTubeType->currentIndex());
+    encodeHeatingVoltage(ui->heatingVoltage->value());
+    writeHeatingCurrentText(ui->heatingCurrent->value());
+    encodeHeatingMethod(ui->heatingMethod->currentIndex());
+    ui->heatingMethod->setModel(heatingMethodModel);
+    for (QComboBox *box : pinFunctionBoxes)
+        box->setCurrentIndex(10);
+    encodePlateVoltage(ui->plateVoltage->value());
+    encodeScreenVoltage(ui->screenVoltage->value());
+    encodeGridVoltage(ui->gridVoltage->value());
+    encodeCathodeResistor(ui->cathodeResistor->currentIndex());
+    encodeCathodeCap(ui->cathodeCap->currentIndex());
+    encodePlateCurrent(ui->plateCurrent->value());
+    encodeScreenCurrent(ui->screenCurrent->value());
+    ui->isotestVolage->setCurrentIndex(0);
+    ui->isotestRange->setCurrentIndex(0);
+    encodeTransconductance(ui->transconductance->value());
+    encodeTubeType(ui->genericTubeType->currentIndex());
+}
+
+void Lochkartor::createItemModels()
+{
+    for (int line = 1; line <= 9; ++line) {
+        auto *model = new QStandardItemModel(this);
+        for (const char *name : pinFunctionNames)
+            model->appendRow(new QStandardItem(tr(name)));
+        lineModels[line - 1] = model;
+    }
+    noPinModel = new QStandardItemModel(this);
+    noPinModel->appendRow(new QStandardItem(tr("KEIN PIN")));
+    noPinModel->item(0)->setEnabled(false);
+    for (int line = 1; line <= 9; ++line) {
+        for (int function = 0; function < 10; ++function)
+            lineModels[line - 1]->item(function)->setEnabled(
+                    lineOffersFunction[line - 1][function]);
+    }
+    heatingMethodModel = new QStandardItemModel(this);
+    for (const char *name : heatingMethodNames)
+        heatingMethodModel->appendRow(new QStandardItem(tr(name)));
+}
+
+void Lochkartor::fitViews()
+{
+    ui->universalCardView->fitInView(m_cards->universalScene()->sceneRect(), Qt::KeepAspectRatio);
+    ui->createdCardView->fitInView(m_cards->createdScene()->sceneRect(), Qt::KeepAspectRatio);
+}
+
+void Lochkartor::resizeEvent(QResizeEvent *event)
+{
+    fitViews();
+    QMainWindow::resizeEvent(event);
+}
+
+void Lochkartor::showEvent(QShowEvent *event)
+{
+    fitViews();
+    QMainWindow::showEvent(event);
+}
+
+void Lochkartor::showHole(int hole, int field)
+{
+    m_cards->showHole(hole, field);
+}
+
+void Lochkartor::hideHole(int hole, int field)
+{
+    m_cards->hideHole(hole, field);
+}
+
+void Lochkartor::setGridVoltageHoles(int choice)
+{
+    m_cards->setGridVoltageHoles(choice);
+}
+
+void Lochkartor::setGridScaleHoles(int choice)
+{
+    m_cards->setGridScaleHoles(choice);
+}
+
+void Lochkartor::setScreenVoltageHoles(int choice)
+{
+    m_cards->setScreenVoltageHoles(choice);
+}
+
+void Lochkartor::setScreenScaleHoles(int choice)
+{
+    m_cards->setScreenScaleHoles(choice);
+}
+
+void Lochkartor::setTubeNameText(const QString &name)
+{
+    m_cards->setTubeNameText(name);
+}

@@ -1,0 +1,164 @@
+#pragma once
+
+#include "cardscenes.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QLineEdit;
+class QPainter;
+class QPrinter;
+class QStandardItemModel;
+
+namespace Ui {
+class Lochkartor;
+}
+
+// The program's one window. It owns the form, the two card pictures and the
+// few values the card encoders share; every edit in the form arrives at one
+// slot, which runs the encoder of that value.
+class Lochkartor : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Lochkartor(QWidget *parent = nullptr);
+    ~Lochkartor() override;
+
+    const CardScenes &cards() const { return *m_cards; }
+    int currentPinCount() const { return pinCount; }
+    int pinLine(int pin) const { return pinLines[pin - 1]; }
+    bool isRectifier() const { return rectifierFlag; }
+    bool hasControlGrid() const { return controlGridFlag; }
+    bool hasScreenGrid() const { return screenGridFlag; }
+    bool hasHeater() const { return heaterPresentFlag; }
+    bool isDirectlyHeated() const { return directHeatingFlag; }
+
+    // Hole primitives, acting on both cards.
+    void showHole(int hole, int field);
+    void hideHole(int hole, int field);
+    void setGridVoltageHoles(int choice);
+    void setGridScaleHoles(int choice);
+    void setScreenVoltageHoles(int choice);
+    void setScreenScaleHoles(int choice);
+    void setTubeNameText(const QString &name);
+
+    // Socket and pin wiring.
+    void encodeSocket(int index);
+    void setPinLine(int pin, int line);
+    void setPinCount(int n);
+    void encodePinFunction(int line, int function);
+    void encodeCapFunction(int index);
+
+    // Tube type.
+    void encodeTubeType(int index);
+
+    // Heating.
+    void encodeHeatingMethod(int method);
+    void encodeHeatingVoltageAC(int tap);
+    void encodeHeatingVoltage(double volts);
+    void writeHeatingCurrentText(double amperes);
+
+    // Operating point.
+    void selectPlateSupply(int supply);
+    void encodePlateVoltage(double volts);
+    void encodeRectPlateVoltage(int supply);
+    void encodeScreenVoltage(double volts);
+    void encodeGridVoltage(double volts);
+    void encodeCathodeResistor(int choice);
+    void encodeCathodeCap(int choice);
+
+    // Desired values.
+    void selectPlateCurrentScale(int index);
+    void selectScreenCurrentScale(int index);
+    void selectTransconductanceScale(int index);
+    void encodePlateCurrent(double milliamperes);
+    void encodeRectCurrent(double milliamperes);
+    void encodeScreenCurrent(double milliamperes);
+    void encodeTransconductance(double milliamperesPerVolt);
+
+    // Isolation test.
+    void encodeIsotestVoltage(int index);
+    void encodeIsotestRange(int index);
+
+    // Colours the five check labels from the pinout and the tube kind.
+    void checkValidity();
+
+    // Card output and tube data files; the buttons only ask for the name.
+    bool saveCardImage(const QString &fileName);
+    void renderCreatedCard(QPainter *painter, const QRectF &target);
+    bool printCard(QPrinter *printer);
+    bool saveTubeData(const QString &fileName);
+    bool loadTubeData(const QString &fileName);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private slots:
+    void on_tubeName_textChanged(const QString &text);
+    void on_socket_currentIndexChanged(int index);
+    void on_genericTubeType_currentTextChanged(const QString &text);
+    void on_genericTubeType_currentIndexChanged(int index);
+    void on_heatingMethod_currentIndexChanged(int index);
+    void on_heatingVoltage_valueChanged(double value);
+    void on_heatingCurrent_valueChanged(double value);
+    void on_plateVoltage_valueChanged(double value);
+    void on_screenVoltage_valueChanged(double value);
+    void on_gridVoltage_valueChanged(double value);
+    void on_cathodeResistor_currentIndexChanged(int index);
+    void on_cathodeCap_currentIndexChanged(int index);
+    void on_isotestVolage_currentIndexChanged(int index);
+    void on_isotestRange_currentIndexChanged(int index);
+    void on_heatingVoltageAC_currentIndexChanged(int index);
+    void on_plateCurrent_valueChanged(double value);
+    void on_screenCurrent_valueChanged(double value);
+    void on_transconductance_valueChanged(double value);
+    void on_pin1Function_currentIndexChanged(int index);
+    void on_pin2Function_currentIndexChanged(int index);
+    void on_pin3Function_currentIndexChanged(int index);
+    void on_pin4Function_currentIndexChanged(int index);
+    void on_pin5Function_currentIndexChanged(int index);
+    void on_pin6Function_currentIndexChanged(int index);
+    void on_pin7Function_currentIndexChanged(int index);
+    void on_pin8Function_currentIndexChanged(int index);
+    void on_pin9Function_currentIndexChanged(int index);
+    void on_rectPlateVoltage_currentIndexChanged(int index);
+    void on_rectLoadResistor_currentIndexChanged(int index);
+    void on_rectCap_currentIndexChanged(int index);
+    void on_printCardButton_clicked();
+    void on_saveCardButton_clicked();
+    void on_rectCurrent_valueChanged(double value);
+    void on_capFunction_currentIndexChanged(int index);
+    void on_saveDataButton_clicked();
+    void on_loadDataButton_clicked();
+
+private:
+    void createItemModels();
+    void runInitialEncoderPass();
+    void fitViews();
+    void pinFunctionChanged(int pin, int function);
+
+    // The four switches of the tube type.
+    void switchRectifierMode(bool on);
+    void switchGlowStabiliser(bool on);
+    void switchScreenGrid(bool on);
+    void switchControlGrid(bool on);
+
+    Ui::Lochkartor *ui;
+    int pinCount = 0;
+    std::array<int, 9> pinLines{}; // index pin - 1; 0 = pin reaches no tester line
+    bool rectifierFlag = false;
+    bool directHeatingFlag = false;
+    bool controlGridFlag = false;
+    bool screenGridFlag = false;
+    bool heaterPresentFlag = false;
+    std::array<QComboBox *, 9> pinFunctionBoxes{};
+    std::array<QLineEdit *, 9> pinLineEdits{};
+    std::unique_ptr<CardScenes> m_cards;
+    std::array<QStandardItemModel *, 9> lineModels{}; // index line - 1
+    QStandardItemModel *noPinModel = nullptr;
+    QStandardItemModel *heatingMethodModel = nullptr;
+};

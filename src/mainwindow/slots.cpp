@@ -1,0 +1,214 @@
+// The window's slots, connected by name to the form's widgets. Each hands
+// the new value to the encoder of that value and, where the pinout or the
+// tube kind may have changed, runs the validity check.
+
+#include "dialogs.h"
+#include "lochkartor.h"
+#include "ui_lochkartor.h"
+
+#include <QDir>
+#include <QPrinter>
+
+void Lochkartor::on_tubeName_textChanged(const QString &text)
+{
+    setTubeNameText(text);
+}
+
+void Lochkartor::on_socket_currentIndexChanged(int index)
+{
+    encodeSocket(index);
+}
+
+// The tube type acts on its index alone; the text signal is deliberately
+// left unused.
+void Lochkartor::on_genericTubeType_currentTextChanged(const QString &) {}
+
+void Lochkartor::on_genericTubeType_currentIndexChanged(int index)
+{
+    encodeTubeType(index);
+}
+
+// A change to or from a directly heated filament decides whether the
+// cathode needs a pin of its own, so the check runs at once.
+void Lochkartor::on_heatingMethod_currentIndexChanged(int index)
+{
+    encodeHeatingMethod(index);
+    checkValidity();
+}
+
+void Lochkartor::on_heatingVoltage_valueChanged(double value)
+{
+    encodeHeatingVoltage(value);
+}
+
+void Lochkartor::on_heatingCurrent_valueChanged(double value)
+{
+    writeHeatingCurrentText(value);
+}
+
+void Lochkartor::on_plateVoltage_valueChanged(double value)
+{
+    encodePlateVoltage(value);
+}
+
+void Lochkartor::on_screenVoltage_valueChanged(double value)
+{
+    encodeScreenVoltage(value);
+}
+
+void Lochkartor::on_gridVoltage_valueChanged(double value)
+{
+    encodeGridVoltage(value);
+}
+
+void Lochkartor::on_cathodeResistor_currentIndexChanged(int index)
+{
+    encodeCathodeResistor(index);
+}
+
+void Lochkartor::on_cathodeCap_currentIndexChanged(int index)
+{
+    encodeCathodeCap(index);
+}
+
+void Lochkartor::on_isotestVolage_currentIndexChanged(int index)
+{
+    encodeIsotestVoltage(index);
+}
+
+void Lochkartor::on_isotestRange_currentIndexChanged(int index)
+{
+    encodeIsotestRange(index);
+}
+
+void Lochkartor::on_heatingVoltageAC_currentIndexChanged(int index)
+{
+    encodeHeatingVoltageAC(index);
+}
+
+void Lochkartor::on_plateCurrent_valueChanged(double value)
+{
+    encodePlateCurrent(value);
+    checkValidity();
+}
+
+void Lochkartor::on_screenCurrent_valueChanged(double value)
+{
+    encodeScreenCurrent(value);
+}
+
+void Lochkartor::on_transconductance_valueChanged(double value)
+{
+    encodeTransconductance(value);
+}
+
+void Lochkartor::pinFunctionChanged(int pin, int function)
+{
+    encodePinFunction(pinLines[pin - 1], function);
+    checkValidity();
+}
+
+void Lochkartor::on_pin1Function_currentIndexChanged(int index)
+{
+    pinFunctionChanged(1, index);
+}
+
+void Lochkartor::on_pin2Function_currentIndexChanged(int index)
+{
+    pinFunctionChanged(2, index);
+}
+
+void Lochkartor::on_pin3Function_currentIndexChanged(int index)
+{
+    pinFunctionChanged(3, index);
+}
+
+void Lochkartor::on_pin4Function_currentIndexChanged(int index)
+{
+    pinFunctionChanged(4, index);
+}
+
+void Lochkartor::on_pin5Function_currentIndexChanged(int index)
+{
+    pinFunctionChanged(5, index);
+}
+
+void Lochkartor::on_pin6Function_currentIndexChanged(int index)
+{
+    pinFunctionChanged(6, index);
+}
+
+void Lochkartor::on_pin7Function_currentIndexChanged(int index)
+{
+    pinFunctionChanged(7, index);
+}
+
+void Lochkartor::on_pin8Function_currentIndexChanged(int index)
+{
+    pinFunctionChanged(8, index);
+}
+
+void Lochkartor::on_pin9Function_currentIndexChanged(int index)
+{
+    pinFunctionChanged(9, index);
+}
+
+// The rectifier lists continue the amplifier choices of the shared encoders:
+// rectifier supply i is plate supply i + 3, load resistor i is cathode
+// resistor choice i + 15.
+void Lochkartor::on_rectPlateVoltage_currentIndexChanged(int index)
+{
+    encodeRectPlateVoltage(index + 3);
+}
+
+void Lochkartor::on_rectLoadResistor_currentIndexChanged(int index)
+{
+    encodeCathodeResistor(index + 15);
+}
+
+void Lochkartor::on_rectCap_currentIndexChanged(int index)
+{
+    encodeCathodeCap(index);
+}
+
+void Lochkartor::on_printCardButton_clicked()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (Dialogs::execPrintDialog(&printer))
+        printCard(&printer);
+}
+
+void Lochkartor::on_saveCardButton_clicked()
+{
+    const QString fileName = Dialogs::saveFileName(this, tr("Karte als Bild speichern"),
+                                                   QDir::homePath(), QStringLiteral("*.png"));
+    if (!fileName.isNull())
+        saveCardImage(fileName);
+}
+
+void Lochkartor::on_rectCurrent_valueChanged(double value)
+{
+    encodeRectCurrent(value);
+}
+
+void Lochkartor::on_capFunction_currentIndexChanged(int index)
+{
+    encodeCapFunction(index);
+    checkValidity();
+}
+
+void Lochkartor::on_saveDataButton_clicked()
+{
+    const QString fileName = Dialogs::saveFileName(this, tr("Daten speichern"), QDir::homePath(),
+                                                   QStringLiteral("*.tds"));
+    if (!fileName.isEmpty())
+        saveTubeData(fileName);
+}
+
+void Lochkartor::on_loadDataButton_clicked()
+{
+    const QString fileName = Dialogs::openFileName(this, tr("Daten laden"), QDir::homePath(),
+                                                   QStringLiteral("*.tds"));
+    if (!fileName.isEmpty())
+        loadTubeData(fileName);
+}

@@ -1,0 +1,94 @@
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QMutex>
+#include <QRegularExpression>
+
+namespace TestSupport {
+
+namespace {
+QStringList collected;
+QtMessageHandler previousHandler = nullptr;
+
+// The offscreen platform that the tests run on cannot pass size hints to a
+// window system and says so for every window with size constraints; a real
+// X server does not print it.
+bool isOffscreenPlatformNotice(const QString &message)
+{
+    return message == QLatin1String("This plugin does not support propagateSizeHints()");
+}
+
+void collectingHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if ((type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg)
+        && !isOffscreenPlatformNotice(message))
+        collected.append(message);
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+} // namespace
+
+WarningCollector::WarningCollector()
+{
+    collected.clear();
+    previousHandler = qInstallMessageHandler(collectingHandler);
+}
+
+WarningCollector::~WarningCollector()
+{
+    qInstallMessageHandler(previousHandler);
+}
+
+QStringList WarningCollector::messages() const
+{
+    return collected;
+}
+
+QString holesText(const HoleList &holes)
+{
+    QStringList parts;
+    for (const Hole &hole : holes)
+        parts.append((hole.field == 1 ? QStringLiteral("I") : QStringLiteral("II"))
+                     + QString::number(hole.number));
+    return parts.join(QLatin1Char(' '));
+}
+
+HoleList parseHoles(const QString &text)
+{
+    HoleList holes;
+    static const QRegularExpression pattern(QStringLiteral("^(I|II)(\\d+)$"));
+    for (const QString &part : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch match = pattern.match(part);
+        if (!match.hasMatch())
+            qFatal("bad hole name %s", qPrintable(part));
+        holes.push_back({match.captured(1) == QLatin1String("I") ? 1 : 2,
+                         match.captured(2).toInt()});
+    }
+    std::sort(holes.begin(), holes.end());
+    return holes;
+}
+
+HoleList punchedAmong(const CardScenes &cards, const HoleList &group)
+{
+    HoleList punched;
+    for (const Hole &hole : group) {
+        if (cards.isPunched(hole))
+            punched.push_back(hole);
+    }
+    std::sort(punched.begin(), punched.end());
+    return punched;
+}
+
+bool cardsAgree(const CardScenes &cards)
+{
+    return cards.punchedHoles() == cards.universalPunchedHoles();
+}
+
+QString checkColour(const Lochkartor &window, const char *labelName)
+{
+    const QString sheet = widget<QLabel>(window, labelName)->styleSheet();
+    static const QRegularExpression colour(QStringLiteral("background-color\\s*:\\s*(\\w+)"));
+    return colour.match(sheet).captured(1);
+}
+
+} // namespace TestSupport

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "cardscenes.h"
+#include "lochkartor.h"
+
+#include <QString>
+#include <QStringList>
+#include <QtTest>
+
+// Shared helpers of the test programs.
+namespace TestSupport {
+
+// Collects every Qt warning, critical and fatal message while it lives.
+class WarningCollector
+{
+public:
+    WarningCollector();
+    ~WarningCollector();
+    QStringList messages() const;
+};
+
+// Reaches a widget of the window by its object name.
+template<typename T>
+T *widget(const Lochkartor &window, const char *name)
+{
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no widget named %s", name);
+    return found;
+}
+
+// "I3 I15 II38" for a list of holes, for readable comparisons.
+QString holesText(const HoleList &holes);
+// Parses "I3 I15 II38" back into holes.
+HoleList parseHoles(const QString &text);
+// Which holes of `group` the created card shows punched.
+HoleList punchedAmong(const CardScenes &cards, const HoleList &group);
+// The universal and the created card show the same holes.
+bool cardsAgree(const CardScenes &cards);
+// The label's background colour name as its style sheet sets it.
+QString checkColour(const Lochkartor &window, const char *labelName);
+
+} // namespace TestSupport
+
+Q_DECLARE_METATYPE(HoleList)
