@@ -9,7 +9,6 @@
 #include <QColor>
 #include <QDir>
 #include <QFont>
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -17,7 +16,6 @@
 #include <QPainter>
 #include <QPen>
 #include <QRectF>
-#include <QTextStream>
 
 #include <algorithm>
 #include <cmath>
@@ -33,6 +31,9 @@ constexpr int CardHeight = 700;
 constexpr int FrameLeft = 21;
 constexpr int FrameTop = 24;
 constexpr int FrameBottom = 679;
+// The universal card is one pixel wider than the created card.
+constexpr int UniversalFrameRight = 907;
+constexpr int CreatedFrameRight = 906;
 constexpr int FrameWidth = 6;
 
 // The printed legend of the universal card lies inside this rectangle.
@@ -114,8 +115,7 @@ void drawOutline(QPainter &p, int frameRight)
 // Draws `text` turned to read from bottom to top. The text block starts at
 // screen x `left` (the tops of its letters) and is centred on screen y
 // `middle`; further lines follow to the right.
-void drawUpwards(QPainter &p, const QFont &font, double left, double middle,
-                 const QString &text)
+void drawUpwards(QPainter &p, const QFont &font, double left, double middle, const QString &text)
 {
     const QFontMetricsF metrics(font);
     const int lines = text.count(QLatin1Char('\n')) + 1;
@@ -169,8 +169,8 @@ void drawGroupDividers(QPainter &p, int column)
         for (int row = 0; row < HoleGrid::Rows; ++row) {
             const Hole hole{field, column * HoleGrid::Rows + row + 1};
             if (previous.field != 0 && legendGroupIndex(previous) != legendGroupIndex(hole)) {
-                const double y =
-                    std::floor((holeCentre(previous).y() + holeCentre(hole).y()) / 2) + 0.5;
+                const double y
+                    = std::floor((holeCentre(previous).y() + holeCentre(hole).y()) / 2) + 0.5;
                 p.drawLine(QPointF(x1, y), QPointF(x2, y));
             }
             previous = hole;
@@ -180,11 +180,11 @@ void drawGroupDividers(QPainter &p, int column)
 
 struct Fonts
 {
-    QFont heading = legendFont(8);
-    QFont smallHeading = legendFont(7); // headings of two lines
-    QFont value = legendFont(8);
+    QFont heading = legendFont(9);
+    QFont smallHeading = legendFont(8); // headings of two lines
+    QFont value = legendFont(9);
     QFont symbol = legendFont(13); // "~" and "=" of the heater switches
-    QFont label = legendFont(8);
+    QFont label = legendFont(9);
     QFont number = legendFont(7);
 
     const QFont &forHeading(const QString &text) const
@@ -214,7 +214,8 @@ void drawGroup(QPainter &p, const LegendGroup &group, const Fonts &fonts)
         const double ringLeft = columnLeft(group.column) + ColumnPitch / 2.0 - RingRadius;
         const QFont &font = fonts.forHeading(group.heading);
         const double width = textBlockWidth(font, group.heading);
-        drawUpwards(p, font, ringLeft - 5.0 - width, (top + bottom) / 2, group.heading);
+        const double left = std::max(columnLeft(group.column) + 2.0, ringLeft - 5.0 - width);
+        drawUpwards(p, font, left, (top + bottom) / 2, group.heading);
     }
 
     switch (group.style) {
@@ -225,9 +226,21 @@ void drawGroup(QPainter &p, const LegendGroup &group, const Fonts &fonts)
         }
         break;
     case LegendStyle::SharedValue: {
+        // A bracket joins the rings, the value stands beside it.
         const QPointF first = holeCentre(group.holes.front().hole);
         const QPointF last = holeCentre(group.holes.back().hole);
-        drawUpwards(p, fonts.value, first.x() + TextGap, (first.y() + last.y()) / 2,
+        const double bracketX = std::floor(first.x() + TextGap) + 0.5;
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(Ink, 1.0));
+        for (const LegendHole &h : group.holes) {
+            const double y = std::floor(holeCentre(h.hole).y());
+            p.drawLine(QPointF(bracketX - 1, y), QPointF(bracketX, y));
+        }
+        p.drawLine(QPointF(bracketX, std::floor(first.y())),
+                   QPointF(bracketX, std::floor(last.y())));
+        p.restore();
+        drawUpwards(p, fonts.value, bracketX + 3, (first.y() + last.y()) / 2,
                     group.holes.front().value);
         break;
     }
@@ -338,8 +351,9 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "lochkartor-cardart: cannot create %s\n", qPrintable(dir.path()));
         return 1;
     }
-    const bool ok = write(drawCard(UniversalWidth, 907, true), dir.filePath(QStringLiteral("unicard.png")))
-                    && write(drawCard(CreatedWidth, 906, false),
+    const bool ok = write(drawCard(UniversalWidth, UniversalFrameRight, true),
+                          dir.filePath(QStringLiteral("unicard.png")))
+                    && write(drawCard(CreatedWidth, CreatedFrameRight, false),
                              dir.filePath(QStringLiteral("empcard.png")));
     return ok ? 0 : 1;
 }
