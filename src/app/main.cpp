@@ -1,4 +1,5 @@
 #include "lochkartor.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -8,9 +9,8 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QTranslator translator;
-    // Looked up in the working directory; Qt tries the .qm suffix and then
-    // drops the country and the language in turn (de_AT -> de -> none).
-    (void)translator.load(QStringLiteral("lochkartor_") + QLocale::system().name());
+    // Without a translation file the German source texts are shown.
+    loadTranslation(translator, QLocale::system().name());
     application.installTranslator(&translator);
     Lochkartor window;
     window.show();

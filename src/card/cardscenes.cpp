@@ -10,6 +10,8 @@
 #include <QPen>
 #include <QPixmap>
 
+#include <algorithm>
+
 static void initCardPictures()
 {
     Q_INIT_RESOURCE(cards);
@@ -107,8 +109,10 @@ void CardScenes::addCardTexts()
 
 void CardScenes::addHoleMarkers()
 {
-    QPen pen;
-    pen.setColor(Qt::black);
+    // A zero-width pen is cosmetic: the disc keeps a one-pixel rim however
+    // far the view or the printer scales the card.
+    QPen pen(Qt::black);
+    pen.setWidth(0);
     const QBrush brush(Qt::black, Qt::SolidPattern);
     const int size = HoleGrid::MarkerSize;
     for (int number = 1; number <= HoleGrid::HolesPerField; ++number) {

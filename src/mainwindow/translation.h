@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class QTranslator;
+
+// Loads the program's translation for a locale name such as "de_AT" into
+// `translator`. The file "lochkartor_<locale>" is looked up relative to the
+// working directory with Qt's usual fallbacks: the .qm suffix first, then
+// the bare name, then the name shortened at its last '_' or '.' (de_AT ->
+// de -> none). Returns whether a file was found; the program runs with its
+// German source texts either way.
+bool loadTranslation(QTranslator &translator, const QString &localeName);
