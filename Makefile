@@ -1,7 +1,7 @@
 # Everyday developer targets; newcomers use ./run.sh and ./test.sh.
 BUILD ?= build
 
-.PHONY: build test run card-art format clean
+.PHONY: build test run card-art bench test-sanitize fuzz install format clean
 
 build:
 	cmake -S . -B $(BUILD) -G "Unix Makefiles" >/dev/null
@@ -15,6 +15,27 @@ run:
 
 card-art: build
 	cmake --build $(BUILD) --target card-art
+
+bench: build
+	cmake --build $(BUILD) --target lochkartor-bench
+	$(BUILD)/bench/lochkartor-bench
+
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize:
+	./scripts/test-sanitize.sh
+
+# libFuzzer on the tube data loader (needs clang): FUZZ_SECONDS=600 make fuzz
+FUZZ_SECONDS ?= 60
+fuzz:
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G "Unix Makefiles" -DLOCHKARTOR_FUZZER=ON \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build build-fuzz -j$$(nproc) --target loader_fuzzer
+	mkdir -p build-fuzz/corpus
+	QT_QPA_PLATFORM=offscreen build-fuzz/tests/fuzz/loader_fuzzer -max_total_time=$(FUZZ_SECONDS) \
+		build-fuzz/corpus tests/data/tubes
+
+install: build
+	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -6,4 +6,4 @@ cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 cmake -S . -B build -G "Unix Makefiles" >/dev/null
 cmake --build build -j"$(nproc)" --target lochkartor
-exec ./build/src/lochkartor "$@"
+exec ./build/bin/lochkartor "$@"

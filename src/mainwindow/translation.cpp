@@ -1,8 +1,20 @@
 #include "translation.h"
 
+#include <QCoreApplication>
 #include <QTranslator>
 
 bool loadTranslation(QTranslator &translator, const QString &localeName)
 {
-    return translator.load(QStringLiteral("lochkartor_") + localeName);
+    const QString name = QStringLiteral("lochkartor_") + localeName;
+    if (translator.load(name))
+        return true;
+    // Started from elsewhere, the program still finds the translation it was
+    // built or installed with.
+    const QString directories[] = {QCoreApplication::applicationDirPath(),
+                                   QStringLiteral(LOCHKARTOR_TRANSLATIONS_DIR)};
+    for (const QString &directory : directories) {
+        if (translator.load(name, directory))
+            return true;
+    }
+    return false;
 }

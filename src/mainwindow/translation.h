@@ -8,6 +8,8 @@ class QTranslator;
 // `translator`. The file "lochkartor_<locale>" is looked up relative to the
 // working directory with Qt's usual fallbacks: the .qm suffix first, then
 // the bare name, then the name shortened at its last '_' or '.' (de_AT ->
-// de -> none). Returns whether a file was found; the program runs with its
-// German source texts either way.
+// de -> none). When the working directory has none, the same name is looked
+// up next to the executable and then in the installed translations. Returns
+// whether a file was found; the program runs with its German source texts
+// either way.
 bool loadTranslation(QTranslator &translator, const QString &localeName);

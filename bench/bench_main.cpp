@@ -1,0 +1,294 @@
+// Measures start-up, edits, file loading, outputs and memory of the window
+// against baselines taken in the same run, and prints one Markdown table.
+//
+//   lochkartor-bench            run everything and print the table
+//   lochkartor-bench --rss X    (internal) build X = window | baseline, show
+//                               it and print the peak resident size in KiB
+
+#include "dialogs.h"
+#include "lochkartor.h"
+#include "ui_lochkartor.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsScene>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Timing
+{
+    double median = 0; // milliseconds
+    double worst = 0;
+};
+
+Timing measure(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    times.reserve(runs);
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], times.back()};
+}
+
+// What the window adds on top of this is the price of the card logic: the
+// same form, the two card pictures in their views, shown and painted.
+class BaselineWindow : public QMainWindow
+{
+public:
+    BaselineWindow()
+    {
+        ui.setupUi(this);
+        universal.addPixmap(QPixmap(QStringLiteral(":/images/unicard")));
+        created.addPixmap(QPixmap(QStringLiteral(":/images/empcard")));
+        ui.universalCardView->setScene(&universal);
+        ui.createdCardView->setScene(&created);
+    }
+
+private:
+    Ui::Lochkartor ui;
+    QGraphicsScene universal;
+    QGraphicsScene created;
+};
+
+template<typename Window>
+void buildAndPaint()
+{
+    Window window;
+    window.show();
+    QApplication::processEvents();
+    (void)window.grab();
+}
+
+long peakResidentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+int reportPeakResident(const QString &what)
+{
+    if (what == QLatin1String("window")) {
+        Lochkartor window;
+        window.show();
+        QApplication::processEvents();
+        (void)window.grab();
+        std::printf("%ld\n", peakResidentKiB());
+    } else {
+        BaselineWindow window;
+        window.show();
+        QApplication::processEvents();
+        (void)window.grab();
+        std::printf("%ld\n", peakResidentKiB());
+    }
+    return 0;
+}
+
+long peakResidentOf(const QString &program, const QString &what)
+{
+    QProcess process;
+    process.start(program, {QStringLiteral("--rss"), what});
+    process.waitForFinished(60000);
+    return process.readAllStandardOutput().trimmed().toLong();
+}
+
+struct Row
+{
+    QString what;
+    Timing measured;
+    QString baselineName;
+    Timing baseline;
+    QString goal;
+    bool met;
+};
+
+QString ms(double value)
+{
+    return QString::number(value, 'f', value < 1 ? 3 : 2) + QStringLiteral(" ms");
+}
+
+template<typename Widget, typename Value>
+std::function<void()> alternate(Widget *widget, void (Widget::*set)(Value),
+                                std::vector<Value> values)
+{
+    auto index = std::make_shared<size_t>(0);
+    return [=] {
+        (widget->*set)(values[*index % values.size()]);
+        ++*index;
+    };
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    Q_INIT_RESOURCE(cards);
+    const QStringList arguments = application.arguments();
+    if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--rss"))
+        return reportPeakResident(arguments.at(2));
+
+    Dialogs::Script::begin();
+    std::vector<Row> rows;
+    const int startRuns = 15;
+    const int editRuns = 400;
+
+    buildAndPaint<BaselineWindow>(); // warm caches (fonts, pictures) for both
+    buildAndPaint<Lochkartor>();
+    const Timing startBaseline = measure(startRuns, buildAndPaint<BaselineWindow>);
+    const Timing start = measure(startRuns, buildAndPaint<Lochkartor>);
+    rows.push_back({QStringLiteral("start-up: build window, paint first frame"), start,
+                    QStringLiteral("form + two card pictures"), startBaseline,
+                    QStringLiteral("<= 1.3 x baseline"),
+                    start.median <= 1.3 * startBaseline.median});
+
+    Lochkartor window;
+    window.show();
+    QApplication::processEvents();
+    auto combo = [&](const char *name) { return window.findChild<QComboBox *>(name); };
+    auto spin = [&](const char *name) { return window.findChild<QDoubleSpinBox *>(name); };
+
+    // A trivial edit of a widget without card logic is the edits' baseline.
+    QDoubleSpinBox bare;
+    bare.setRange(0, 300);
+    const Timing editBaseline = measure(editRuns, alternate(&bare, &QDoubleSpinBox::setValue,
+                                                            std::vector<double>{100.0, 200.0}));
+
+    combo("genericTubeType")->setCurrentIndex(3);
+    struct Edit
+    {
+        QString name;
+        std::function<void()> work;
+    };
+    std::vector<Edit> edits = {
+            {QStringLiteral("socket"),
+             alternate(combo("socket"), &QComboBox::setCurrentIndex, std::vector<int>{10, 0, 13})},
+            {QStringLiteral("tube type"),
+             alternate(combo("genericTubeType"), &QComboBox::setCurrentIndex,
+                       std::vector<int>{1, 3, 8, 7, 0})},
+            {QStringLiteral("plate voltage"),
+             alternate(spin("plateVoltage"), &QDoubleSpinBox::setValue,
+                       std::vector<double>{20.0, 100.0, 250.0})},
+            {QStringLiteral("grid voltage"),
+             alternate(spin("gridVoltage"), &QDoubleSpinBox::setValue,
+                       std::vector<double>{-2.0, 0.0, -20.0})},
+            {QStringLiteral("heating method"),
+             alternate(combo("heatingMethod"), &QComboBox::setCurrentIndex,
+                       std::vector<int>{1, 2, 3, 0})},
+            {QStringLiteral("cathode resistor"),
+             alternate(combo("cathodeResistor"), &QComboBox::setCurrentIndex,
+                       std::vector<int>{6, 14, 0, 11})},
+    };
+    combo("socket")->setCurrentIndex(13); // nine pins on nine different lines
+    for (int pin = 1; pin <= 9; ++pin) {
+        const QByteArray name = "pin" + QByteArray::number(pin) + "Function";
+        edits.push_back({QStringLiteral("pin %1").arg(pin),
+                         alternate(combo(name.constData()), &QComboBox::setCurrentIndex,
+                                   std::vector<int>{2, 5, 6, 10})});
+    }
+    combo("socket")->setCurrentIndex(13);
+    for (const Edit &edit : edits) {
+        const Timing timing = measure(editRuns, edit.work);
+        rows.push_back({QStringLiteral("edit: ") + edit.name, timing,
+                        QStringLiteral("bare spin box edit"), editBaseline,
+                        QStringLiteral("< 1 ms"), timing.worst < 1.0});
+    }
+
+    QTemporaryDir directory;
+    const QString pentode = directory.filePath(QStringLiteral("pentode.tds"));
+    const QString triode = directory.filePath(QStringLiteral("triode.tds"));
+    combo("socket")->setCurrentIndex(10);
+    combo("genericTubeType")->setCurrentIndex(3);
+    spin("plateVoltage")->setValue(250);
+    spin("screenVoltage")->setValue(250);
+    spin("gridVoltage")->setValue(-2.0);
+    spin("plateCurrent")->setValue(45);
+    window.saveTubeData(pentode);
+    combo("socket")->setCurrentIndex(3);
+    combo("genericTubeType")->setCurrentIndex(1);
+    spin("plateVoltage")->setValue(100);
+    window.saveTubeData(triode);
+    const Timing fileBaseline = measure(50, [&] {
+        QFile file(pentode);
+        file.open(QIODevice::ReadOnly);
+        (void)file.readAll();
+    });
+    const Timing load = measure(100, [&, flip = std::make_shared<bool>(false)] {
+        *flip = !*flip;
+        window.loadTubeData(*flip ? pentode : triode);
+    });
+    rows.push_back({QStringLiteral("load a complete tube data file"), load,
+                    QStringLiteral("read the file's bytes"), fileBaseline,
+                    QStringLiteral("< 5 ms"), load.worst < 5.0});
+
+    const QString png = directory.filePath(QStringLiteral("card.png"));
+    const Timing imageBaseline = measure(20, [&] {
+        QImage image(927, 700, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        image.save(png);
+    });
+    const Timing save = measure(20, [&] { window.saveCardImage(png); });
+    rows.push_back({QStringLiteral("save the card as PNG"), save,
+                    QStringLiteral("save a blank 927 x 700 PNG"), imageBaseline, QString(), true});
+    const Timing print = measure(10, [&] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(directory.filePath(QStringLiteral("card.pdf")));
+        window.printCard(&printer);
+    });
+    const Timing blankPdf = measure(10, [&] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(directory.filePath(QStringLiteral("blank.pdf")));
+        QPainter painter(&printer);
+    });
+    rows.push_back({QStringLiteral("print the card to a PDF file"), print,
+                    QStringLiteral("an empty PDF page"), blankPdf, QString(), true});
+
+    const long windowKiB = peakResidentOf(application.applicationFilePath(),
+                                          QStringLiteral("window"));
+    const long baselineKiB = peakResidentOf(application.applicationFilePath(),
+                                            QStringLiteral("baseline"));
+
+    QTextStream out(stdout);
+    out << "| measurement | median | worst | baseline | baseline median | goal | met |\n";
+    out << "|---|---|---|---|---|---|---|\n";
+    for (const Row &row : rows) {
+        out << "| " << row.what << " | " << ms(row.measured.median) << " | "
+            << ms(row.measured.worst) << " | " << row.baselineName << " | "
+            << ms(row.baseline.median) << " | " << row.goal << " | "
+            << (row.goal.isEmpty() ? QStringLiteral("-")
+                                   : (row.met ? QStringLiteral("yes") : QStringLiteral("NO")))
+            << " |\n";
+    }
+    out << "| peak resident size, shown window | " << windowKiB / 1024.0 << " MiB | | "
+        << "form + two card pictures | " << baselineKiB / 1024.0 << " MiB | | - |\n";
+    Dialogs::Script::end();
+    return 0;
+}

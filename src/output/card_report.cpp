@@ -1,0 +1,148 @@
+#include "card_report.h"
+
+#include "legend.h"
+#include "lochkartor.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringList>
+
+// Context of the punch list's texts.
+class PunchList
+{
+    Q_DECLARE_TR_FUNCTIONS(PunchList)
+};
+
+namespace CardReport {
+
+namespace {
+
+
+// The check labels carry their verdict only as a background colour.
+Check checkOf(const Lochkartor &window, const char *labelName)
+{
+    const QString sheet = window.findChild<QLabel *>(QLatin1String(labelName))->styleSheet();
+    if (sheet.contains(QLatin1String("lightgreen")))
+        return Check::Ok;
+    if (sheet.contains(QLatin1String("grey")))
+        return Check::None;
+    return Check::Fault;
+}
+
+QString checkWord(Check check)
+{
+    switch (check) {
+    case Check::Ok:
+        return PunchList::tr("in Ordnung");
+    case Check::Fault:
+        return PunchList::tr("fehlerhaft");
+    case Check::None:
+        break;
+    }
+    return PunchList::tr("nicht vorhanden");
+}
+
+const char *checkKey(Check check)
+{
+    switch (check) {
+    case Check::Ok:
+        return "ok";
+    case Check::Fault:
+        return "fault";
+    case Check::None:
+        break;
+    }
+    return "none";
+}
+
+QString fieldName(int field)
+{
+    return field == HoleGrid::FieldI ? QStringLiteral("I") : QStringLiteral("II");
+}
+
+// A string as a JSON literal, quotes and escapes included.
+QString jsonString(const QString &text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+QString comboText(const Lochkartor &window, const char *name)
+{
+    return window.findChild<QComboBox *>(QLatin1String(name))->currentText();
+}
+
+} // namespace
+
+CheckResults checkResults(const Lochkartor &window)
+{
+    return {checkOf(window, "heaterOK"), checkOf(window, "cathodeOK"),
+            checkOf(window, "gridOK"), checkOf(window, "screenOK"), checkOf(window, "plateOK")};
+}
+
+QString punchList(const Lochkartor &window)
+{
+    const CardScenes &cards = window.cards();
+    QStringList lines;
+    lines << PunchList::tr("Röhre: %1").arg(window.findChild<QLineEdit *>(QStringLiteral("tubeName"))->text());
+    lines << PunchList::tr("Sockel: %1").arg(comboText(window, "socket"));
+    lines << PunchList::tr("Grundtyp: %1").arg(comboText(window, "genericTubeType"));
+    lines << QString();
+    lines << PunchList::tr("Löcher:");
+    for (const Hole &hole : cards.punchedHoles()) {
+        const QString position = QStringLiteral("%1 %2").arg(fieldName(hole.field)).arg(hole.number);
+        lines << QStringLiteral("%1  %2").arg(position, -6).arg(holeMeaning(hole)).trimmed();
+    }
+    lines << QString();
+    lines << PunchList::tr("Kartentexte:");
+    for (const auto &[text, content] : cards.visibleTexts()) {
+        if (!content.isEmpty())
+            lines << QStringLiteral("  ") + content;
+    }
+    lines << QString();
+    lines << PunchList::tr("Gültigkeitsprüfung:");
+    const CheckResults checks = checkResults(window);
+    const std::pair<QString, Check> named[] = {
+            {PunchList::tr("Heizung"), checks.heater},         {PunchList::tr("Kathode"), checks.cathode},
+            {PunchList::tr("Steuergitter"), checks.controlGrid}, {PunchList::tr("Schirmgitter"), checks.screenGrid},
+            {PunchList::tr("Anode"), checks.anode},
+    };
+    for (const auto &[name, check] : named)
+        lines << QStringLiteral("  %1: %2").arg(name, checkWord(check));
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString json(const Lochkartor &window, const QString &fileName)
+{
+    const CardScenes &cards = window.cards();
+    QStringList fieldI;
+    QStringList fieldII;
+    for (const Hole &hole : cards.punchedHoles())
+        (hole.field == HoleGrid::FieldI ? fieldI : fieldII) << QString::number(hole.number);
+    QStringList texts;
+    for (const auto &[text, content] : cards.visibleTexts())
+        texts << jsonString(QLatin1String(cardTextKey(text))) + QStringLiteral(": ")
+                         + jsonString(content);
+    const CheckResults checks = checkResults(window);
+    const std::pair<const char *, Check> named[] = {
+            {"heater", checks.heater},         {"cathode", checks.cathode},
+            {"controlGrid", checks.controlGrid}, {"screenGrid", checks.screenGrid},
+            {"anode", checks.anode},
+    };
+    QStringList checkParts;
+    for (const auto &[key, check] : named)
+        checkParts << QStringLiteral("\"%1\": \"%2\"").arg(QLatin1String(key),
+                                                           QLatin1String(checkKey(check)));
+    // Written by hand so the keys keep this order (QJsonObject sorts them).
+    return QStringLiteral("{\"file\": %1, \"holes\": {\"I\": [%2], \"II\": [%3]}, "
+                          "\"texts\": {%4}, \"checks\": {%5}}")
+            .arg(jsonString(fileName), fieldI.join(QStringLiteral(", ")),
+                 fieldII.join(QStringLiteral(", ")), texts.join(QStringLiteral(", ")),
+                 checkParts.join(QStringLiteral(", ")));
+}
+
+} // namespace CardReport

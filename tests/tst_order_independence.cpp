@@ -1,0 +1,98 @@
+// The card must depend only on the last value of each input, never on the
+// order in which the user typed them: after any sequence of edits through
+// the real widgets, the card equals that of a fresh window that is given the
+// final values in one fixed order.
+
+#include "cardstate.h"
+#include "testsupport.h"
+
+#include <QRandomGenerator>
+
+class OrderIndependenceTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void randomEditSequences_data();
+    void randomEditSequences();
+    void regressionSequences_data();
+    void regressionSequences();
+
+private:
+    void compareWithFreshWindow(Lochkartor &edited, const QStringList &edits);
+};
+
+void OrderIndependenceTest::compareWithFreshWindow(Lochkartor &edited, const QStringList &edits)
+{
+    const FormState finalValues = formState(edited);
+    Lochkartor fresh;
+    applyFormState(fresh, finalValues);
+    QVERIFY2(formState(fresh) == finalValues,
+             qPrintable(QStringLiteral("the fresh window did not take the values\n%1\n%2")
+                                .arg(describe(finalValues), describe(formState(fresh)))));
+    const CardState expected = cardState(fresh);
+    const CardState actual = cardState(edited);
+    QVERIFY2(actual == expected,
+             qPrintable(QStringLiteral("edits: %1\nedited (first) vs fresh (second):\n%2")
+                                .arg(edits.join(QStringLiteral(", ")),
+                                     actual.differenceTo(expected))));
+    QVERIFY(TestSupport::cardsAgree(edited.cards()));
+}
+
+void OrderIndependenceTest::randomEditSequences_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed = 1; seed <= 150; ++seed)
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+void OrderIndependenceTest::randomEditSequences()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    Lochkartor window;
+    QStringList edits;
+    const int length = 5 + random.bounded(40);
+    while (edits.size() < length) {
+        const QString edit = randomUserEdit(window, random);
+        if (!edit.isEmpty())
+            edits << edit;
+    }
+    compareWithFreshWindow(window, edits);
+}
+
+// Sequences that once produced a card that contradicted the form.
+void OrderIndependenceTest::regressionSequences_data()
+{
+    QTest::addColumn<QStringList>("edits");
+    // A triode keeps a screen voltage it cannot use; lowering the plate
+    // voltage clamps it, and the clamp must not punch screen-grid holes.
+    QTest::newRow("clamped screen voltage on a triode")
+            << QStringList{"genericTubeType=3", "plateVoltage=250", "screenVoltage=200",
+                           "genericTubeType=1", "plateVoltage=100"};
+    // A diode keeps a grid bias; a cathode resistor zeroes it without
+    // punching grid holes.
+    QTest::newRow("grid zeroed by a cathode resistor on a diode")
+            << QStringList{"genericTubeType=1", "gridVoltage=-4", "genericTubeType=0",
+                           "cathodeResistor=6"};
+    // The wiring of the previous socket must not survive a socket change.
+    QTest::newRow("wiring of the previous socket")
+            << QStringList{"socket=10", "pin9Function=5", "socket=2"};
+}
+
+void OrderIndependenceTest::regressionSequences()
+{
+    QFETCH(QStringList, edits);
+    Lochkartor window;
+    for (const QString &edit : edits) {
+        const QString name = edit.section(QLatin1Char('='), 0, 0);
+        const QString value = edit.section(QLatin1Char('='), 1);
+        if (auto *box = window.findChild<QComboBox *>(name))
+            box->setCurrentIndex(value.toInt());
+        else
+            TestSupport::widget<QDoubleSpinBox>(window, qPrintable(name))->setValue(value.toDouble());
+    }
+    compareWithFreshWindow(window, edits);
+}
+
+QTEST_MAIN(OrderIndependenceTest)
+#include "tst_order_independence.moc"

@@ -1,0 +1,164 @@
+// Starts the real program in a real X server (Xvfb), types a tube name and
+// saves the card through the real "Karte speichern" file dialog with
+// xdotool, the way a user would, then checks the picture.
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class X11SessionTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void typeNameAndSaveCardThroughDialog();
+
+private:
+    QString runXdotool(const QStringList &arguments, int timeoutMs = 5000);
+    QString waitForWindow(const QString &namePattern, int timeoutMs);
+
+    QTemporaryDir m_home;
+    QProcess m_server;
+    QProcess m_program;
+    QString m_display;
+};
+
+void X11SessionTest::initTestCase()
+{
+    for (const char *tool : {"Xvfb", "xdotool"}) {
+        QVERIFY2(!QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty(),
+                 qPrintable(QStringLiteral("%1 is not installed (scripts/install-deps.sh "
+                                           "installs it)")
+                                    .arg(QLatin1String(tool))));
+    }
+    QVERIFY(m_home.isValid());
+    // Xvfb picks a free display itself and writes its number to stdout.
+    m_server.start(QStringLiteral("Xvfb"),
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                    QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    QVERIFY2(m_server.waitForStarted(5000), "Xvfb did not start");
+    QElapsedTimer timer;
+    timer.start();
+    while (!m_server.canReadLine() && timer.elapsed() < 10000)
+        m_server.waitForReadyRead(200);
+    const QByteArray number = m_server.readLine().trimmed();
+    QVERIFY2(!number.isEmpty(), "Xvfb did not report its display within 10 s");
+    m_display = QStringLiteral(":") + QString::fromLatin1(number);
+}
+
+void X11SessionTest::cleanupTestCase()
+{
+    for (QProcess *process : {&m_program, &m_server}) {
+        if (process->state() != QProcess::NotRunning) {
+            process->terminate();
+            if (!process->waitForFinished(3000))
+                process->kill();
+            process->waitForFinished(3000);
+        }
+    }
+}
+
+QString X11SessionTest::runXdotool(const QStringList &arguments, int timeoutMs)
+{
+    QProcess xdotool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), m_display);
+    xdotool.setProcessEnvironment(environment);
+    xdotool.start(QStringLiteral("xdotool"), arguments);
+    if (!xdotool.waitForFinished(timeoutMs)) {
+        xdotool.kill();
+        xdotool.waitForFinished(1000);
+        return QString();
+    }
+    return QString::fromLocal8Bit(xdotool.readAllStandardOutput()).trimmed();
+}
+
+QString X11SessionTest::waitForWindow(const QString &namePattern, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        const QString ids = runXdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                        QStringLiteral("--name"), namePattern});
+        if (!ids.isEmpty())
+            return ids.split(QLatin1Char('\n')).last();
+        QTest::qWait(200);
+    }
+    return QString();
+}
+
+void X11SessionTest::typeNameAndSaveCardThroughDialog()
+{
+    const QString runtime = m_home.filePath(QStringLiteral("runtime"));
+    QVERIFY(QDir().mkpath(runtime));
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                           | QFileDevice::ExeOwner);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), m_display);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("HOME"), m_home.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+    environment.remove(QStringLiteral("LANGUAGE"));
+    environment.remove(QStringLiteral("LC_ALL"));
+    m_program.setProcessEnvironment(environment);
+    m_program.setWorkingDirectory(m_home.path());
+    m_program.start(QStringLiteral(LOCHKARTOR_BINARY), {});
+    QVERIFY2(m_program.waitForStarted(5000), "the program did not start");
+
+    const QString window = waitForWindow(QStringLiteral("^Lochkartor$"), 10000);
+    QVERIFY2(!window.isEmpty(), "no window titled \"Lochkartor\" appeared within 10 s");
+    runXdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    QTest::qWait(300);
+
+    // Focus starts in the tube name; the save button lies four steps back in
+    // the tab chain (created card view, universal card view, print button).
+    runXdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
+                QStringLiteral("EL84X")});
+    for (int i = 0; i < 4; ++i)
+        runXdotool({QStringLiteral("key"), QStringLiteral("shift+Tab")});
+    runXdotool({QStringLiteral("key"), QStringLiteral("space")});
+
+    const QString dialog = waitForWindow(QStringLiteral("Karte als Bild speichern"), 10000);
+    QVERIFY2(!dialog.isEmpty(), "the file dialog \"Karte als Bild speichern\" did not appear");
+    runXdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), dialog});
+    QTest::qWait(300);
+    const QString picture = m_home.filePath(QStringLiteral("card.png"));
+    runXdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")});
+    runXdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("10"), picture});
+    runXdotool({QStringLiteral("key"), QStringLiteral("Return")});
+
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(picture), 10000);
+    QTest::qWait(300); // let the writer finish and rename
+    QImage image;
+    QTRY_VERIFY_WITH_TIMEOUT(image.load(picture), 5000);
+    QCOMPARE(image.size(), QSize(927, 700));
+
+    // The name stands at (100, 310) in 50 pt; the blank card is white there.
+    int dark = 0;
+    for (int y = 320; y < 380; ++y) {
+        for (int x = 100; x < 400; ++x) {
+            if (qGray(image.pixel(x, y)) < 100)
+                ++dark;
+        }
+    }
+    QVERIFY2(dark > 500, qPrintable(QStringLiteral("only %1 dark pixels where the name "
+                                                   "should be")
+                                            .arg(dark)));
+
+    m_program.terminate();
+    QVERIFY(m_program.waitForFinished(5000));
+    const QString errors = QString::fromLocal8Bit(m_program.readAllStandardError());
+    QVERIFY2(errors.trimmed().isEmpty(), qPrintable(QStringLiteral("console not clean:\n")
+                                                    + errors));
+}
+
+QTEST_GUILESS_MAIN(X11SessionTest)
+#include "tst_x11_session.moc"

@@ -1,0 +1,183 @@
+// lochkartor-render: renders tube data files through the program's own
+// window, without showing it, into card pictures, punch lists or JSON lines.
+
+#include "card_report.h"
+#include "dialogs.h"
+#include "lochkartor.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QPainter>
+#include <QTextStream>
+#include <QTranslator>
+
+#include "translation.h"
+
+#include <cstdio>
+#include <optional>
+
+// Context of the texts this tool adds to the program's own.
+class RenderTool
+{
+    Q_DECLARE_TR_FUNCTIONS(RenderTool)
+};
+
+namespace {
+
+
+enum class Report { List, Json, None };
+
+struct Options
+{
+    Report report = Report::None;
+    bool universal = false;
+    QString outFile;
+    QString outDir;
+    QStringList files;
+};
+
+QString usage()
+{
+    return RenderTool::tr("Aufruf: lochkartor-render [--json | --list] [--universal] "
+              "[-o BILD.png | --out-dir VERZEICHNIS] DATEI.tds...\n"
+              "\n"
+              "Lädt jede Röhrendatei wie \"Daten laden\" und gibt die erstellte Karte aus.\n"
+              "  --list         Stanzliste: Löcher mit Bedeutung, Kartentexte, Prüfung\n"
+              "  --json         eine JSON-Zeile je Datei\n"
+              "  --universal    die Universalkarte mit den Löchern statt der erstellten Karte\n"
+              "  -o BILD.png    das Bild der Karte (nur mit einer Datei)\n"
+              "  --out-dir DIR  je Datei ein Bild, benannt nach der Datei\n"
+              "  --help         diese Hilfe\n"
+              "Ohne --json, -o und --out-dir wird die Stanzliste ausgegeben.\n");
+}
+
+// Returns the options, or nothing after a usage error has been reported.
+std::optional<Options> parse(const QStringList &arguments, bool *helpOnly)
+{
+    Options options;
+    auto fail = [](const QString &message) -> std::optional<Options> {
+        QTextStream(stderr) << "lochkartor-render: " << message << "\n\n" << usage();
+        return std::nullopt;
+    };
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            *helpOnly = true;
+            return options;
+        } else if (argument == QLatin1String("--json") || argument == QLatin1String("--list")) {
+            const Report report = argument == QLatin1String("--json") ? Report::Json
+                                                                      : Report::List;
+            if (options.report != Report::None && options.report != report)
+                return fail(RenderTool::tr("--json und --list schließen sich aus"));
+            options.report = report;
+        } else if (argument == QLatin1String("--universal")) {
+            options.universal = true;
+        } else if (argument == QLatin1String("-o") || argument == QLatin1String("--out-dir")) {
+            if (i + 1 >= arguments.size())
+                return fail(RenderTool::tr("%1 braucht einen Namen").arg(argument));
+            (argument == QLatin1String("-o") ? options.outFile : options.outDir) =
+                    arguments.at(++i);
+        } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
+            return fail(RenderTool::tr("unbekannte Option %1").arg(argument));
+        } else {
+            options.files << argument;
+        }
+    }
+    if (options.files.isEmpty())
+        return fail(RenderTool::tr("keine Röhrendatei angegeben"));
+    if (!options.outFile.isEmpty() && !options.outDir.isEmpty())
+        return fail(RenderTool::tr("-o und --out-dir schließen sich aus"));
+    if (!options.outFile.isEmpty() && options.files.size() > 1)
+        return fail(RenderTool::tr("-o nimmt genau eine Datei; für mehrere --out-dir"));
+    if (options.report == Report::None && options.outFile.isEmpty() && options.outDir.isEmpty())
+        options.report = Report::List;
+    return options;
+}
+
+bool saveUniversalCard(const Lochkartor &window, const QString &fileName)
+{
+    QGraphicsScene *scene = window.cards().universalScene();
+    QImage image(scene->sceneRect().size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    scene->render(&painter, QRectF(), QRectF(), Qt::KeepAspectRatio);
+    painter.end();
+    return image.save(fileName);
+}
+
+QString pictureName(const Options &options, const QString &file)
+{
+    if (!options.outFile.isEmpty())
+        return options.outFile;
+    if (options.outDir.isEmpty())
+        return QString();
+    return QDir(options.outDir).filePath(QFileInfo(file).completeBaseName()
+                                         + QStringLiteral(".png"));
+}
+
+// The reason the window gave for refusing the file, without its dialog.
+QString lastMessage()
+{
+    const QList<Dialogs::Record> messages = Dialogs::Script::messages();
+    if (messages.isEmpty())
+        return RenderTool::tr("nicht lesbar");
+    const Dialogs::Record &message = messages.last();
+    return message.caption + QStringLiteral(": ") + message.text;
+}
+
+bool render(const Options &options, const QString &file, QTextStream &out, QTextStream &err)
+{
+    Dialogs::Script::clearRecords();
+    Lochkartor window;
+    if (!window.loadTubeData(file)) {
+        err << file << ": " << lastMessage().replace(QLatin1Char('\n'), QLatin1Char(' ')) << "\n";
+        return false;
+    }
+    const QString picture = pictureName(options, file);
+    if (!picture.isEmpty()) {
+        const bool saved = options.universal ? saveUniversalCard(window, picture)
+                                             : window.saveCardImage(picture);
+        if (!saved) {
+            err << picture << ": " << RenderTool::tr("Bild nicht geschrieben") << " " << lastMessage() << "\n";
+            return false;
+        }
+    }
+    if (options.report == Report::Json)
+        out << CardReport::json(window, file) << "\n";
+    else if (options.report == Report::List)
+        out << CardReport::punchList(window) << "\n";
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QTranslator translator;
+    loadTranslation(translator, QLocale::system().name());
+    application.installTranslator(&translator);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    bool helpOnly = false;
+    const std::optional<Options> options = parse(application.arguments(), &helpOnly);
+    if (!options)
+        return 2;
+    if (helpOnly) {
+        out << usage();
+        return 0;
+    }
+
+    Dialogs::Script::begin(); // no dialog may wait for a user here
+    bool allRendered = true;
+    for (const QString &file : options->files)
+        allRendered = render(*options, file, out, err) && allRendered;
+    return allRendered ? 0 : 1;
+}

@@ -1,0 +1,942 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en">
+<context>
+    <name>CardImage</name>
+    <message>
+        <source>Das Bildformat „%1“ ist unbekannt.</source>
+        <translation>The picture format “%1” is unknown.</translation>
+    </message>
+</context>
+<context>
+    <name>Lochkartor</name>
+    <message>
+        <source>Lochkartor</source>
+        <translation>Lochkartor</translation>
+    </message>
+    <message>
+        <source>Grunddaten</source>
+        <translation>Basic data</translation>
+    </message>
+    <message>
+        <source>Röhrenbezeichnung</source>
+        <translation>Tube name</translation>
+    </message>
+    <message>
+        <source>Sockel:</source>
+        <translation>Socket:</translation>
+    </message>
+    <message>
+        <source>01: Septar</source>
+        <translation>01: Septar</translation>
+    </message>
+    <message>
+        <source>02: Acorn</source>
+        <translation>02: Acorn</translation>
+    </message>
+    <message>
+        <source>03: ??</source>
+        <translation>03: ??</translation>
+    </message>
+    <message>
+        <source>04: Oktal</source>
+        <translation>04: Octal</translation>
+    </message>
+    <message>
+        <source>05: UX5</source>
+        <translation>05: UX5</translation>
+    </message>
+    <message>
+        <source>06: ??</source>
+        <translation>06: ??</translation>
+    </message>
+    <message>
+        <source>07: Oktal</source>
+        <translation>07: Octal</translation>
+    </message>
+    <message>
+        <source>08: Europa</source>
+        <translation>08: European</translation>
+    </message>
+    <message>
+        <source>09: UX-7</source>
+        <translation>09: UX-7</translation>
+    </message>
+    <message>
+        <source>10: Miniatur</source>
+        <translation>10: Miniature</translation>
+    </message>
+    <message>
+        <source>11: Noval</source>
+        <translation>11: Noval</translation>
+    </message>
+    <message>
+        <source>12: Noval</source>
+        <translation>12: Noval</translation>
+    </message>
+    <message>
+        <source>13: GU50</source>
+        <translation>13: GU50</translation>
+    </message>
+    <message>
+        <source>14: Universal</source>
+        <translation>14: Universal</translation>
+    </message>
+    <message>
+        <source>15: Loktal 9</source>
+        <translation>15: Loktal 9</translation>
+    </message>
+    <message>
+        <source>16: ??</source>
+        <translation>16: ??</translation>
+    </message>
+    <message>
+        <source>17: UX-4</source>
+        <translation>17: UX-4</translation>
+    </message>
+    <message>
+        <source>18: ??</source>
+        <translation>18: ??</translation>
+    </message>
+    <message>
+        <source>19: Loktal 8</source>
+        <translation>19: Loktal 8</translation>
+    </message>
+    <message>
+        <source>A1: Aussenkontakt</source>
+        <translation>A1: Side contact</translation>
+    </message>
+    <message>
+        <source>A2: Stahlröhre</source>
+        <translation>A2: Steel tube</translation>
+    </message>
+    <message>
+        <source>A3: Rimlock</source>
+        <translation>A3: Rimlock</translation>
+    </message>
+    <message>
+        <source>A4: Magnoval</source>
+        <translation>A4: Magnoval</translation>
+    </message>
+    <message>
+        <source>A5: Noval</source>
+        <translation>A5: Noval</translation>
+    </message>
+    <message>
+        <source>Grundtyp:</source>
+        <translation>Tube type:</translation>
+    </message>
+    <message>
+        <source>Kleinsignaldiode</source>
+        <translation>Small-signal diode</translation>
+    </message>
+    <message>
+        <source>Triode</source>
+        <translation>Triode</translation>
+    </message>
+    <message>
+        <source>Tetrode</source>
+        <translation>Tetrode</translation>
+    </message>
+    <message>
+        <source>Pentode</source>
+        <translation>Pentode</translation>
+    </message>
+    <message>
+        <source>Hexode</source>
+        <translation>Hexode</translation>
+    </message>
+    <message>
+        <source>Heptode</source>
+        <translation>Heptode</translation>
+    </message>
+    <message>
+        <source>Oktode</source>
+        <translation>Octode</translation>
+    </message>
+    <message>
+        <source>Glimmstabilisator</source>
+        <translation>Glow stabiliser</translation>
+    </message>
+    <message>
+        <source>Gleichrichter</source>
+        <translation>Rectifier</translation>
+    </message>
+    <message>
+        <source>Anzeigeröhre</source>
+        <translation>Indicator tube</translation>
+    </message>
+    <message>
+        <source>Heizart:</source>
+        <translation>Heating:</translation>
+    </message>
+    <message>
+        <source>Wechselstrom indirekt</source>
+        <translation>AC, indirect</translation>
+    </message>
+    <message>
+        <source>Wechselstrom direkt</source>
+        <translation>AC, direct</translation>
+    </message>
+    <message>
+        <source>Gleichstrom indirekt</source>
+        <translation>DC, indirect</translation>
+    </message>
+    <message>
+        <source>Gleichstrom direkt</source>
+        <translation>DC, direct</translation>
+    </message>
+    <message>
+        <source>Heizspannung DC:</source>
+        <translation>Heater voltage DC:</translation>
+    </message>
+    <message>
+        <source>Heizspannung AC:</source>
+        <translation>Heater voltage AC:</translation>
+    </message>
+    <message>
+        <source>2,5 V</source>
+        <translation>2.5 V</translation>
+    </message>
+    <message>
+        <source>3 V</source>
+        <translation>3 V</translation>
+    </message>
+    <message>
+        <source>4,5 V</source>
+        <translation>4.5 V</translation>
+    </message>
+    <message>
+        <source>5,5 V</source>
+        <translation>5.5 V</translation>
+    </message>
+    <message>
+        <source>7 V</source>
+        <translation>7 V</translation>
+    </message>
+    <message>
+        <source>10 V</source>
+        <translation>10 V</translation>
+    </message>
+    <message>
+        <source>13 V</source>
+        <translation>13 V</translation>
+    </message>
+    <message>
+        <source>15 V</source>
+        <translation>15 V</translation>
+    </message>
+    <message>
+        <source>Heizstrom:</source>
+        <translation>Heater current:</translation>
+    </message>
+    <message>
+        <source>Pinbelegung</source>
+        <translation>Pinout</translation>
+    </message>
+    <message>
+        <source>Pin 1:</source>
+        <translation>Pin 1:</translation>
+    </message>
+    <message>
+        <source>Pin 2:</source>
+        <translation>Pin 2:</translation>
+    </message>
+    <message>
+        <source>Pin 3:</source>
+        <translation>Pin 3:</translation>
+    </message>
+    <message>
+        <source>Pin 4:</source>
+        <translation>Pin 4:</translation>
+    </message>
+    <message>
+        <source>Pin 5:</source>
+        <translation>Pin 5:</translation>
+    </message>
+    <message>
+        <source>Pin 6:</source>
+        <translation>Pin 6:</translation>
+    </message>
+    <message>
+        <source>Pin 7:</source>
+        <translation>Pin 7:</translation>
+    </message>
+    <message>
+        <source>Pin 8:</source>
+        <translation>Pin 8:</translation>
+    </message>
+    <message>
+        <source>Pin 9:</source>
+        <translation>Pin 9:</translation>
+    </message>
+    <message>
+        <source>Kappe:</source>
+        <translation>Top cap:</translation>
+    </message>
+    <message>
+        <source>Keine Kappe</source>
+        <translation>No top cap</translation>
+    </message>
+    <message>
+        <source>Steuergitter</source>
+        <translation>Control grid</translation>
+    </message>
+    <message>
+        <source>Schirmgitter</source>
+        <translation>Screen grid</translation>
+    </message>
+    <message>
+        <source>Anode</source>
+        <translation>Anode</translation>
+    </message>
+    <message>
+        <source>Prüfarbeitspunkt</source>
+        <translation>Test operating point</translation>
+    </message>
+    <message>
+        <source>Anodenspannung(V):</source>
+        <translation>Plate voltage (V):</translation>
+    </message>
+    <message>
+        <source>Schirmgitterspannung(V):</source>
+        <translation>Screen-grid voltage (V):</translation>
+    </message>
+    <message>
+        <source>Steuergitterspannung(V):</source>
+        <translation>Control-grid voltage (V):</translation>
+    </message>
+    <message>
+        <source>Kathodenwiderstand:</source>
+        <translation>Cathode resistor:</translation>
+    </message>
+    <message>
+        <source>0 Ohm</source>
+        <translation>0 Ohm</translation>
+    </message>
+    <message>
+        <source>30 Ohm</source>
+        <translation>30 Ohm</translation>
+    </message>
+    <message>
+        <source>50 Ohm</source>
+        <translation>50 Ohm</translation>
+    </message>
+    <message>
+        <source>68 Ohm</source>
+        <translation>68 Ohm</translation>
+    </message>
+    <message>
+        <source>75 Ohm</source>
+        <translation>75 Ohm</translation>
+    </message>
+    <message>
+        <source>80 Ohm</source>
+        <translation>80 Ohm</translation>
+    </message>
+    <message>
+        <source>100 Ohm</source>
+        <translation>100 Ohm</translation>
+    </message>
+    <message>
+        <source>120 Ohm</source>
+        <translation>120 Ohm</translation>
+    </message>
+    <message>
+        <source>150 Ohm</source>
+        <translation>150 Ohm</translation>
+    </message>
+    <message>
+        <source>160 Ohm</source>
+        <translation>160 Ohm</translation>
+    </message>
+    <message>
+        <source>200 Ohm</source>
+        <translation>200 Ohm</translation>
+    </message>
+    <message>
+        <source>220 Ohm</source>
+        <translation>220 Ohm</translation>
+    </message>
+    <message>
+        <source>400 Ohm</source>
+        <translation>400 Ohm</translation>
+    </message>
+    <message>
+        <source>500 Ohm</source>
+        <translation>500 Ohm</translation>
+    </message>
+    <message>
+        <source>2x600 Ohm (Doppeltriode)</source>
+        <translation>2x600 Ohm (double triode)</translation>
+    </message>
+    <message>
+        <source>Kathodenkondensator:</source>
+        <translation>Cathode capacitor:</translation>
+    </message>
+    <message>
+        <source>5 µF</source>
+        <translation>5 µF</translation>
+    </message>
+    <message>
+        <source>10 µF</source>
+        <translation>10 µF</translation>
+    </message>
+    <message>
+        <source>100 µF</source>
+        <translation>100 µF</translation>
+    </message>
+    <message>
+        <source>Glr.-Wechselspannung:</source>
+        <translation>Rectifier AC voltage:</translation>
+    </message>
+    <message>
+        <source>2 x 350V</source>
+        <translation>2 x 350V</translation>
+    </message>
+    <message>
+        <source>2 x 400V</source>
+        <translation>2 x 400V</translation>
+    </message>
+    <message>
+        <source>2 x 500V</source>
+        <translation>2 x 500V</translation>
+    </message>
+    <message>
+        <source>Glr.-Lastwiderstand:</source>
+        <translation>Rectifier load resistor:</translation>
+    </message>
+    <message>
+        <source>2 kOhm</source>
+        <translation>2 kOhm</translation>
+    </message>
+    <message>
+        <source>3.3 kOhm</source>
+        <translation>3.3 kOhm</translation>
+    </message>
+    <message>
+        <source>3.6 kOhm</source>
+        <translation>3.6 kOhm</translation>
+    </message>
+    <message>
+        <source>5.2 kOhm</source>
+        <translation>5.2 kOhm</translation>
+    </message>
+    <message>
+        <source>5.7 kOhm</source>
+        <translation>5.7 kOhm</translation>
+    </message>
+    <message>
+        <source>Glr.-Siebkondensator:l</source>
+        <translation>Rectifier filter capacitor:</translation>
+    </message>
+    <message>
+        <source>Universalkarte</source>
+        <translation>Universal card</translation>
+    </message>
+    <message>
+        <source>Erstellte Karte</source>
+        <translation>Created card</translation>
+    </message>
+    <message>
+        <source>Sollwerte</source>
+        <translation>Desired values</translation>
+    </message>
+    <message>
+        <source>Anodenstrom (mA):</source>
+        <translation>Plate current (mA):</translation>
+    </message>
+    <message>
+        <source>Schirmgitterstrom (mA):</source>
+        <translation>Screen-grid current (mA):</translation>
+    </message>
+    <message>
+        <source>Steilheit (mA/V):</source>
+        <translation>Transconductance (mA/V):</translation>
+    </message>
+    <message>
+        <source>Gleichrichtstrom (mA):</source>
+        <translation>Rectified current (mA):</translation>
+    </message>
+    <message>
+        <source>Isolationsprüfung</source>
+        <translation>Isolation test</translation>
+    </message>
+    <message>
+        <source>Prüfspannung:</source>
+        <translation>Test voltage:</translation>
+    </message>
+    <message>
+        <source>100 V</source>
+        <translation>100 V</translation>
+    </message>
+    <message>
+        <source>250 V</source>
+        <translation>250 V</translation>
+    </message>
+    <message>
+        <source>Messbereich:</source>
+        <translation>Meter range:</translation>
+    </message>
+    <message>
+        <source>0,75 µA</source>
+        <translation>0.75 µA</translation>
+    </message>
+    <message>
+        <source>3 µA</source>
+        <translation>3 µA</translation>
+    </message>
+    <message>
+        <source>15 µA</source>
+        <translation>15 µA</translation>
+    </message>
+    <message>
+        <source>30 µA</source>
+        <translation>30 µA</translation>
+    </message>
+    <message>
+        <source>150 µA</source>
+        <translation>150 µA</translation>
+    </message>
+    <message>
+        <source>Internes</source>
+        <translation>Internal</translation>
+    </message>
+    <message>
+        <source>Fassungsnummer:</source>
+        <translation>Socket number:</translation>
+    </message>
+    <message>
+        <source>Leitung Pin 1:</source>
+        <translation>Line pin 1:</translation>
+    </message>
+    <message>
+        <source>Leitung Pin 2:</source>
+        <translation>Line pin 2:</translation>
+    </message>
+    <message>
+        <source>Leitung Pin 3:</source>
+        <translation>Line pin 3:</translation>
+    </message>
+    <message>
+        <source>Leitung Pin 4:</source>
+        <translation>Line pin 4:</translation>
+    </message>
+    <message>
+        <source>Leitung Pin 5:</source>
+        <translation>Line pin 5:</translation>
+    </message>
+    <message>
+        <source>Leitung Pin 6:</source>
+        <translation>Line pin 6:</translation>
+    </message>
+    <message>
+        <source>Leitung Pin 7:</source>
+        <translation>Line pin 7:</translation>
+    </message>
+    <message>
+        <source>Leitung Pin 8:</source>
+        <translation>Line pin 8:</translation>
+    </message>
+    <message>
+        <source>Leitung Pin 9:</source>
+        <translation>Line pin 9:</translation>
+    </message>
+    <message>
+        <source>Gültigkeitsprüfung</source>
+        <translation>Validity check</translation>
+    </message>
+    <message>
+        <source>Kathode</source>
+        <translation>Cathode</translation>
+    </message>
+    <message>
+        <source>Heizung</source>
+        <translation>Heater</translation>
+    </message>
+    <message>
+        <source>Daten laden</source>
+        <translation>Load data</translation>
+    </message>
+    <message>
+        <source>Daten speichern</source>
+        <translation>Save data</translation>
+    </message>
+    <message>
+        <source>Karte speichern</source>
+        <translation>Save card</translation>
+    </message>
+    <message>
+        <source>Karte drucken</source>
+        <translation>Print card</translation>
+    </message>
+    <message>
+        <source>A an Kappe!</source>
+        <translation>A on top cap!</translation>
+    </message>
+    <message>
+        <source>G2 an Kappe!</source>
+        <translation>G2 on top cap!</translation>
+    </message>
+    <message>
+        <source>G1 an Kappe!</source>
+        <translation>G1 on top cap!</translation>
+    </message>
+    <message>
+        <source>LEITUNG OFFEN</source>
+        <translation>LINE OPEN</translation>
+    </message>
+    <message>
+        <source>Septar (Nr. 1)</source>
+        <translation>Septar (No. 1)</translation>
+    </message>
+    <message>
+        <source>Acorn (Nr. 2)</source>
+        <translation>Acorn (No. 2)</translation>
+    </message>
+    <message>
+        <source>??? (Nr. 3)</source>
+        <translation>??? (No. 3)</translation>
+    </message>
+    <message>
+        <source>Oktal (Nr. 4)</source>
+        <translation>Octal (No. 4)</translation>
+    </message>
+    <message>
+        <source>UX-5 (Nr. 5)</source>
+        <translation>UX-5 (No. 5)</translation>
+    </message>
+    <message>
+        <source>??? (Nr. 6)</source>
+        <translation>??? (No. 6)</translation>
+    </message>
+    <message>
+        <source>Oktal (Nr. 7)</source>
+        <translation>Octal (No. 7)</translation>
+    </message>
+    <message>
+        <source>Europa (Nr. 8)</source>
+        <translation>European (No. 8)</translation>
+    </message>
+    <message>
+        <source>UX-7 (Nr. 9)</source>
+        <translation>UX-7 (No. 9)</translation>
+    </message>
+    <message>
+        <source>Miniatur (Nr. 10)</source>
+        <translation>Miniature (No. 10)</translation>
+    </message>
+    <message>
+        <source>Noval (Nr. 11)</source>
+        <translation>Noval (No. 11)</translation>
+    </message>
+    <message>
+        <source>Noval (Nr. 12)</source>
+        <translation>Noval (No. 12)</translation>
+    </message>
+    <message>
+        <source>GU-50 (Nr. 13)</source>
+        <translation>GU-50 (No. 13)</translation>
+    </message>
+    <message>
+        <source>Universal (Nr. 14)</source>
+        <translation>Universal (No. 14)</translation>
+    </message>
+    <message>
+        <source>Loktal 9 (Nr. 15)</source>
+        <translation>Loktal 9 (No. 15)</translation>
+    </message>
+    <message>
+        <source>??? (Nr. 16)</source>
+        <translation>??? (No. 16)</translation>
+    </message>
+    <message>
+        <source>UX-4 (Nr. 17)</source>
+        <translation>UX-4 (No. 17)</translation>
+    </message>
+    <message>
+        <source>??? (Nr. 18)</source>
+        <translation>??? (No. 18)</translation>
+    </message>
+    <message>
+        <source>Loktal 8 (Nr. 19)</source>
+        <translation>Loktal 8 (No. 19)</translation>
+    </message>
+    <message>
+        <source>Aussenk. (ADAPTER 1)</source>
+        <translation>Side c. (ADAPTER 1)</translation>
+    </message>
+    <message>
+        <source>Stahl (ADAPTER 2)</source>
+        <translation>Steel (ADAPTER 2)</translation>
+    </message>
+    <message>
+        <source>Rimlock (ADAPTER 3)</source>
+        <translation>Rimlock (ADAPTER 3)</translation>
+    </message>
+    <message>
+        <source>Magnoval (ADAPTER 4)</source>
+        <translation>Magnoval (ADAPTER 4)</translation>
+    </message>
+    <message>
+        <source>Noval (ADAPTER 5)</source>
+        <translation>Noval (ADAPTER 5)</translation>
+    </message>
+    <message>
+        <source>Heizung(-)</source>
+        <translation>Heater (-)</translation>
+    </message>
+    <message>
+        <source>Heizung(+)</source>
+        <translation>Heater (+)</translation>
+    </message>
+    <message>
+        <source>Kathode Doppeltriode 1</source>
+        <translation>Cathode double triode 1</translation>
+    </message>
+    <message>
+        <source>Kathode Doppeltriode 2</source>
+        <translation>Cathode double triode 2</translation>
+    </message>
+    <message>
+        <source>Schirmgitter / Anode 2</source>
+        <translation>Screen grid / anode 2</translation>
+    </message>
+    <message>
+        <source>Heizung(-) &amp; Kathode</source>
+        <translation>Heater (-) &amp; cathode</translation>
+    </message>
+    <message>
+        <source>Heizung(+) &amp; Kathode</source>
+        <translation>Heater (+) &amp; cathode</translation>
+    </message>
+    <message>
+        <source>Unbelegt</source>
+        <translation>Not connected</translation>
+    </message>
+    <message>
+        <source>KEIN PIN</source>
+        <translation>NO PIN</translation>
+    </message>
+    <message>
+        <source>Karte als Bild speichern</source>
+        <translation>Save card as picture</translation>
+    </message>
+    <message>
+        <source>Karte nicht gespeichert</source>
+        <translation>Card not saved</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ kann nicht geschrieben werden.
+%2</source>
+        <translation>The file “%1” cannot be written.
+%2</translation>
+    </message>
+    <message>
+        <source>Karte nicht gedruckt</source>
+        <translation>Card not printed</translation>
+    </message>
+    <message>
+        <source>Der Drucker „%1“ kann nicht geöffnet werden.</source>
+        <translation>The printer “%1” cannot be opened.</translation>
+    </message>
+</context>
+<context>
+    <name>PunchList</name>
+    <message>
+        <source>in Ordnung</source>
+        <translation>correct</translation>
+    </message>
+    <message>
+        <source>fehlerhaft</source>
+        <translation>faulty</translation>
+    </message>
+    <message>
+        <source>nicht vorhanden</source>
+        <translation>not present</translation>
+    </message>
+    <message>
+        <source>Röhre: %1</source>
+        <translation>Tube: %1</translation>
+    </message>
+    <message>
+        <source>Sockel: %1</source>
+        <translation>Socket: %1</translation>
+    </message>
+    <message>
+        <source>Grundtyp: %1</source>
+        <translation>Tube type: %1</translation>
+    </message>
+    <message>
+        <source>Löcher:</source>
+        <translation>Holes:</translation>
+    </message>
+    <message>
+        <source>Kartentexte:</source>
+        <translation>Card texts:</translation>
+    </message>
+    <message>
+        <source>Gültigkeitsprüfung:</source>
+        <translation>Validity check:</translation>
+    </message>
+    <message>
+        <source>Heizung</source>
+        <translation>Heater</translation>
+    </message>
+    <message>
+        <source>Kathode</source>
+        <translation>Cathode</translation>
+    </message>
+    <message>
+        <source>Steuergitter</source>
+        <translation>Control grid</translation>
+    </message>
+    <message>
+        <source>Schirmgitter</source>
+        <translation>Screen grid</translation>
+    </message>
+    <message>
+        <source>Anode</source>
+        <translation>Anode</translation>
+    </message>
+</context>
+<context>
+    <name>RenderTool</name>
+    <message>
+        <source>Aufruf: lochkartor-render [--json | --list] [--universal] [-o BILD.png | --out-dir VERZEICHNIS] DATEI.tds...
+
+Lädt jede Röhrendatei wie "Daten laden" und gibt die erstellte Karte aus.
+  --list         Stanzliste: Löcher mit Bedeutung, Kartentexte, Prüfung
+  --json         eine JSON-Zeile je Datei
+  --universal    die Universalkarte mit den Löchern statt der erstellten Karte
+  -o BILD.png    das Bild der Karte (nur mit einer Datei)
+  --out-dir DIR  je Datei ein Bild, benannt nach der Datei
+  --help         diese Hilfe
+Ohne --json, -o und --out-dir wird die Stanzliste ausgegeben.
+</source>
+        <translation>Usage: lochkartor-render [--json | --list] [--universal] [-o PICTURE.png | --out-dir DIRECTORY] FILE.tds...
+
+Loads each tube data file as "Load data" does and puts out the created card.
+  --list         punch list: holes with their meaning, card texts, check
+  --json         one JSON line per file
+  --universal    the universal card with the holes instead of the created card
+  -o PICTURE.png the picture of the card (one file only)
+  --out-dir DIR  one picture per file, named after the file
+  --help         this help
+Without --json, -o and --out-dir the punch list is printed.
+</translation>
+    </message>
+    <message>
+        <source>--json und --list schließen sich aus</source>
+        <translation>--json and --list exclude each other</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen Namen</source>
+        <translation>%1 needs a name</translation>
+    </message>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>keine Röhrendatei angegeben</source>
+        <translation>no tube data file given</translation>
+    </message>
+    <message>
+        <source>-o und --out-dir schließen sich aus</source>
+        <translation>-o and --out-dir exclude each other</translation>
+    </message>
+    <message>
+        <source>-o nimmt genau eine Datei; für mehrere --out-dir</source>
+        <translation>-o takes exactly one file; use --out-dir for several</translation>
+    </message>
+    <message>
+        <source>nicht lesbar</source>
+        <translation>not readable</translation>
+    </message>
+    <message>
+        <source>Bild nicht geschrieben</source>
+        <translation>picture not written</translation>
+    </message>
+</context>
+<context>
+    <name>TubeData</name>
+    <message>
+        <source>Die Datei existiert nicht.</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>Das ist keine Datei.</source>
+        <translation>This is not a file.</translation>
+    </message>
+    <message>
+        <source>Zugriff verweigert.</source>
+        <translation>Access denied.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist beschädigt.</source>
+        <translation>The file is damaged.</translation>
+    </message>
+    <message>
+        <source>Der Wert „%1“ von %2 liegt nicht zwischen %3 und %4.</source>
+        <translation>The value “%1” of %2 is not between %3 and %4.</translation>
+    </message>
+    <message>
+        <source>Der Wert „%1“ von %2 ist keine Zahl.</source>
+        <translation>The value “%1” of %2 is not a number.</translation>
+    </message>
+    <message>
+        <source>Der Wert „%1“ von %2 ist keine ganze Zahl.</source>
+        <translation>The value “%1” of %2 is not a whole number.</translation>
+    </message>
+    <message>
+        <source>Ungültige Version</source>
+        <translation>Invalid version</translation>
+    </message>
+    <message>
+        <source>Daten nicht gespeichert</source>
+        <translation>Data not saved</translation>
+    </message>
+    <message>
+        <source>Datei nicht lesbar</source>
+        <translation>File not readable</translation>
+    </message>
+    <message>
+        <source>Ungültige Daten</source>
+        <translation>Invalid data</translation>
+    </message>
+    <message>
+        <source>Diese Dateiversion wird nicht unterstützt</source>
+        <translation>This file version is not supported</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ kann nicht geschrieben werden.
+%2</source>
+        <translation>The file “%1” cannot be written.
+%2</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ kann nicht gelesen werden.
+%2</source>
+        <translation>The file “%1” cannot be read.
+%2</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ wurde nicht geladen; die Eingaben bleiben unverändert.
+%2</source>
+        <translation>The file “%1” was not loaded; the form is unchanged.
+%2</translation>
+    </message>
+    <message>
+        <source>Unter diesem Namen gibt es einen Ordner.</source>
+        <translation>There is a folder with this name.</translation>
+    </message>
+    <message>
+        <source>Die vorhandene Datei ist keine Datendatei; sie bleibt unverändert.</source>
+        <translation>The existing file is not a tube data file; it is left unchanged.</translation>
+    </message>
+    <message>
+        <source>Kein Schreibzugriff auf die Datei oder ihren Ordner.</source>
+        <translation>No write access to the file or its folder.</translation>
+    </message>
+</context>
+</TS>
