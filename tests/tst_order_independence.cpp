@@ -6,6 +6,8 @@
 #include "cardstate.h"
 #include "testsupport.h"
 
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QRandomGenerator>
 
 class OrderIndependenceTest : public QObject
@@ -28,13 +30,12 @@ void OrderIndependenceTest::compareWithFreshWindow(Lochkartor &edited, const QSt
     applyFormState(fresh, finalValues);
     QVERIFY2(formState(fresh) == finalValues,
              qPrintable(QStringLiteral("the fresh window did not take the values\n%1\n%2")
-                                .arg(describe(finalValues), describe(formState(fresh)))));
+                            .arg(describe(finalValues), describe(formState(fresh)))));
     const CardState expected = cardState(fresh);
     const CardState actual = cardState(edited);
     QVERIFY2(actual == expected,
              qPrintable(QStringLiteral("edits: %1\nedited (first) vs fresh (second):\n%2")
-                                .arg(edits.join(QStringLiteral(", ")),
-                                     actual.differenceTo(expected))));
+                            .arg(edits.join(QStringLiteral(", ")), actual.differenceTo(expected))));
     QVERIFY(TestSupport::cardsAgree(edited.cards()));
 }
 
@@ -67,16 +68,15 @@ void OrderIndependenceTest::regressionSequences_data()
     // A triode keeps a screen voltage it cannot use; lowering the plate
     // voltage clamps it, and the clamp must not punch screen-grid holes.
     QTest::newRow("clamped screen voltage on a triode")
-            << QStringList{"genericTubeType=3", "plateVoltage=250", "screenVoltage=200",
-                           "genericTubeType=1", "plateVoltage=100"};
+        << QStringList{"genericTubeType=3", "plateVoltage=250", "screenVoltage=200",
+                       "genericTubeType=1", "plateVoltage=100"};
     // A diode keeps a grid bias; a cathode resistor zeroes it without
     // punching grid holes.
-    QTest::newRow("grid zeroed by a cathode resistor on a diode")
-            << QStringList{"genericTubeType=1", "gridVoltage=-4", "genericTubeType=0",
-                           "cathodeResistor=6"};
+    QTest::newRow("grid zeroed by a cathode resistor on a diode") << QStringList{
+        "genericTubeType=1", "gridVoltage=-4", "genericTubeType=0", "cathodeResistor=6"};
     // The wiring of the previous socket must not survive a socket change.
     QTest::newRow("wiring of the previous socket")
-            << QStringList{"socket=10", "pin9Function=5", "socket=2"};
+        << QStringList{"socket=10", "pin9Function=5", "socket=2"};
 }
 
 void OrderIndependenceTest::regressionSequences()
@@ -89,7 +89,8 @@ void OrderIndependenceTest::regressionSequences()
         if (auto *box = window.findChild<QComboBox *>(name))
             box->setCurrentIndex(value.toInt());
         else
-            TestSupport::widget<QDoubleSpinBox>(window, qPrintable(name))->setValue(value.toDouble());
+            TestSupport::widget<QDoubleSpinBox>(window, qPrintable(name))
+                ->setValue(value.toDouble());
     }
     compareWithFreshWindow(window, edits);
 }

@@ -1,11 +1,13 @@
+#include "encoding.h"
+#include "isolation_test_table.h"
 #include "lochkartor.h"
-#include "ui_lochkartor.h"
 
-void Lochkartor::encodeIsotestVoltage(int)
+void Lochkartor::encodeIsotestVoltage(int index)
 {
+    Encoding::punchOneOf(*m_cards, IsolationTestTable::voltageHoles, index);
 }
 
-void Lochkartor::encodeIsotestRange(int)
+void Lochkartor::encodeIsotestRange(int index)
 {
+    Encoding::punchOneOf(*m_cards, IsolationTestTable::rangeHoles, index);
 }
-

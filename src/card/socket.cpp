@@ -1,15 +1,58 @@
 #include "lochkartor.h"
+#include "socket_table.h"
 #include "ui_lochkartor.h"
+#include "wiring_table.h"
 
-void Lochkartor::encodeSocket(int)
+#include <QStandardItemModel>
+#include <algorithm>
+
+// Choosing a socket records which tester line each pin reaches and gives each
+// pin box the functions of that line. The holes come from the pin functions:
+// every pin is reset to "Unbelegt", and its slot clears the line's holes.
+void Lochkartor::encodeSocket(int index)
 {
+    if (const SocketRow *socket = findSocket(index)) {
+        // A line that served the previous socket may serve no pin of the new
+        // one, and no pin reset would reach it; none of the old wiring may
+        // stay on the card.
+        for (int line = 1; line <= TesterLineCount; ++line)
+            encodePinFunction(line, PinFunction::NotConnected);
+        m_cards->setText(CardText::Socket, tr(socket->cardText));
+        for (int pin = 1; pin <= socket->pinCount(); ++pin) {
+            const int line = socket->lineOf(pin);
+            // The line is recorded first: the new model moves the box's
+            // index, and that pin's slot must already see the new line.
+            setPinLine(pin, line);
+            QStandardItemModel *model = line == 0 ? noPinModel : lineModels[line - 1];
+            pinFunctionBoxes[pin - 1]->setModel(model);
+        }
+        setPinCount(socket->pinCount());
+    }
+    checkValidity();
 }
 
-void Lochkartor::setPinLine(int, int)
+void Lochkartor::setPinLine(int pin, int line)
 {
+    if (pin < 1 || pin > int(pinLines.size()))
+        return;
+    pinLines[pin - 1] = line;
+    pinLineEdits[pin - 1]->setText(line == 0 ? tr("LEITUNG OFFEN") : QString::number(line));
 }
 
-void Lochkartor::setPinCount(int)
+// Pins above the count keep their line and list but are switched off and
+// reset, which clears through their slots what they had punched.
+void Lochkartor::setPinCount(int n)
 {
+    pinCount = n;
+    const int pins = int(pinFunctionBoxes.size());
+    for (int pin = 1; pin <= n && pin <= pins; ++pin) {
+        pinFunctionBoxes[pin - 1]->setEnabled(true);
+        pinLineEdits[pin - 1]->setEnabled(true);
+        pinFunctionBoxes[pin - 1]->setCurrentIndex(PinFunction::NotConnected);
+    }
+    for (int pin = std::max(n, 0) + 1; pin <= pins; ++pin) {
+        pinFunctionBoxes[pin - 1]->setEnabled(false);
+        pinFunctionBoxes[pin - 1]->setCurrentIndex(PinFunction::NotConnected);
+        pinLineEdits[pin - 1]->setEnabled(false);
+    }
 }
-

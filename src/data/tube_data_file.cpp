@@ -1,13 +1,61 @@
+// Saving and loading the form as a tube data file. The file logic lives in
+// TubeData; the window only supplies its fields and shows what went wrong.
+
+#include "dialogs.h"
 #include "lochkartor.h"
+#include "tube_data_form.h"
+#include "tube_data_reader.h"
+#include "tube_data_writer.h"
 #include "ui_lochkartor.h"
 
-bool Lochkartor::saveTubeData(const QString &)
+namespace {
+
+// Nothing of a file reaches the form unless every value it would load can
+// be right, so a refused file leaves the form and the cards as they were.
+TubeData::Problem loadInto(Lochkartor &window, const QString &fileName)
 {
+    const TubeData::Contents contents = TubeData::readFile(fileName);
+    for (const TubeData::Entry &entry : contents.entries)
+        TubeData::setFieldValue(window, *entry.key, entry.value);
+    return contents.problem;
+}
+
+} // namespace
+
+bool Lochkartor::saveTubeData(const QString &fileName)
+{
+    TubeData::Conditions conditions;
+    conditions.heaterPresent = heaterPresentFlag;
+    conditions.heaterOnAc = TubeData::isAcHeatingMethod(ui->heatingMethod->currentIndex());
+    conditions.rectifier = rectifierFlag;
+    conditions.screenGrid = screenGridFlag;
+    conditions.controlGrid = controlGridFlag;
+    conditions.pinCount = pinCount;
+
+    const TubeData::Problem problem
+        = TubeData::writeFile(fileName, conditions, [this](const TubeData::Key &key) {
+              return TubeData::fieldValue(*this, key);
+          });
+    if (problem.ok())
+        return true;
+    Dialogs::critical(this, TubeData::problemTitle(problem),
+                      TubeData::problemText(problem, fileName));
     return false;
 }
 
-bool Lochkartor::loadTubeData(const QString &)
+bool Lochkartor::loadTubeData(const QString &fileName)
 {
+    const TubeData::Problem problem = loadInto(*this, fileName);
+    if (problem.ok())
+        return true;
+    const auto buttons
+        = problem.kind == TubeData::Problem::WrongVersion ? QMessageBox::Cancel : QMessageBox::Ok;
+    Dialogs::critical(this, TubeData::problemTitle(problem),
+                      TubeData::problemText(problem, fileName), buttons);
     return false;
 }
 
+QString Lochkartor::loadTubeDataOrError(const QString &fileName)
+{
+    return TubeData::problemText(loadInto(*this, fileName), fileName);
+}

@@ -1,5 +1,6 @@
 #include "lochkartor.h"
 #include "ui_lochkartor.h"
+#include "wiring_table.h"
 
 #include <QStandardItemModel>
 
@@ -24,21 +25,6 @@ const char *const heatingMethodNames[] = {
     QT_TRANSLATE_NOOP("Lochkartor", "Wechselstrom direkt"),
     QT_TRANSLATE_NOOP("Lochkartor", "Gleichstrom indirekt"),
     QT_TRANSLATE_NOOP("Lochkartor", "Gleichstrom direkt"),
-};
-
-// The pin functions each tester line can carry (rows 0 to 9 of its list;
-// "Unbelegt" is always offered). Line 7 only reaches the heater minus bus.
-const bool lineOffersFunction[9][10] = {
-    // H-     H+     K      KDT1   KDT2   G1     A      G2     H-&K   H+&K
-    {true, false, true, false, false, true, true, true, true, false}, // line 1 (A)
-    {true, true, false, false, false, true, true, true, false, false}, // line 2 (B)
-    {true, false, true, false, false, true, true, true, true, false}, // line 3 (C)
-    {true, false, true, false, false, true, true, true, true, false}, // line 4 (D)
-    {false, true, true, false, false, true, true, true, false, true}, // line 5 (E)
-    {false, false, true, false, false, true, true, true, false, false}, // line 6 (F)
-    {true, false, false, false, false, false, false, false, false, false}, // line 7 (G)
-    {false, true, true, false, true, true, true, true, false, true}, // line 8 (H)
-    {false, false, true, true, false, true, true, false, false, false}, // line 9 (I)
 };
 
 } // namespace
@@ -114,10 +100,11 @@ void Lochkartor::createItemModels()
     noPinModel = new QStandardItemModel(this);
     noPinModel->appendRow(new QStandardItem(tr("KEIN PIN")));
     noPinModel->item(0)->setEnabled(false);
-    for (int line = 1; line <= 9; ++line) {
-        for (int function = 0; function < 10; ++function)
-            lineModels[line - 1]->item(function)->setEnabled(
-                    lineOffersFunction[line - 1][function]);
+    // A line offers exactly the functions it can be wired for; "Unbelegt"
+    // is always offered.
+    for (int line = 1; line <= TesterLineCount; ++line) {
+        for (int function = 0; function < PinFunction::WiredCount; ++function)
+            lineModels[line - 1]->item(function)->setEnabled(Wiring::lineHandles(line, function));
     }
     heatingMethodModel = new QStandardItemModel(this);
     for (const char *name : heatingMethodNames)

@@ -92,6 +92,9 @@ public:
     bool printCard(QPrinter *printer);
     bool saveTubeData(const QString &fileName);
     bool loadTubeData(const QString &fileName);
+    // Loads without a message box: an empty string, or why the file was
+    // refused (the form is then unchanged).
+    QString loadTubeDataOrError(const QString &fileName);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -9,6 +9,15 @@
 #include <QDir>
 #include <QPrinter>
 
+// A field that the tube type or the heating method has switched off keeps
+// whatever value it is given (a clamp, a cascade) but leaves the card alone:
+// its block's holes stay cleared, and switching the block on again runs the
+// encoder with the kept value.
+static bool isLive(const QWidget *field)
+{
+    return field->isEnabled();
+}
+
 void Lochkartor::on_tubeName_textChanged(const QString &text)
 {
     setTubeNameText(text);
@@ -38,7 +47,8 @@ void Lochkartor::on_heatingMethod_currentIndexChanged(int index)
 
 void Lochkartor::on_heatingVoltage_valueChanged(double value)
 {
-    encodeHeatingVoltage(value);
+    if (isLive(ui->heatingVoltage))
+        encodeHeatingVoltage(value);
 }
 
 void Lochkartor::on_heatingCurrent_valueChanged(double value)
@@ -48,27 +58,32 @@ void Lochkartor::on_heatingCurrent_valueChanged(double value)
 
 void Lochkartor::on_plateVoltage_valueChanged(double value)
 {
-    encodePlateVoltage(value);
+    if (isLive(ui->plateVoltage))
+        encodePlateVoltage(value);
 }
 
 void Lochkartor::on_screenVoltage_valueChanged(double value)
 {
-    encodeScreenVoltage(value);
+    if (isLive(ui->screenVoltage))
+        encodeScreenVoltage(value);
 }
 
 void Lochkartor::on_gridVoltage_valueChanged(double value)
 {
-    encodeGridVoltage(value);
+    if (isLive(ui->gridVoltage))
+        encodeGridVoltage(value);
 }
 
 void Lochkartor::on_cathodeResistor_currentIndexChanged(int index)
 {
-    encodeCathodeResistor(index);
+    if (isLive(ui->cathodeResistor))
+        encodeCathodeResistor(index);
 }
 
 void Lochkartor::on_cathodeCap_currentIndexChanged(int index)
 {
-    encodeCathodeCap(index);
+    if (isLive(ui->cathodeCap))
+        encodeCathodeCap(index);
 }
 
 void Lochkartor::on_isotestVolage_currentIndexChanged(int index)
@@ -83,23 +98,27 @@ void Lochkartor::on_isotestRange_currentIndexChanged(int index)
 
 void Lochkartor::on_heatingVoltageAC_currentIndexChanged(int index)
 {
-    encodeHeatingVoltageAC(index);
+    if (isLive(ui->heatingVoltageAC))
+        encodeHeatingVoltageAC(index);
 }
 
 void Lochkartor::on_plateCurrent_valueChanged(double value)
 {
-    encodePlateCurrent(value);
+    if (isLive(ui->plateCurrent))
+        encodePlateCurrent(value);
     checkValidity();
 }
 
 void Lochkartor::on_screenCurrent_valueChanged(double value)
 {
-    encodeScreenCurrent(value);
+    if (isLive(ui->screenCurrent))
+        encodeScreenCurrent(value);
 }
 
 void Lochkartor::on_transconductance_valueChanged(double value)
 {
-    encodeTransconductance(value);
+    if (isLive(ui->transconductance))
+        encodeTransconductance(value);
 }
 
 void Lochkartor::pinFunctionChanged(int pin, int function)
@@ -158,17 +177,20 @@ void Lochkartor::on_pin9Function_currentIndexChanged(int index)
 // resistor choice i + 15.
 void Lochkartor::on_rectPlateVoltage_currentIndexChanged(int index)
 {
-    encodeRectPlateVoltage(index + 3);
+    if (isLive(ui->rectPlateVoltage))
+        encodeRectPlateVoltage(index + 3);
 }
 
 void Lochkartor::on_rectLoadResistor_currentIndexChanged(int index)
 {
-    encodeCathodeResistor(index + 15);
+    if (isLive(ui->rectLoadResistor))
+        encodeCathodeResistor(index + 15);
 }
 
 void Lochkartor::on_rectCap_currentIndexChanged(int index)
 {
-    encodeCathodeCap(index);
+    if (isLive(ui->rectCap))
+        encodeCathodeCap(index);
 }
 
 void Lochkartor::on_printCardButton_clicked()
@@ -182,13 +204,14 @@ void Lochkartor::on_saveCardButton_clicked()
 {
     const QString fileName = Dialogs::saveFileName(this, tr("Karte als Bild speichern"),
                                                    QDir::homePath(), QStringLiteral("*.png"));
-    if (!fileName.isNull())
+    if (!fileName.isEmpty())
         saveCardImage(fileName);
 }
 
 void Lochkartor::on_rectCurrent_valueChanged(double value)
 {
-    encodeRectCurrent(value);
+    if (isLive(ui->rectCurrent))
+        encodeRectCurrent(value);
 }
 
 void Lochkartor::on_capFunction_currentIndexChanged(int index)

@@ -1,0 +1,31 @@
+#pragma once
+
+// Which blocks of the form and the card apply to a generic tube type.
+struct TubeTypeSwitches
+{
+    bool rectifierMode;  // rectifier supply and load instead of plate and cathode
+    bool glowStabiliser; // no heater; the heating method is locked
+    bool screenGrid;     // screen-grid voltage and current
+    bool controlGrid;    // control-grid voltage and transconductance
+};
+
+constexpr int TubeTypeCount = 10;
+
+// The switches of generic tube type list index `index`, or nullptr outside
+// the list.
+const TubeTypeSwitches *findTubeTypeSwitches(int index);
+
+// A heating method with a directly heated filament and the method with the
+// same supply for an indirectly heated cathode.
+struct DirectHeatingFallback
+{
+    int directMethod;
+    int indirectMethod;
+};
+
+// "Wechselstrom direkt" falls back to "Wechselstrom indirekt", "Gleichstrom
+// direkt" to "Gleichstrom indirekt" (indexes of the heating method list).
+constexpr DirectHeatingFallback directHeatingFallbacks[] = {{1, 0}, {3, 2}};
+
+// The heating encoder's state for a tube without a heater.
+constexpr int NoHeaterState = 4;

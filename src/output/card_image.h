@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class QGraphicsScene;
+
+namespace CardImage {
+
+// The created card picture is 927 x 700 card pixels.
+constexpr int Width = 927;
+constexpr int Height = 700;
+
+// The scene drawn into a picture of the card's size, card pixel for card
+// pixel; only visible markers and texts appear.
+QImage render(QGraphicsScene *scene);
+
+// The save dialog offers PNG only, so a name without a suffix gets ".png".
+QString withSuffix(const QString &fileName);
+
+// Writes the picture in the format that the file name's suffix names. The
+// file is replaced only once the whole picture is written, so a failed save
+// leaves an existing file as it was. Returns an empty string or the reason
+// of the failure.
+QString write(const QImage &image, const QString &fileName);
+
+} // namespace CardImage
