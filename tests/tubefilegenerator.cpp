@@ -1,5 +1,8 @@
 #include "tubefilegenerator.h"
 
+#include "socket_table.h"
+#include "wiring_table.h"
+
 #include <QList>
 
 namespace {
@@ -19,15 +22,28 @@ QByteArray TubeFileGenerator::validFile()
     };
     QByteArray file = "[format]\nversion=1\n\n[genericTubeData]\n";
     file += "tubeName=T" + QByteArray::number(m_random.bounded(100000)) + "\n";
-    file += "socket=" + index(24) + "\n";
-    file += "genericTubeType=" + index(10) + "\n";
-    const int method = m_random.bounded(4);
+    // What the form itself can produce: pin functions the pin's tester line
+    // can carry, and no directly heated rectifier.
+    const int socket = m_random.bounded(SocketCount);
+    const int type = m_random.bounded(10);
+    file += "socket=" + QByteArray::number(socket) + "\n";
+    file += "genericTubeType=" + QByteArray::number(type) + "\n";
+    const int rectifierType = 8;
+    const int method = type == rectifierType ? 2 * m_random.bounded(2) : m_random.bounded(4);
     file += "heatingMethod=" + QByteArray::number(method) + "\n";
     file += "heatingVoltage=" + (method < 2 ? index(8) : value(1, 17)) + "\n";
-    file += "heatingCurrent=" + value(0, 3) + "\n\n[pinout]\npinCount=9\n";
-    for (int pin = 1; pin <= 9; ++pin)
-        file += "pin" + QByteArray::number(pin) + "function="
-                + QByteArray::number(m_random.bounded(12) - 1) + "\n";
+    file += "heatingCurrent=" + value(0, 3) + "\n\n[pinout]\n";
+    const SocketRow *row = findSocket(socket);
+    file += "pinCount=" + QByteArray::number(row->pinCount()) + "\n";
+    for (int pin = 1; pin <= row->pinCount(); ++pin) {
+        QList<int> offered;
+        for (int function = 0; function < PinFunction::Count; ++function) {
+            if (Wiring::lineHandles(row->lineOf(pin), function))
+                offered << function;
+        }
+        const int function = offered.isEmpty() ? -1 : offered.at(m_random.bounded(int(offered.size())));
+        file += "pin" + QByteArray::number(pin) + "function=" + QByteArray::number(function) + "\n";
+    }
     file += "capFunction=" + index(4) + "\n\n[operatingPoint]\n";
     file += "rectPlateVoltage=" + index(3) + "\nrectLoadResistor=" + index(5)
             + "\nrectCap=" + index(2) + "\n";

@@ -46,5 +46,15 @@ constexpr bool isValid(const Hole &h)
 
 using HoleList = std::vector<Hole>;
 
+// `holes` without any of `removed`.
+inline HoleList withoutHoles(HoleList holes, const HoleList &removed)
+{
+    for (const Hole &hole : removed) {
+        for (auto it = holes.begin(); it != holes.end();)
+            it = *it == hole ? holes.erase(it) : it + 1;
+    }
+    return holes;
+}
+
 inline Hole holeI(int number) { return {HoleGrid::FieldI, number}; }
 inline Hole holeII(int number) { return {HoleGrid::FieldII, number}; }

@@ -73,6 +73,12 @@ void Lochkartor::encodeGridVoltage(double volts)
 {
     if (volts != 0.0)
         ui->cathodeResistor->setCurrentIndex(0);
+    punchGridVoltage(volts);
+}
+
+// The grid supply, its meter range and text, without touching the resistor.
+void Lochkartor::punchGridVoltage(double volts)
+{
     setGridVoltageHoles(firstRowNotBelow(gridSupplies, volts).choice);
     const SelectorRange &scale = firstRowNotBelow(gridScales, volts);
     setGridScaleHoles(scale.choice);
@@ -86,7 +92,9 @@ void Lochkartor::encodeCathodeResistor(int choice)
     const Resistor &resistor = resistors[choice];
     if (resistor.biasesGrid)
         ui->gridVoltage->setValue(0.0);
-    m_cards->punchOnly(resistorGroup(), resistor.holes);
+    // The Rk 600 Ohm contacts double as the double-triode cathode wiring of
+    // lines H and I; a hole a pin is wired through stays punched.
+    m_cards->punchOnly(withoutHoles(resistorGroup(), holesWiredByPins()), resistor.holes);
 }
 
 void Lochkartor::encodeCathodeCap(int choice)

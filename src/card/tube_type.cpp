@@ -111,7 +111,9 @@ void Lochkartor::switchControlGrid(bool on)
         on);
     if (on) {
         encodeTransconductance(ui->transconductance->value());
-        encodeGridVoltage(ui->gridVoltage->value());
+        // Bringing the grid back must not cost a kept "2x600 Ohm": the bias
+        // and the resistor were consistent when they were chosen.
+        punchGridVoltage(ui->gridVoltage->value());
         encodeCathodeResistor(ui->cathodeResistor->currentIndex());
     } else {
         setGridVoltageHoles(noGridSupply);

@@ -28,15 +28,6 @@ int resistorChoiceOnCard(bool rectifier, int cathodeResistor, int loadResistor)
     return loadResistor < 0 ? -1 : loadResistor + OperatingPointTable::FirstLoadResistor;
 }
 
-HoleList without(HoleList holes, const HoleList &removed)
-{
-    const auto isRemoved = [&removed](const Hole &hole) {
-        return std::find(removed.begin(), removed.end(), hole) != removed.end();
-    };
-    holes.erase(std::remove_if(holes.begin(), holes.end(), isRemoved), holes.end());
-    return holes;
-}
-
 } // namespace
 
 // A pin function connects the pin's tester line to one bus (two for the
@@ -49,8 +40,20 @@ void Lochkartor::encodePinFunction(int line, int function)
     const int resistorChoice = resistorChoiceOnCard(
         rectifierFlag, ui->cathodeResistor->currentIndex(), ui->rectLoadResistor->currentIndex());
     const HoleList ownHoles
-        = without(Wiring::lineHoles(line), holesOfResistorChoice(resistorChoice));
+        = withoutHoles(Wiring::lineHoles(line), holesOfResistorChoice(resistorChoice));
     m_cards->punchOnly(ownHoles, Wiring::holesOf(line, function));
+}
+
+// The wiring holes the active pins punch, as their boxes show them now.
+HoleList Lochkartor::holesWiredByPins() const
+{
+    HoleList holes;
+    for (int pin = 1; pin <= pinCount && pin <= int(pinFunctionBoxes.size()); ++pin) {
+        for (const Hole &hole : Wiring::holesOf(pinLines[pin - 1],
+                                                pinFunctionBoxes[pin - 1]->currentIndex()))
+            holes.push_back(hole);
+    }
+    return holes;
 }
 
 // No hole belongs to a top cap: the operator connects the cap by hand, so the

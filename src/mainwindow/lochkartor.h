@@ -143,6 +143,8 @@ private:
     void runInitialEncoderPass();
     void fitViews();
     void pinFunctionChanged(int pin, int function);
+    HoleList holesWiredByPins() const;
+    void punchGridVoltage(double volts);
 
     // The four switches of the tube type.
     void switchRectifierMode(bool on);

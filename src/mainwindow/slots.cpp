@@ -183,7 +183,8 @@ void Lochkartor::on_rectPlateVoltage_currentIndexChanged(int index)
 
 void Lochkartor::on_rectLoadResistor_currentIndexChanged(int index)
 {
-    if (isLive(ui->rectLoadResistor))
+    // An empty list (-1) must not turn into a cathode resistor choice.
+    if (isLive(ui->rectLoadResistor) && index >= 0)
         encodeCathodeResistor(index + 15);
 }
 
