@@ -18,6 +18,7 @@ private slots:
     void randomEditSequences();
     void regressionSequences_data();
     void regressionSequences();
+    void typeChangeKeepsResistor();
 
 private:
     void compareWithFreshWindow(Lochkartor &edited, const QStringList &edits);
@@ -42,7 +43,7 @@ void OrderIndependenceTest::compareWithFreshWindow(Lochkartor &edited, const QSt
 void OrderIndependenceTest::randomEditSequences_data()
 {
     QTest::addColumn<quint32>("seed");
-    for (quint32 seed = 1; seed <= 150; ++seed)
+    for (quint32 seed = 1; seed <= 400; ++seed)
         QTest::addRow("seed %u", seed) << seed;
 }
 
@@ -93,6 +94,22 @@ void OrderIndependenceTest::regressionSequences()
                 ->setValue(value.toDouble());
     }
     compareWithFreshWindow(window, edits);
+}
+
+// A tube type change switches blocks off and on but never changes a value.
+void OrderIndependenceTest::typeChangeKeepsResistor()
+{
+    Lochkartor window;
+    auto *type = TestSupport::widget<QComboBox>(window, "genericTubeType");
+    auto *resistor = TestSupport::widget<QComboBox>(window, "cathodeResistor");
+    type->setCurrentIndex(1);
+    TestSupport::widget<QDoubleSpinBox>(window, "gridVoltage")->setValue(-2.0);
+    resistor->setCurrentIndex(14);
+    type->setCurrentIndex(0);
+    type->setCurrentIndex(3);
+    QCOMPARE(resistor->currentIndex(), 14);
+    QCOMPARE(TestSupport::holesText(TestSupport::punchedAmong(window.cards(), {holeI(49), holeI(50)})),
+             QStringLiteral("I49 I50"));
 }
 
 QTEST_MAIN(OrderIndependenceTest)
