@@ -1,13 +1,6 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en">
 <context>
-    <name>CardImage</name>
-    <message>
-        <source>Das Bildformat „%1“ ist unbekannt.</source>
-        <translation>The picture format “%1” is unknown.</translation>
-    </message>
-</context>
-<context>
     <name>Lochkartor</name>
     <message>
         <source>Lochkartor</source>
@@ -739,9 +732,94 @@
         <source>Der Drucker „%1“ kann nicht geöffnet werden.</source>
         <translation>The printer “%1” cannot be opened.</translation>
     </message>
-</context>
-<context>
-    <name>PunchList</name>
+    <message>
+        <source>Die Datei existiert nicht.</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>Das ist keine Datei.</source>
+        <translation>This is not a file.</translation>
+    </message>
+    <message>
+        <source>Zugriff verweigert.</source>
+        <translation>Access denied.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist beschädigt.</source>
+        <translation>The file is damaged.</translation>
+    </message>
+    <message>
+        <source>Der Wert „%1“ von %2 liegt nicht zwischen %3 und %4.</source>
+        <translation>The value “%1” of %2 is not between %3 and %4.</translation>
+    </message>
+    <message>
+        <source>Der Wert „%1“ von %2 ist keine Zahl.</source>
+        <translation>The value “%1” of %2 is not a number.</translation>
+    </message>
+    <message>
+        <source>Der Wert „%1“ von %2 ist keine ganze Zahl.</source>
+        <translation>The value “%1” of %2 is not a whole number.</translation>
+    </message>
+    <message>
+        <source>Der Wert „%1“ von %2 passt nicht zu einem Pin ohne Leitung.</source>
+        <translation>The value “%1” of %2 does not fit a pin without a line.</translation>
+    </message>
+    <message>
+        <source>Der Wert „%1“ von %2 ist keine Funktion, die Leitung %3 führen kann.</source>
+        <translation>The value “%1” of %2 is not a function that line %3 can carry.</translation>
+    </message>
+    <message>
+        <source>Der Wert „%1“ von %2 ist für diesen Grundtyp nicht wählbar.</source>
+        <translation>The value “%1” of %2 cannot be chosen for this tube type.</translation>
+    </message>
+    <message>
+        <source>Ungültige Version</source>
+        <translation>Invalid version</translation>
+    </message>
+    <message>
+        <source>Daten nicht gespeichert</source>
+        <translation>Data not saved</translation>
+    </message>
+    <message>
+        <source>Datei nicht lesbar</source>
+        <translation>File not readable</translation>
+    </message>
+    <message>
+        <source>Ungültige Daten</source>
+        <translation>Invalid data</translation>
+    </message>
+    <message>
+        <source>Diese Dateiversion wird nicht unterstützt</source>
+        <translation>This file version is not supported</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ kann nicht gelesen werden.
+%2</source>
+        <translation>The file “%1” cannot be read.
+%2</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ wurde nicht geladen; die Eingaben bleiben unverändert.
+%2</source>
+        <translation>The file “%1” was not loaded; the form is unchanged.
+%2</translation>
+    </message>
+    <message>
+        <source>Unter diesem Namen gibt es einen Ordner.</source>
+        <translation>There is a folder with this name.</translation>
+    </message>
+    <message>
+        <source>Die vorhandene Datei ist keine Datendatei; sie bleibt unverändert.</source>
+        <translation>The existing file is not a tube data file; it is left unchanged.</translation>
+    </message>
+    <message>
+        <source>Kein Schreibzugriff auf die Datei oder ihren Ordner.</source>
+        <translation>No write access to the file or its folder.</translation>
+    </message>
+    <message>
+        <source>Das Bildformat „%1“ ist unbekannt.</source>
+        <translation>The picture format “%1” is unknown.</translation>
+    </message>
     <message>
         <source>in Ordnung</source>
         <translation>correct</translation>
@@ -778,29 +856,6 @@
         <source>Gültigkeitsprüfung:</source>
         <translation>Validity check:</translation>
     </message>
-    <message>
-        <source>Heizung</source>
-        <translation>Heater</translation>
-    </message>
-    <message>
-        <source>Kathode</source>
-        <translation>Cathode</translation>
-    </message>
-    <message>
-        <source>Steuergitter</source>
-        <translation>Control grid</translation>
-    </message>
-    <message>
-        <source>Schirmgitter</source>
-        <translation>Screen grid</translation>
-    </message>
-    <message>
-        <source>Anode</source>
-        <translation>Anode</translation>
-    </message>
-</context>
-<context>
-    <name>RenderTool</name>
     <message>
         <source>Aufruf: lochkartor-render [--json | --list] [--universal] [-o BILD.png | --out-dir VERZEICHNIS] DATEI.tds...
 
@@ -856,87 +911,6 @@ Without --json, -o and --out-dir the punch list is printed.
     <message>
         <source>Bild nicht geschrieben</source>
         <translation>picture not written</translation>
-    </message>
-</context>
-<context>
-    <name>TubeData</name>
-    <message>
-        <source>Die Datei existiert nicht.</source>
-        <translation>The file does not exist.</translation>
-    </message>
-    <message>
-        <source>Das ist keine Datei.</source>
-        <translation>This is not a file.</translation>
-    </message>
-    <message>
-        <source>Zugriff verweigert.</source>
-        <translation>Access denied.</translation>
-    </message>
-    <message>
-        <source>Die Datei ist beschädigt.</source>
-        <translation>The file is damaged.</translation>
-    </message>
-    <message>
-        <source>Der Wert „%1“ von %2 liegt nicht zwischen %3 und %4.</source>
-        <translation>The value “%1” of %2 is not between %3 and %4.</translation>
-    </message>
-    <message>
-        <source>Der Wert „%1“ von %2 ist keine Zahl.</source>
-        <translation>The value “%1” of %2 is not a number.</translation>
-    </message>
-    <message>
-        <source>Der Wert „%1“ von %2 ist keine ganze Zahl.</source>
-        <translation>The value “%1” of %2 is not a whole number.</translation>
-    </message>
-    <message>
-        <source>Ungültige Version</source>
-        <translation>Invalid version</translation>
-    </message>
-    <message>
-        <source>Daten nicht gespeichert</source>
-        <translation>Data not saved</translation>
-    </message>
-    <message>
-        <source>Datei nicht lesbar</source>
-        <translation>File not readable</translation>
-    </message>
-    <message>
-        <source>Ungültige Daten</source>
-        <translation>Invalid data</translation>
-    </message>
-    <message>
-        <source>Diese Dateiversion wird nicht unterstützt</source>
-        <translation>This file version is not supported</translation>
-    </message>
-    <message>
-        <source>Die Datei „%1“ kann nicht geschrieben werden.
-%2</source>
-        <translation>The file “%1” cannot be written.
-%2</translation>
-    </message>
-    <message>
-        <source>Die Datei „%1“ kann nicht gelesen werden.
-%2</source>
-        <translation>The file “%1” cannot be read.
-%2</translation>
-    </message>
-    <message>
-        <source>Die Datei „%1“ wurde nicht geladen; die Eingaben bleiben unverändert.
-%2</source>
-        <translation>The file “%1” was not loaded; the form is unchanged.
-%2</translation>
-    </message>
-    <message>
-        <source>Unter diesem Namen gibt es einen Ordner.</source>
-        <translation>There is a folder with this name.</translation>
-    </message>
-    <message>
-        <source>Die vorhandene Datei ist keine Datendatei; sie bleibt unverändert.</source>
-        <translation>The existing file is not a tube data file; it is left unchanged.</translation>
-    </message>
-    <message>
-        <source>Kein Schreibzugriff auf die Datei oder ihren Ordner.</source>
-        <translation>No write access to the file or its folder.</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
 #include "tube_data_problem.h"
+#include "texts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,11 +8,6 @@ namespace TubeData {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Lochkartor", text);
-}
-
 QString reason(const Problem &p)
 {
     switch (p.kind) {
@@ -19,29 +15,30 @@ QString reason(const Problem &p)
     case Problem::WrongVersion:
         break;
     case Problem::Missing:
-        return tr("Die Datei existiert nicht.");
+        return LochkartorText::tr("Die Datei existiert nicht.");
     case Problem::NotAFile:
-        return tr("Das ist keine Datei.");
+        return LochkartorText::tr("Das ist keine Datei.");
     case Problem::Unreadable:
     case Problem::Unwritable:
-        return p.detail.isEmpty() ? tr("Zugriff verweigert.") : p.detail;
+        return p.detail.isEmpty() ? LochkartorText::tr("Zugriff verweigert.") : p.detail;
     case Problem::Damaged:
-        return tr("Die Datei ist beschädigt.");
+        return LochkartorText::tr("Die Datei ist beschädigt.");
     case Problem::OutOfRange:
-        return tr("Der Wert „%1“ von %2 liegt nicht zwischen %3 und %4.")
+        return LochkartorText::tr("Der Wert „%1“ von %2 liegt nicht zwischen %3 und %4.")
             .arg(p.value, p.key, QString::number(p.first), QString::number(p.last));
     case Problem::NotANumber:
-        return tr("Der Wert „%1“ von %2 ist keine Zahl.").arg(p.value, p.key);
+        return LochkartorText::tr("Der Wert „%1“ von %2 ist keine Zahl.").arg(p.value, p.key);
     case Problem::NotAWholeNumber:
-        return tr("Der Wert „%1“ von %2 ist keine ganze Zahl.").arg(p.value, p.key);
+        return LochkartorText::tr("Der Wert „%1“ von %2 ist keine ganze Zahl.").arg(p.value, p.key);
     case Problem::NotOnLine:
         if (p.line == 0)
-            return tr("Der Wert „%1“ von %2 passt nicht zu einem Pin ohne Leitung.")
+            return LochkartorText::tr("Der Wert „%1“ von %2 passt nicht zu einem Pin ohne Leitung.")
                 .arg(p.value, p.key);
-        return tr("Der Wert „%1“ von %2 ist keine Funktion, die Leitung %3 führen kann.")
+        return LochkartorText::tr(
+                   "Der Wert „%1“ von %2 ist keine Funktion, die Leitung %3 führen kann.")
             .arg(p.value, p.key, QString::number(p.line));
     case Problem::NotForTubeType:
-        return tr("Der Wert „%1“ von %2 ist für diesen Grundtyp nicht wählbar.")
+        return LochkartorText::tr("Der Wert „%1“ von %2 ist für diesen Grundtyp nicht wählbar.")
             .arg(p.value, p.key);
     }
     return QString();
@@ -55,14 +52,14 @@ QString problemTitle(const Problem &p)
     case Problem::None:
         return QString();
     case Problem::WrongVersion:
-        return tr("Ungültige Version");
+        return LochkartorText::tr("Ungültige Version");
     case Problem::Unwritable:
-        return tr("Daten nicht gespeichert");
+        return LochkartorText::tr("Daten nicht gespeichert");
     case Problem::Missing:
     case Problem::NotAFile:
     case Problem::Unreadable:
     case Problem::Damaged:
-        return tr("Datei nicht lesbar");
+        return LochkartorText::tr("Datei nicht lesbar");
     case Problem::OutOfRange:
     case Problem::NotANumber:
     case Problem::NotAWholeNumber:
@@ -70,7 +67,7 @@ QString problemTitle(const Problem &p)
     case Problem::NotForTubeType:
         break;
     }
-    return tr("Ungültige Daten");
+    return LochkartorText::tr("Ungültige Daten");
 }
 
 QString problemText(const Problem &p, const QString &fileName)
@@ -80,14 +77,16 @@ QString problemText(const Problem &p, const QString &fileName)
     case Problem::None:
         return QString();
     case Problem::WrongVersion:
-        return tr("Diese Dateiversion wird nicht unterstützt");
+        return LochkartorText::tr("Diese Dateiversion wird nicht unterstützt");
     case Problem::Unwritable:
-        return tr("Die Datei „%1“ kann nicht geschrieben werden.\n%2").arg(name, reason(p));
+        return LochkartorText::tr("Die Datei „%1“ kann nicht geschrieben werden.\n%2")
+            .arg(name, reason(p));
     case Problem::Missing:
     case Problem::NotAFile:
     case Problem::Unreadable:
     case Problem::Damaged:
-        return tr("Die Datei „%1“ kann nicht gelesen werden.\n%2").arg(name, reason(p));
+        return LochkartorText::tr("Die Datei „%1“ kann nicht gelesen werden.\n%2")
+            .arg(name, reason(p));
     case Problem::OutOfRange:
     case Problem::NotANumber:
     case Problem::NotAWholeNumber:
@@ -95,7 +94,8 @@ QString problemText(const Problem &p, const QString &fileName)
     case Problem::NotForTubeType:
         break;
     }
-    return tr("Die Datei „%1“ wurde nicht geladen; die Eingaben bleiben unverändert.\n%2")
+    return LochkartorText::tr(
+               "Die Datei „%1“ wurde nicht geladen; die Eingaben bleiben unverändert.\n%2")
         .arg(name, reason(p));
 }
 

@@ -1,4 +1,5 @@
 #include "tube_data_writer.h"
+#include "texts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -7,11 +8,6 @@
 namespace TubeData {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Lochkartor", text);
-}
 
 Problem unwritable(const QString &reason)
 {
@@ -24,14 +20,15 @@ Problem writeFile(const QString &fileName, const Conditions &conditions,
                   const std::function<QVariant(const Key &)> &fieldValue)
 {
     if (QFileInfo(fileName).isDir())
-        return unwritable(tr("Unter diesem Namen gibt es einen Ordner."));
+        return unwritable(LochkartorText::tr("Unter diesem Namen gibt es einen Ordner."));
 
     QSettings settings(fileName, QSettings::IniFormat);
     // The keys are merged into an existing file; one that cannot be parsed
     // would come out mangled, so it is left alone.
     settings.allKeys();
     if (settings.status() == QSettings::FormatError)
-        return unwritable(tr("Die vorhandene Datei ist keine Datendatei; sie bleibt unverändert."));
+        return unwritable(LochkartorText::tr(
+            "Die vorhandene Datei ist keine Datendatei; sie bleibt unverändert."));
     settings.beginGroup(QString::fromLatin1(FormatGroup));
     settings.setValue(QString::fromLatin1(VersionKey), FileVersion);
     settings.endGroup();
@@ -55,7 +52,8 @@ Problem writeFile(const QString &fileName, const Conditions &conditions,
 
     settings.sync();
     if (settings.status() != QSettings::NoError)
-        return unwritable(tr("Kein Schreibzugriff auf die Datei oder ihren Ordner."));
+        return unwritable(
+            LochkartorText::tr("Kein Schreibzugriff auf die Datei oder ihren Ordner."));
     return {};
 }
 

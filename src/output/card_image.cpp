@@ -1,4 +1,5 @@
 #include "card_image.h"
+#include "texts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -9,14 +10,7 @@
 
 namespace CardImage {
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Lochkartor", text);
-}
-
-} // namespace
+namespace { } // namespace
 
 QImage render(QGraphicsScene *scene)
 {
@@ -40,7 +34,8 @@ QString write(const QImage &image, const QString &fileName)
 {
     const QByteArray format = QFileInfo(fileName).suffix().toLower().toLatin1();
     if (!QImageWriter::supportedImageFormats().contains(format))
-        return tr("Das Bildformat „%1“ ist unbekannt.").arg(QFileInfo(fileName).suffix());
+        return LochkartorText::tr("Das Bildformat „%1“ ist unbekannt.")
+            .arg(QFileInfo(fileName).suffix());
 
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))

@@ -2,6 +2,7 @@
 
 #include "legend.h"
 #include "lochkartor.h"
+#include "texts.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -11,16 +12,9 @@
 #include <QLineEdit>
 #include <QStringList>
 
-// Context of the punch list's texts.
-class PunchList
-{
-    Q_DECLARE_TR_FUNCTIONS(PunchList)
-};
-
 namespace CardReport {
 
 namespace {
-
 
 // The check labels carry their verdict only as a background colour.
 Check checkOf(const Lochkartor &window, const char *labelName)
@@ -37,13 +31,13 @@ QString checkWord(Check check)
 {
     switch (check) {
     case Check::Ok:
-        return PunchList::tr("in Ordnung");
+        return LochkartorText::tr("in Ordnung");
     case Check::Fault:
-        return PunchList::tr("fehlerhaft");
+        return LochkartorText::tr("fehlerhaft");
     case Check::None:
         break;
     }
-    return PunchList::tr("nicht vorhanden");
+    return LochkartorText::tr("nicht vorhanden");
 }
 
 const char *checkKey(Check check)
@@ -80,36 +74,40 @@ QString comboText(const Lochkartor &window, const char *name)
 
 CheckResults checkResults(const Lochkartor &window)
 {
-    return {checkOf(window, "heaterOK"), checkOf(window, "cathodeOK"),
-            checkOf(window, "gridOK"), checkOf(window, "screenOK"), checkOf(window, "plateOK")};
+    return {checkOf(window, "heaterOK"), checkOf(window, "cathodeOK"), checkOf(window, "gridOK"),
+            checkOf(window, "screenOK"), checkOf(window, "plateOK")};
 }
 
 QString punchList(const Lochkartor &window)
 {
     const CardScenes &cards = window.cards();
     QStringList lines;
-    lines << PunchList::tr("Röhre: %1").arg(window.findChild<QLineEdit *>(QStringLiteral("tubeName"))->text());
-    lines << PunchList::tr("Sockel: %1").arg(comboText(window, "socket"));
-    lines << PunchList::tr("Grundtyp: %1").arg(comboText(window, "genericTubeType"));
+    lines << LochkartorText::tr("Röhre: %1")
+                 .arg(window.findChild<QLineEdit *>(QStringLiteral("tubeName"))->text());
+    lines << LochkartorText::tr("Sockel: %1").arg(comboText(window, "socket"));
+    lines << LochkartorText::tr("Grundtyp: %1").arg(comboText(window, "genericTubeType"));
     lines << QString();
-    lines << PunchList::tr("Löcher:");
+    lines << LochkartorText::tr("Löcher:");
     for (const Hole &hole : cards.punchedHoles()) {
-        const QString position = QStringLiteral("%1 %2").arg(fieldName(hole.field)).arg(hole.number);
+        const QString position
+            = QStringLiteral("%1 %2").arg(fieldName(hole.field)).arg(hole.number);
         lines << QStringLiteral("%1  %2").arg(position, -6).arg(holeMeaning(hole)).trimmed();
     }
     lines << QString();
-    lines << PunchList::tr("Kartentexte:");
+    lines << LochkartorText::tr("Kartentexte:");
     for (const auto &[text, content] : cards.visibleTexts()) {
         if (!content.isEmpty())
             lines << QStringLiteral("  ") + content;
     }
     lines << QString();
-    lines << PunchList::tr("Gültigkeitsprüfung:");
+    lines << LochkartorText::tr("Gültigkeitsprüfung:");
     const CheckResults checks = checkResults(window);
     const std::pair<QString, Check> named[] = {
-            {PunchList::tr("Heizung"), checks.heater},         {PunchList::tr("Kathode"), checks.cathode},
-            {PunchList::tr("Steuergitter"), checks.controlGrid}, {PunchList::tr("Schirmgitter"), checks.screenGrid},
-            {PunchList::tr("Anode"), checks.anode},
+        {LochkartorText::tr("Heizung"), checks.heater},
+        {LochkartorText::tr("Kathode"), checks.cathode},
+        {LochkartorText::tr("Steuergitter"), checks.controlGrid},
+        {LochkartorText::tr("Schirmgitter"), checks.screenGrid},
+        {LochkartorText::tr("Anode"), checks.anode},
     };
     for (const auto &[name, check] : named)
         lines << QStringLiteral("  %1: %2").arg(name, checkWord(check));
@@ -126,23 +124,25 @@ QString json(const Lochkartor &window, const QString &fileName)
     QStringList texts;
     for (const auto &[text, content] : cards.visibleTexts())
         texts << jsonString(QLatin1String(cardTextKey(text))) + QStringLiteral(": ")
-                         + jsonString(content);
+                     + jsonString(content);
     const CheckResults checks = checkResults(window);
     const std::pair<const char *, Check> named[] = {
-            {"heater", checks.heater},         {"cathode", checks.cathode},
-            {"controlGrid", checks.controlGrid}, {"screenGrid", checks.screenGrid},
-            {"anode", checks.anode},
+        {"heater", checks.heater},
+        {"cathode", checks.cathode},
+        {"controlGrid", checks.controlGrid},
+        {"screenGrid", checks.screenGrid},
+        {"anode", checks.anode},
     };
     QStringList checkParts;
     for (const auto &[key, check] : named)
-        checkParts << QStringLiteral("\"%1\": \"%2\"").arg(QLatin1String(key),
-                                                           QLatin1String(checkKey(check)));
+        checkParts << QStringLiteral("\"%1\": \"%2\"")
+                          .arg(QLatin1String(key), QLatin1String(checkKey(check)));
     // Written by hand so the keys keep this order (QJsonObject sorts them).
     return QStringLiteral("{\"file\": %1, \"holes\": {\"I\": [%2], \"II\": [%3]}, "
                           "\"texts\": {%4}, \"checks\": {%5}}")
-            .arg(jsonString(fileName), fieldI.join(QStringLiteral(", ")),
-                 fieldII.join(QStringLiteral(", ")), texts.join(QStringLiteral(", ")),
-                 checkParts.join(QStringLiteral(", ")));
+        .arg(jsonString(fileName), fieldI.join(QStringLiteral(", ")),
+             fieldII.join(QStringLiteral(", ")), texts.join(QStringLiteral(", ")),
+             checkParts.join(QStringLiteral(", ")));
 }
 
 } // namespace CardReport

@@ -4,6 +4,8 @@
 #include "card_report.h"
 #include "dialogs.h"
 #include "lochkartor.h"
+#include "texts.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -15,19 +17,10 @@
 #include <QTextStream>
 #include <QTranslator>
 
-#include "translation.h"
-
 #include <cstdio>
 #include <optional>
 
-// Context of the texts this tool adds to the program's own.
-class RenderTool
-{
-    Q_DECLARE_TR_FUNCTIONS(RenderTool)
-};
-
 namespace {
-
 
 enum class Report { List, Json, None };
 
@@ -42,17 +35,18 @@ struct Options
 
 QString usage()
 {
-    return RenderTool::tr("Aufruf: lochkartor-render [--json | --list] [--universal] "
-              "[-o BILD.png | --out-dir VERZEICHNIS] DATEI.tds...\n"
-              "\n"
-              "Lädt jede Röhrendatei wie \"Daten laden\" und gibt die erstellte Karte aus.\n"
-              "  --list         Stanzliste: Löcher mit Bedeutung, Kartentexte, Prüfung\n"
-              "  --json         eine JSON-Zeile je Datei\n"
-              "  --universal    die Universalkarte mit den Löchern statt der erstellten Karte\n"
-              "  -o BILD.png    das Bild der Karte (nur mit einer Datei)\n"
-              "  --out-dir DIR  je Datei ein Bild, benannt nach der Datei\n"
-              "  --help         diese Hilfe\n"
-              "Ohne --json, -o und --out-dir wird die Stanzliste ausgegeben.\n");
+    return LochkartorText::tr(
+        "Aufruf: lochkartor-render [--json | --list] [--universal] "
+        "[-o BILD.png | --out-dir VERZEICHNIS] DATEI.tds...\n"
+        "\n"
+        "Lädt jede Röhrendatei wie \"Daten laden\" und gibt die erstellte Karte aus.\n"
+        "  --list         Stanzliste: Löcher mit Bedeutung, Kartentexte, Prüfung\n"
+        "  --json         eine JSON-Zeile je Datei\n"
+        "  --universal    die Universalkarte mit den Löchern statt der erstellten Karte\n"
+        "  -o BILD.png    das Bild der Karte (nur mit einer Datei)\n"
+        "  --out-dir DIR  je Datei ein Bild, benannt nach der Datei\n"
+        "  --help         diese Hilfe\n"
+        "Ohne --json, -o und --out-dir wird die Stanzliste ausgegeben.\n");
 }
 
 // Returns the options, or nothing after a usage error has been reported.
@@ -69,30 +63,29 @@ std::optional<Options> parse(const QStringList &arguments, bool *helpOnly)
             *helpOnly = true;
             return options;
         } else if (argument == QLatin1String("--json") || argument == QLatin1String("--list")) {
-            const Report report = argument == QLatin1String("--json") ? Report::Json
-                                                                      : Report::List;
+            const Report report = argument == QLatin1String("--json") ? Report::Json : Report::List;
             if (options.report != Report::None && options.report != report)
-                return fail(RenderTool::tr("--json und --list schließen sich aus"));
+                return fail(LochkartorText::tr("--json und --list schließen sich aus"));
             options.report = report;
         } else if (argument == QLatin1String("--universal")) {
             options.universal = true;
         } else if (argument == QLatin1String("-o") || argument == QLatin1String("--out-dir")) {
             if (i + 1 >= arguments.size())
-                return fail(RenderTool::tr("%1 braucht einen Namen").arg(argument));
-            (argument == QLatin1String("-o") ? options.outFile : options.outDir) =
-                    arguments.at(++i);
+                return fail(LochkartorText::tr("%1 braucht einen Namen").arg(argument));
+            (argument == QLatin1String("-o") ? options.outFile : options.outDir)
+                = arguments.at(++i);
         } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-            return fail(RenderTool::tr("unbekannte Option %1").arg(argument));
+            return fail(LochkartorText::tr("unbekannte Option %1").arg(argument));
         } else {
             options.files << argument;
         }
     }
     if (options.files.isEmpty())
-        return fail(RenderTool::tr("keine Röhrendatei angegeben"));
+        return fail(LochkartorText::tr("keine Röhrendatei angegeben"));
     if (!options.outFile.isEmpty() && !options.outDir.isEmpty())
-        return fail(RenderTool::tr("-o und --out-dir schließen sich aus"));
+        return fail(LochkartorText::tr("-o und --out-dir schließen sich aus"));
     if (!options.outFile.isEmpty() && options.files.size() > 1)
-        return fail(RenderTool::tr("-o nimmt genau eine Datei; für mehrere --out-dir"));
+        return fail(LochkartorText::tr("-o nimmt genau eine Datei; für mehrere --out-dir"));
     if (options.report == Report::None && options.outFile.isEmpty() && options.outDir.isEmpty())
         options.report = Report::List;
     return options;
@@ -115,8 +108,8 @@ QString pictureName(const Options &options, const QString &file)
         return options.outFile;
     if (options.outDir.isEmpty())
         return QString();
-    return QDir(options.outDir).filePath(QFileInfo(file).completeBaseName()
-                                         + QStringLiteral(".png"));
+    return QDir(options.outDir)
+        .filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".png"));
 }
 
 // The reason the window gave for refusing the file, without its dialog.
@@ -124,7 +117,7 @@ QString lastMessage()
 {
     const QList<Dialogs::Record> messages = Dialogs::Script::messages();
     if (messages.isEmpty())
-        return RenderTool::tr("nicht lesbar");
+        return LochkartorText::tr("nicht lesbar");
     const Dialogs::Record &message = messages.last();
     return message.caption + QStringLiteral(": ") + message.text;
 }
@@ -142,7 +135,8 @@ bool render(const Options &options, const QString &file, QTextStream &out, QText
         const bool saved = options.universal ? saveUniversalCard(window, picture)
                                              : window.saveCardImage(picture);
         if (!saved) {
-            err << picture << ": " << RenderTool::tr("Bild nicht geschrieben") << " " << lastMessage() << "\n";
+            err << picture << ": " << LochkartorText::tr("Bild nicht geschrieben") << " "
+                << lastMessage() << "\n";
             return false;
         }
     }
