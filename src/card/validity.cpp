@@ -87,6 +87,14 @@ Verdict electrodeVerdict(bool tubeHasIt, bool found)
 // Colours the five check labels from the pin functions and the tube kind.
 // Only pins of the socket that reach a tester line count: a pin without a
 // line connects nothing, whatever its box shows.
+// Re-polishing a label costs more than the whole check; the check runs after
+// every pin edit, and most runs leave a label's colour as it was.
+static void restyle(QLabel *label, const QString &styleSheet)
+{
+    if (label->styleSheet() != styleSheet)
+        label->setStyleSheet(styleSheet);
+}
+
 void Lochkartor::checkValidity()
 {
     FoundFunctions found;
@@ -96,13 +104,11 @@ void Lochkartor::checkValidity()
     }
     found.add(Wiring::capPinFunction(ui->capFunction->currentIndex()));
 
-    ui->heaterOK->setStyleSheet(
-        styleSheetOf(heaterVerdict(found, heaterPresentFlag, rectifierFlag)));
-    ui->cathodeOK->setStyleSheet(
-        styleSheetOf(cathodeVerdict(found, rectifierFlag, directHeatingFlag)));
-    ui->gridOK->setStyleSheet(
-        styleSheetOf(electrodeVerdict(controlGridFlag, found[PinFunction::ControlGrid])));
-    ui->screenOK->setStyleSheet(
-        styleSheetOf(electrodeVerdict(screenGridFlag, found[PinFunction::ScreenGrid])));
-    ui->plateOK->setStyleSheet(styleSheetOf(verdict(found[PinFunction::Anode])));
+    restyle(ui->heaterOK, styleSheetOf(heaterVerdict(found, heaterPresentFlag, rectifierFlag)));
+    restyle(ui->cathodeOK, styleSheetOf(cathodeVerdict(found, rectifierFlag, directHeatingFlag)));
+    restyle(ui->gridOK,
+            styleSheetOf(electrodeVerdict(controlGridFlag, found[PinFunction::ControlGrid])));
+    restyle(ui->screenOK,
+            styleSheetOf(electrodeVerdict(screenGridFlag, found[PinFunction::ScreenGrid])));
+    restyle(ui->plateOK, styleSheetOf(verdict(found[PinFunction::Anode])));
 }
