@@ -10,11 +10,9 @@
 
 namespace CardImage {
 
-namespace { } // namespace
-
-QImage render(QGraphicsScene *scene)
+QImage render(QGraphicsScene *scene, QSize size)
 {
-    QImage image(Width, Height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     scene->render(&painter, QRectF(), QRectF(), Qt::KeepAspectRatio);

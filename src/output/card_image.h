@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 class QGraphicsScene;
@@ -12,8 +13,9 @@ constexpr int Width = 927;
 constexpr int Height = 700;
 
 // The scene drawn into a picture of the card's size, card pixel for card
-// pixel; only visible markers and texts appear.
-QImage render(QGraphicsScene *scene);
+// pixel; only visible markers and texts appear. The universal card is one
+// pixel wider than the created card.
+QImage render(QGraphicsScene *scene, QSize size = QSize(Width, Height));
 
 // The save dialog offers PNG only, so a name without a suffix gets ".png".
 QString withSuffix(const QString &fileName);

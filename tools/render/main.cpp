@@ -1,6 +1,7 @@
 // lochkartor-render: renders tube data files through the program's own
 // window, without showing it, into card pictures, punch lists or JSON lines.
 
+#include "card_image.h"
 #include "card_report.h"
 #include "dialogs.h"
 #include "lochkartor.h"
@@ -91,15 +92,16 @@ std::optional<Options> parse(const QStringList &arguments, bool *helpOnly)
     return options;
 }
 
-bool saveUniversalCard(const Lochkartor &window, const QString &fileName)
+// Writes the card picture the options ask for, by the same code as "Karte
+// speichern"; returns an empty string or the reason of the failure.
+QString writePicture(const Options &options, const Lochkartor &window, const QString &fileName)
 {
-    QGraphicsScene *scene = window.cards().universalScene();
-    QImage image(scene->sceneRect().size().toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    scene->render(&painter, QRectF(), QRectF(), Qt::KeepAspectRatio);
-    painter.end();
-    return image.save(fileName);
+    const QString target = CardImage::withSuffix(fileName);
+    if (!options.universal)
+        return CardImage::write(CardImage::render(window.cards().createdScene()), target);
+    QGraphicsScene *universal = window.cards().universalScene();
+    return CardImage::write(CardImage::render(universal, universal->sceneRect().size().toSize()),
+                            target);
 }
 
 QString pictureName(const Options &options, const QString &file)
@@ -112,31 +114,20 @@ QString pictureName(const Options &options, const QString &file)
         .filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".png"));
 }
 
-// The reason the window gave for refusing the file, without its dialog.
-QString lastMessage()
-{
-    const QList<Dialogs::Record> messages = Dialogs::Script::messages();
-    if (messages.isEmpty())
-        return LochkartorText::tr("nicht lesbar");
-    const Dialogs::Record &message = messages.last();
-    return message.caption + QStringLiteral(": ") + message.text;
-}
-
 bool render(const Options &options, const QString &file, QTextStream &out, QTextStream &err)
 {
-    Dialogs::Script::clearRecords();
     Lochkartor window;
-    if (!window.loadTubeData(file)) {
-        err << file << ": " << lastMessage().replace(QLatin1Char('\n'), QLatin1Char(' ')) << "\n";
+    const QString refusal = window.loadTubeDataOrError(file);
+    if (!refusal.isEmpty()) {
+        err << file << ": " << QString(refusal).replace(QLatin1Char('\n'), QLatin1Char(' '))
+            << "\n";
         return false;
     }
     const QString picture = pictureName(options, file);
     if (!picture.isEmpty()) {
-        const bool saved = options.universal ? saveUniversalCard(window, picture)
-                                             : window.saveCardImage(picture);
-        if (!saved) {
-            err << picture << ": " << LochkartorText::tr("Bild nicht geschrieben") << " "
-                << lastMessage() << "\n";
+        const QString failure = writePicture(options, window, picture);
+        if (!failure.isEmpty()) {
+            err << picture << ": " << failure << "\n";
             return false;
         }
     }
