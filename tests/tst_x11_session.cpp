@@ -114,7 +114,14 @@ void X11SessionTest::typeNameAndSaveCardThroughDialog()
     QVERIFY2(m_program.waitForStarted(5000), "the program did not start");
 
     const QString window = waitForWindow(QStringLiteral("^Lochkartor$"), 10000);
-    QVERIFY2(!window.isEmpty(), "no window titled \"Lochkartor\" appeared within 10 s");
+    QVERIFY2(!window.isEmpty(),
+             qPrintable(QStringLiteral("no window titled \"Lochkartor\" appeared within 10 s; "
+                                       "the program %1:\n%2")
+                                .arg(m_program.state() == QProcess::Running
+                                             ? QStringLiteral("still runs")
+                                             : QStringLiteral("ended with %1")
+                                                       .arg(m_program.exitCode()),
+                                     QString::fromLocal8Bit(m_program.readAllStandardError()))));
     runXdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
     QTest::qWait(300);
 
