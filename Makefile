@@ -31,8 +31,9 @@ fuzz:
 		-DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build build-fuzz -j$$(nproc) --target loader_fuzzer
 	mkdir -p build-fuzz/corpus
-	QT_QPA_PLATFORM=offscreen build-fuzz/tests/fuzz/loader_fuzzer -max_total_time=$(FUZZ_SECONDS) \
-		build-fuzz/corpus tests/data/tubes
+	QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+		build-fuzz/tests/fuzz/loader_fuzzer -max_total_time=$(FUZZ_SECONDS) \
+		-artifact_prefix=build-fuzz/ build-fuzz/corpus tests/data/tubes
 
 install: build
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))

@@ -904,13 +904,5 @@ Without --json, -o and --out-dir the punch list is printed.
         <source>-o nimmt genau eine Datei; für mehrere --out-dir</source>
         <translation>-o takes exactly one file; use --out-dir for several</translation>
     </message>
-    <message>
-        <source>nicht lesbar</source>
-        <translation>not readable</translation>
-    </message>
-    <message>
-        <source>Bild nicht geschrieben</source>
-        <translation>picture not written</translation>
-    </message>
 </context>
 </TS>

@@ -88,10 +88,14 @@ QString punchList(const Lochkartor &window)
     lines << LochkartorText::tr("Grundtyp: %1").arg(comboText(window, "genericTubeType"));
     lines << QString();
     lines << LochkartorText::tr("Löcher:");
+    // "I 24  Uf (V~) 7": field, number, two spaces, what the card prints
+    // there; a hole the card leaves unlabelled gets its position alone.
     for (const Hole &hole : cards.punchedHoles()) {
-        const QString position
-            = QStringLiteral("%1 %2").arg(fieldName(hole.field)).arg(hole.number);
-        lines << QStringLiteral("%1  %2").arg(position, -6).arg(holeMeaning(hole)).trimmed();
+        QString line = fieldName(hole.field) + QLatin1Char(' ') + QString::number(hole.number);
+        const QString meaning = holeMeaning(hole);
+        if (!meaning.isEmpty())
+            line += QStringLiteral("  ") + meaning;
+        lines << line;
     }
     lines << QString();
     lines << LochkartorText::tr("Kartentexte:");

@@ -161,6 +161,10 @@ int main(int argc, char *argv[])
     }
 
     Dialogs::Script::begin(); // no dialog may wait for a user here
+    // A picture folder that does not exist yet is made; if that fails, each
+    // picture says so on its own line.
+    if (!options->outDir.isEmpty())
+        QDir().mkpath(options->outDir);
     bool allRendered = true;
     for (const QString &file : options->files)
         allRendered = render(*options, file, out, err) && allRendered;
