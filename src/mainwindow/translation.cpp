@@ -10,8 +10,10 @@ bool loadTranslation(QTranslator &translator, const QString &localeName)
         return true;
     // Started from elsewhere, the program still finds the translation it was
     // built or installed with.
-    const QString directories[] = {QCoreApplication::applicationDirPath(),
-                                   QStringLiteral(LOCHKARTOR_TRANSLATIONS_DIR)};
+    const QString programDirectory = QCoreApplication::applicationDirPath();
+    const QString directories[] = {
+        programDirectory,
+        programDirectory + QStringLiteral("/" LOCHKARTOR_TRANSLATIONS_FROM_BIN)};
     for (const QString &directory : directories) {
         if (translator.load(name, directory))
             return true;

@@ -9,7 +9,8 @@ class QTranslator;
 // working directory with Qt's usual fallbacks: the .qm suffix first, then
 // the bare name, then the name shortened at its last '_' or '.' (de_AT ->
 // de -> none). When the working directory has none, the same name is looked
-// up next to the executable and then in the installed translations. Returns
+// up next to the executable and then in the installed translations (found
+// relative to the executable, so any install prefix works). Returns
 // whether a file was found; the program runs with its German source texts
 // either way.
 bool loadTranslation(QTranslator &translator, const QString &localeName);
