@@ -6,6 +6,18 @@
 
 namespace TestSupport {
 
+const QStringList pinFunctionTexts = {"Heizung(-)",
+                                      "Heizung(+)",
+                                      "Kathode",
+                                      "Kathode Doppeltriode 1",
+                                      "Kathode Doppeltriode 2",
+                                      "Steuergitter",
+                                      "Anode",
+                                      "Schirmgitter / Anode 2",
+                                      "Heizung(-) & Kathode",
+                                      "Heizung(+) & Kathode",
+                                      "Unbelegt"};
+
 namespace {
 QStringList collected;
 QtMessageHandler previousHandler = nullptr;
@@ -61,8 +73,8 @@ HoleList parseHoles(const QString &text)
         const QRegularExpressionMatch match = pattern.match(part);
         if (!match.hasMatch())
             qFatal("bad hole name %s", qPrintable(part));
-        holes.push_back({match.captured(1) == QLatin1String("I") ? 1 : 2,
-                         match.captured(2).toInt()});
+        holes.push_back(
+            {match.captured(1) == QLatin1String("I") ? 1 : 2, match.captured(2).toInt()});
     }
     std::sort(holes.begin(), holes.end());
     return holes;

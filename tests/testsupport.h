@@ -19,6 +19,9 @@ public:
     QStringList messages() const;
 };
 
+// The rows of every pin-function list, as the form shows them.
+extern const QStringList pinFunctionTexts;
+
 // Reaches a widget of the window by its object name.
 template<typename T>
 T *widget(const Lochkartor &window, const char *name)

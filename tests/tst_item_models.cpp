@@ -11,18 +11,6 @@
 
 namespace {
 
-const QStringList pinFunctionTexts = {"Heizung(-)",
-                                      "Heizung(+)",
-                                      "Kathode",
-                                      "Kathode Doppeltriode 1",
-                                      "Kathode Doppeltriode 2",
-                                      "Steuergitter",
-                                      "Anode",
-                                      "Schirmgitter / Anode 2",
-                                      "Heizung(-) & Kathode",
-                                      "Heizung(+) & Kathode",
-                                      "Unbelegt"};
-
 struct WindowModels
 {
     std::array<QStandardItemModel *, 9> lines{};
@@ -136,7 +124,7 @@ void ItemModelsTest::lineModels()
 
     const QStandardItemModel *model = m_models.lines[line - 1];
     QCOMPARE(model->parent(), m_window.get());
-    QCOMPARE(texts(model), pinFunctionTexts);
+    QCOMPARE(texts(model), TestSupport::pinFunctionTexts);
     QCOMPARE(enabledRows(model), enabled);
 }
 
@@ -155,7 +143,7 @@ void ItemModelsTest::boxOffersOnlyEnabledRows()
     QComboBox box;
     box.setModel(m_models.lines[line - 1]);
     QCOMPARE(box.currentIndex(), enabled.first());
-    QCOMPARE(box.currentText(), pinFunctionTexts.at(enabled.first()));
+    QCOMPARE(box.currentText(), TestSupport::pinFunctionTexts.at(enabled.first()));
     QCOMPARE(rowsReachedByKeyboard(box), enabled);
 }
 

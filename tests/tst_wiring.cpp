@@ -51,18 +51,6 @@ const char *const expectedWiring[9][10] = {
 };
 // clang-format on
 
-const char *const functionNames[] = {"Heizung(-)",
-                                     "Heizung(+)",
-                                     "Kathode",
-                                     "Kathode Doppeltriode 1",
-                                     "Kathode Doppeltriode 2",
-                                     "Steuergitter",
-                                     "Anode",
-                                     "Schirmgitter / Anode 2",
-                                     "Heizung(-) & Kathode",
-                                     "Heizung(+) & Kathode",
-                                     "Unbelegt"};
-
 bool lineCarries(int line, int function)
 {
     if (line < 1 || line > 9)
@@ -176,7 +164,8 @@ void WiringTest::functionPunchesExactlyItsHoles_data()
     QTest::addColumn<int>("function");
     for (int line = 1; line <= 9; ++line) {
         for (int function : functionsCarried(line))
-            QTest::addRow("line %c %s", 'A' + line - 1, functionNames[function])
+            QTest::addRow("line %c %s", 'A' + line - 1,
+                          qPrintable(TestSupport::pinFunctionTexts.at(function)))
                 << line << function;
     }
 }
@@ -397,7 +386,7 @@ void WiringTest::wiringHolesMatchThePrintedLegend_data()
 {
     QTest::addColumn<int>("function");
     for (int function = HMinus; function <= G2; ++function)
-        QTest::addRow("%s", functionNames[function]) << function;
+        QTest::addRow("%s", qPrintable(TestSupport::pinFunctionTexts.at(function))) << function;
 }
 
 // Each single-bus hole lies in the card's group of its bus and carries its
