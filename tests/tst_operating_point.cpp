@@ -29,6 +29,7 @@ class OperatingPointTest : public QObject
     Q_OBJECT
 private slots:
     void newWindow();
+    void loadResistorWithoutChoicePunchesNothing();
     void plateVoltage_data();
     void plateVoltage();
     void rectPlateVoltage_data();
@@ -320,6 +321,18 @@ void OperatingPointTest::tablesMatchLegend()
     QFETCH(HoleList, holes);
     QFETCH(QStringList, expected);
     QCOMPARE(meanings(holes), expected);
+}
+
+// A load resistor list without a current item (-1) must not turn into the
+// cathode resistor choice 14, whose holes are the Rk 600 Ohm contacts.
+void OperatingPointTest::loadResistorWithoutChoicePunchesNothing()
+{
+    Lochkartor w;
+    FormEdits::edit(w, QStringLiteral("genericTubeType=8; rectLoadResistor=2"));
+    widget<QComboBox>(w, "rectLoadResistor")->setCurrentIndex(-1);
+    QVERIFY(!w.cards().isPunched(holeI(49)));
+    QVERIFY(!w.cards().isPunched(holeI(50)));
+    QVERIFY(w.cards().isPunched(holeI(41)));
 }
 
 QTEST_MAIN(OperatingPointTest)
