@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardstate.h"
 #include "lochkartor.h"
 #include "testsupport.h"
 
@@ -76,9 +77,6 @@ inline QStringList snapshot(const Lochkartor &window)
                      .arg(spin->minimum())
                      .arg(spin->maximum())
                      .arg(spin->isEnabled());
-    for (const char *label : {"heaterOK", "cathodeOK", "gridOK", "screenOK", "plateOK"})
-        lines << QStringLiteral("%1 %2").arg(QLatin1String(label),
-                                             TestSupport::checkColour(window, label));
     lines << QStringLiteral("tube: rectifier %1, screen grid %2, control grid %3, heater %4, "
                             "directly heated %5, %6 pins")
                  .arg(window.isRectifier())
@@ -87,12 +85,12 @@ inline QStringList snapshot(const Lochkartor &window)
                  .arg(window.hasHeater())
                  .arg(window.isDirectlyHeated())
                  .arg(window.currentPinCount());
-    lines << QStringLiteral("created card: ")
-                 + TestSupport::holesText(window.cards().punchedHoles());
-    lines << QStringLiteral("universal card: ")
-                 + TestSupport::holesText(window.cards().universalPunchedHoles());
-    for (const auto &[text, content] : window.cards().visibleTexts())
-        lines << QStringLiteral("text %1: %2").arg(QLatin1String(cardTextKey(text)), content);
+    const CardState card = cardState(window);
+    lines << QStringLiteral("created card: ") + card.createdHoles;
+    lines << QStringLiteral("universal card: ") + card.universalHoles;
+    lines << QStringLiteral("checks: ") + card.checks.join(QLatin1Char(' '));
+    for (const QString &text : card.texts)
+        lines << QStringLiteral("text ") + text;
     lines.sort();
     return lines;
 }
