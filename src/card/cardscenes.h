@@ -43,6 +43,10 @@ public:
 
     void setTubeNameText(const QString &name);
 
+    // Makes both pictures show exactly what `other` shows: every marker and
+    // every text with its content, font and visibility.
+    void copyStateFrom(const CardScenes &other);
+
     void setText(CardText text, const QString &content);
     void setTextVisible(CardText text, bool visible);
     QGraphicsTextItem *textItem(CardText text) const;

@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+class QAbstractItemModel;
 class QComboBox;
 class QLineEdit;
 class QPainter;
@@ -83,6 +84,10 @@ public:
     void encodeIsotestVoltage(int index);
     void encodeIsotestRange(int index);
 
+    // Returns the form, the values its switched-off blocks keep, both cards
+    // and the check colours to exactly what a freshly built window shows.
+    void resetToFreshForm();
+
     // Colours the five check labels from the pinout and the tube kind.
     void checkValidity();
 
@@ -145,6 +150,9 @@ private:
     void pinFunctionChanged(int pin, int function);
     HoleList holesWiredByPins() const;
     void punchGridVoltage(double volts);
+    QAbstractItemModel *counterpartModel(const Lochkartor &fresh,
+                                         const QAbstractItemModel *model) const;
+    void copyWidgetState(const Lochkartor &fresh, QWidget *target, const QWidget *source);
 
     // The four switches of the tube type.
     void switchRectifierMode(bool on);
