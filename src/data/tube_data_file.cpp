@@ -8,20 +8,6 @@
 #include "tube_data_writer.h"
 #include "ui_lochkartor.h"
 
-namespace {
-
-// Nothing of a file reaches the form unless every value it would load can
-// be right, so a refused file leaves the form and the cards as they were.
-TubeData::Problem loadInto(Lochkartor &window, const QString &fileName)
-{
-    const TubeData::Contents contents = TubeData::readFile(fileName);
-    for (const TubeData::Entry &entry : contents.entries)
-        TubeData::setFieldValue(window, *entry.key, entry.value);
-    return contents.problem;
-}
-
-} // namespace
-
 bool Lochkartor::saveTubeData(const QString &fileName)
 {
     TubeData::Conditions conditions;
@@ -43,11 +29,31 @@ bool Lochkartor::saveTubeData(const QString &fileName)
     return false;
 }
 
+// Nothing of a file reaches the form unless every value it would load can
+// be right, so a refused file leaves the form and the cards as they were.
+TubeData::Problem Lochkartor::loadTubeDataQuietly(const QString &fileName,
+                                                  std::vector<TubeData::Adjustment> *adjusted)
+{
+    const TubeData::Contents contents = TubeData::readFile(fileName);
+    if (!contents.problem.ok())
+        return contents.problem;
+    for (const TubeData::Entry &entry : contents.entries)
+        TubeData::setFieldValue(*this, *entry.key, entry.value);
+    if (adjusted)
+        *adjusted = TubeData::adjustments(*this, contents.entries);
+    return contents.problem;
+}
+
 bool Lochkartor::loadTubeData(const QString &fileName)
 {
-    const TubeData::Problem problem = loadInto(*this, fileName);
-    if (problem.ok())
+    std::vector<TubeData::Adjustment> adjusted;
+    const TubeData::Problem problem = loadTubeDataQuietly(fileName, &adjusted);
+    if (problem.ok()) {
+        if (!adjusted.empty())
+            Dialogs::information(this, TubeData::adjustmentsTitle(),
+                                 TubeData::adjustmentsText(adjusted));
         return true;
+    }
     const auto buttons
         = problem.kind == TubeData::Problem::WrongVersion ? QMessageBox::Cancel : QMessageBox::Ok;
     Dialogs::critical(this, TubeData::problemTitle(problem),
@@ -57,5 +63,5 @@ bool Lochkartor::loadTubeData(const QString &fileName)
 
 QString Lochkartor::loadTubeDataOrError(const QString &fileName)
 {
-    return TubeData::problemText(loadInto(*this, fileName), fileName);
+    return TubeData::problemText(loadTubeDataQuietly(fileName, nullptr), fileName);
 }

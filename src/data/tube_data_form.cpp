@@ -1,10 +1,13 @@
 #include "tube_data_form.h"
 
+#include "text_limits.h"
 #include "wiring_table.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
+#include <QLocale>
+#include <cmath>
 
 namespace TubeData {
 
@@ -46,7 +49,7 @@ void setFieldValue(QWidget &form, const Key &key, const QVariant &value)
     switch (key.kind) {
     case Kind::Text:
         if (auto *edit = findField<QLineEdit>(form, key))
-            edit->setText(value.toString());
+            edit->setText(TextLimits::cutToLength(value.toString(), edit->maxLength()));
         break;
     case Kind::Index:
         if (auto *box = findField<QComboBox>(form, key)) {
@@ -64,6 +67,32 @@ void setFieldValue(QWidget &form, const Key &key, const QVariant &value)
     case Kind::PinCount:
         break;
     }
+}
+
+std::vector<Adjustment> adjustments(const QWidget &form, const std::vector<Entry> &entries)
+{
+    std::vector<Adjustment> result;
+    for (const Entry &entry : entries) {
+        const QVariant loaded = fieldValue(form, *entry.key);
+        QString loadedText;
+        if (entry.key->kind == Kind::Text) {
+            if (loaded.toString() == entry.value.toString())
+                continue;
+            loadedText = loaded.toString();
+        } else if (entry.key->kind == Kind::Number) {
+            const double fileValue = entry.value.toDouble();
+            const double formValue = loaded.toDouble();
+            if (std::abs(formValue - fileValue) <= 1e-9 * std::max(1.0, std::abs(fileValue)))
+                continue;
+            loadedText = QString::number(formValue, 'g', QLocale::FloatingPointShortest);
+        } else {
+            continue; // indexes outside their list are refused, never adjusted
+        }
+        result.push_back({QString::fromLatin1(entry.key->group) + QLatin1Char('/')
+                              + QString::fromLatin1(entry.key->name),
+                          entry.text, loadedText});
+    }
+    return result;
 }
 
 } // namespace TubeData

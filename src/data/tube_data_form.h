@@ -1,6 +1,8 @@
 #pragma once
 
 #include "tube_data_keys.h"
+#include "tube_data_problem.h"
+#include "tube_data_reader.h"
 
 #include <QVariant>
 
@@ -14,6 +16,11 @@ QVariant fieldValue(const QWidget &form, const Key &key);
 
 // Puts a value into the key's form field the way a user edit would, so the
 // field's slot runs its card encoder at once if the value changes.
+// A text longer than its field takes is cut between two characters.
 void setFieldValue(QWidget &form, const Key &key, const QVariant &value);
+
+// The loaded values that the form holds differently from the file: numbers
+// its fields clamped or rounded, texts cut to the field's length.
+std::vector<Adjustment> adjustments(const QWidget &form, const std::vector<Entry> &entries);
 
 } // namespace TubeData

@@ -11,7 +11,9 @@ namespace {
 // 4 heating methods, 8 heating taps, the 11 pin functions (-1 for a pin
 // without a tester line), and so on down to the 5 isolation meter ranges.
 // "heatingVoltage" is one key for two fields: the tap index when the heater
-// runs on AC, the voltage when it runs on DC.
+// runs on AC, the voltage when it runs on DC. A rectifier keeps its plate
+// voltage too: the plate meter's holes depend on it, so without it the same
+// file would give a different card in a window that had another voltage.
 // clang-format off
 const std::vector<Key> keyTable = {
     // group          key                 written when                  kind            form field          default pin indexes
@@ -36,6 +38,7 @@ const std::vector<Key> keyTable = {
     {"operatingPoint",  "rectPlateVoltage", When::Rectifier,              Kind::Index,    "rectPlateVoltage", "0",  0,  0,  2},
     {"operatingPoint",  "rectLoadResistor", When::Rectifier,              Kind::Index,    "rectLoadResistor", "0",  0,  0,  4},
     {"operatingPoint",  "rectCap",          When::Rectifier,              Kind::Index,    "rectCap",          "0",  0,  0,  1},
+    {"operatingPoint",  "plateVoltage",     When::Rectifier,              Kind::Number,   "plateVoltage",     "0",  0,  0,  0, true},
     {"operatingPoint",  "plateVoltage",     When::NoRectifier,            Kind::Number,   "plateVoltage",     "0",  0,  0,  0},
     {"operatingPoint",  "screenVoltage",    When::NoRectifierScreenGrid,  Kind::Number,   "screenVoltage",    "0",  0,  0,  0},
     {"operatingPoint",  "gridVoltage",      When::NoRectifierControlGrid, Kind::Number,   "gridVoltage",      "0",  0,  0,  0},

@@ -44,6 +44,9 @@ struct Key
     int pin;                 // 1 to 9 for the pin keys, else 0
     int firstIndex;          // indexes a file may hold (Kind::Index only)
     int lastIndex;
+    // Written by this program, but not by earlier ones: a file without it
+    // loads, and the field keeps the value of a fresh form.
+    bool optional = false;
 };
 
 const std::vector<Key> &keys();

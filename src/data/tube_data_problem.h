@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 namespace TubeData {
 
@@ -12,7 +13,11 @@ struct Problem
         Missing,         // no such file
         NotAFile,        // a folder or other non-file
         Unreadable,      // the system refused to read it; see detail
-        Damaged,         // not a readable INI file
+        Damaged,         // not a readable INI file; see line and detail
+        NotATubeFile,    // no "format/version" key: empty, binary, another kind of file
+        TooLarge,        // larger than any tube data file can be
+        MissingKey,      // a key the save always writes for this tube; see key
+        TypedValue,      // a value that names a Qt type ("@Variant(...)"); see key, detail
         WrongVersion,    // no tube data file of the version this program writes
         OutOfRange,      // an index outside its list
         NotANumber,      // text, NaN or infinity where a number belongs
@@ -41,7 +46,30 @@ inline Problem problemOf(Problem::Kind kind, const QString &detail = QString())
     return problem;
 }
 
+// A file larger than this is refused before it is read; a tube data file
+// is a few hundred bytes.
+constexpr qint64 MaxFileSize = 1024 * 1024;
+
 QString problemTitle(const Problem &problem);
+// The message of the window, naming the file.
 QString problemText(const Problem &problem, const QString &fileName);
+// Why, without the file name and without the window's words: for a command
+// line, after "file: ".
+QString problemReason(const Problem &problem);
+
+// A value that loading changed to fit its field: a number outside the
+// field's range, a name longer than the field takes.
+struct Adjustment
+{
+    QString key;         // "group/key"
+    QString fileValue;   // as the file holds it
+    QString loadedValue; // as the form shows it
+};
+
+QString adjustmentsTitle();
+// One line for each adjusted key under a sentence that says what happened.
+QString adjustmentsText(const std::vector<Adjustment> &adjustments);
+// "group/key: „file value“ geladen als „form value“"
+QString adjustmentLine(const Adjustment &adjustment);
 
 } // namespace TubeData

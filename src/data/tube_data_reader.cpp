@@ -1,10 +1,14 @@
 #include "tube_data_reader.h"
 
+#include "ini_text.h"
+#include "safe_write.h"
+#include "texts.h"
 #include "tube_data_conditions.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 
@@ -12,33 +16,9 @@ namespace TubeData {
 
 namespace {
 
-Problem fileProblem(const QString &fileName)
-{
-    const QFileInfo info(fileName);
-    if (!info.exists())
-        return problemOf(Problem::Missing);
-    if (!info.isFile())
-        return problemOf(Problem::NotAFile);
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return problemOf(Problem::Unreadable, file.errorString());
-    return {};
-}
-
 QString keyPath(const Key &key)
 {
     return QString::fromLatin1(key.group) + QLatin1Char('/') + QString::fromLatin1(key.name);
-}
-
-// The stored text of a value. QSettings reads unquoted commas as a list;
-// joined again, such a value fails every number conversion below and shows
-// in the message as it stands in the file.
-QString storedText(const QSettings &settings, const Key &key)
-{
-    const QVariant value = settings.value(keyPath(key), QString::fromLatin1(key.defaultText));
-    if (key.kind != Kind::Text && value.userType() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
 }
 
 Problem badValue(Problem::Kind kind, const Key &key, const QString &text)
@@ -94,33 +74,107 @@ std::pair<QVariant, Problem> convert(const Key &key, const QString &text)
     return {{}, {}};
 }
 
+Problem damaged(const IniSyntaxError &error)
+{
+    Problem problem = problemOf(Problem::Damaged);
+    problem.line = error.line;
+    switch (error.kind) {
+    case IniSyntaxError::UnclosedQuote:
+        problem.detail = LochkartorText::tr("In Zeile %1 wird ein Anführungszeichen nicht "
+                                            "geschlossen; die Datei ist wohl abgeschnitten.")
+                             .arg(error.line);
+        break;
+    case IniSyntaxError::UnclosedSection:
+        problem.detail = LochkartorText::tr("In Zeile %1 fehlt die schließende Klammer des "
+                                            "Abschnitts.")
+                             .arg(error.line);
+        break;
+    case IniSyntaxError::NoEquals:
+    case IniSyntaxError::None:
+        problem.detail
+            = LochkartorText::tr("Zeile %1 ist weder ein Abschnitt noch ein Wert.").arg(error.line);
+        break;
+    }
+    return problem;
+}
+
+// Text files only: a NUL byte or a UTF-16 byte order mark says the file is
+// of another kind, whatever it holds.
+bool looksLikeText(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return false;
+    return !bytes.contains('\0');
+}
+
 } // namespace
 
 Contents readFile(const QString &fileName)
 {
-    if (Problem problem = fileProblem(fileName); !problem.ok())
-        return {problem, {}};
-
-    const QSettings settings(fileName, QSettings::IniFormat);
-    const QString versionKey
-        = QString::fromLatin1(FormatGroup) + QLatin1Char('/') + QString::fromLatin1(VersionKey);
-    // QSettings parses the file on this first look-up.
-    const int version = settings.value(versionKey, QStringLiteral("0")).toInt();
-    if (settings.status() == QSettings::AccessError)
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return {problemOf(Problem::Missing), {}};
+    if (!info.isFile())
+        return {problemOf(Problem::NotAFile), {}};
+    if (info.size() > MaxFileSize)
+        return {problemOf(Problem::TooLarge), {}};
+    QFile file(fileName);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return {
+            problemOf(Problem::Unreadable, errno ? SafeWrite::systemErrorText(errno) : QString()),
+            {}};
+    // A file that grows while it is read is cut off here and still refused.
+    const QByteArray bytes = file.read(MaxFileSize + 1);
+    if (bytes.size() > MaxFileSize)
+        return {problemOf(Problem::TooLarge), {}};
+    if (file.error() != QFileDevice::NoError)
         return {problemOf(Problem::Unreadable), {}};
-    // Any file that does not say it is of this version, a foreign one
-    // included, gets the version message.
-    if (version != FileVersion)
+    return readBytes(bytes);
+}
+
+Contents readBytes(const QByteArray &bytes)
+{
+    if (!looksLikeText(bytes))
+        return {problemOf(Problem::NotATubeFile), {}};
+    const IniText ini = IniText::parse(decodeFileText(bytes));
+    const QString formatGroup = QString::fromLatin1(FormatGroup);
+    const QString versionKey = QString::fromLatin1(VersionKey);
+    if (!ini.contains(formatGroup, versionKey))
+        return {problemOf(Problem::NotATubeFile), {}};
+    if (ini.value(formatGroup, versionKey).joined(QStringLiteral(",")).toInt() != FileVersion)
         return {problemOf(Problem::WrongVersion), {}};
-    if (settings.status() != QSettings::NoError)
-        return {problemOf(Problem::Damaged), {}};
+    if (ini.syntaxError().kind != IniSyntaxError::None)
+        return {damaged(ini.syntaxError()), {}};
 
     Contents contents;
     Conditions conditions;
+    Problem missing;
     for (const Key &key : keys()) {
         if (key.kind == Kind::PinCount || !applies(key, conditions))
             continue;
-        const auto [value, problem] = convert(key, storedText(settings, key));
+        const QString group = QString::fromLatin1(key.group);
+        const QString name = QString::fromLatin1(key.name);
+        const bool present = ini.contains(group, name);
+        if (!present && key.optional)
+            continue;
+        if (!present && missing.ok()) {
+            missing = problemOf(Problem::MissingKey);
+            missing.key = keyPath(key);
+        }
+        const IniValue stored = present
+                                    ? ini.value(group, name)
+                                    : IniValue{{QString::fromLatin1(key.defaultText)}, false, {}};
+        if (!stored.typeName.isEmpty()) {
+            Problem typed = problemOf(Problem::TypedValue, stored.typeName);
+            typed.key = keyPath(key);
+            return {typed, {}};
+        }
+        // Commas outside quotes make a list; joined again, it fails every
+        // number conversion and shows in the message as the file has it.
+        const QString text
+            = stored.joined(key.kind == Kind::Text ? QStringLiteral(", ") : QStringLiteral(","));
+        const auto [value, problem] = convert(key, text);
         if (!problem.ok())
             return {problem, {}};
         if (key.kind == Kind::Index && !learnFrom(key, value.toInt(), conditions))
@@ -129,8 +183,10 @@ Contents readFile(const QString &fileName)
             if (Problem offered = checkOffered(key, value.toInt(), conditions); !offered.ok())
                 return {offered, {}};
         }
-        contents.entries.push_back({&key, value});
+        contents.entries.push_back({&key, value, text});
     }
+    if (!missing.ok())
+        return {missing, {}};
     return contents;
 }
 

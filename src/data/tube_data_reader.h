@@ -15,6 +15,7 @@ struct Entry
 {
     const Key *key;
     QVariant value;
+    QString text; // as the file holds it
 };
 
 struct Contents
@@ -27,7 +28,11 @@ struct Contents
 // entries are exactly the values that loading puts into the form, in the
 // order it must put them. A file with a single value that cannot be right
 // yields its first problem and no entries. Missing keys read as their
-// defaults.
+// defaults only where the key is optional; any other missing key makes the
+// file damaged. Never decodes a Qt type and refuses files over MaxFileSize
+// before reading them.
 Contents readFile(const QString &fileName);
+// The same for a file's bytes.
+Contents readBytes(const QByteArray &bytes);
 
 } // namespace TubeData

@@ -1,9 +1,12 @@
 #include "tube_data_writer.h"
+
+#include "ini_text.h"
+#include "safe_write.h"
 #include "texts.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace TubeData {
 
@@ -14,46 +17,75 @@ Problem unwritable(const QString &reason)
     return problemOf(Problem::Unwritable, reason);
 }
 
+// The file that this save merges into: its keys stay unless this save
+// writes them. A file that is not INI text would come out mangled, so it
+// is left alone.
+bool readExisting(const QString &fileName, IniText *ini, Problem *problem)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return true;
+    if (info.isDir()) {
+        *problem = unwritable(LochkartorText::tr("Unter diesem Namen gibt es einen Ordner."));
+        return false;
+    }
+    QFile file(fileName);
+    if (info.size() > MaxFileSize || !file.open(QIODevice::ReadOnly)) {
+        *problem = unwritable(LochkartorText::tr(
+            "Die vorhandene Datei ist keine Datendatei; sie bleibt unverändert."));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    *ini = IniText::parse(decodeFileText(bytes));
+    if (bytes.contains('\0') || ini->syntaxError().kind != IniSyntaxError::None) {
+        *problem = unwritable(LochkartorText::tr(
+            "Die vorhandene Datei ist keine Datendatei; sie bleibt unverändert."));
+        return false;
+    }
+    return true;
+}
+
+void setValue(IniText &ini, const Key &key, const QVariant &value)
+{
+    const QString group = QString::fromLatin1(key.group);
+    const QString name = QString::fromLatin1(key.name);
+    switch (key.kind) {
+    case Kind::Text:
+        ini.setString(group, name, value.toString());
+        break;
+    case Kind::Index:
+    case Kind::PinCount:
+        ini.setInt(group, name, value.toInt());
+        break;
+    case Kind::Number:
+        ini.setDouble(group, name, value.toDouble());
+        break;
+    }
+}
+
 } // namespace
 
 Problem writeFile(const QString &fileName, const Conditions &conditions,
                   const std::function<QVariant(const Key &)> &fieldValue)
 {
-    if (QFileInfo(fileName).isDir())
-        return unwritable(LochkartorText::tr("Unter diesem Namen gibt es einen Ordner."));
-
-    QSettings settings(fileName, QSettings::IniFormat);
-    // The keys are merged into an existing file; one that cannot be parsed
-    // would come out mangled, so it is left alone.
-    settings.allKeys();
-    if (settings.status() == QSettings::FormatError)
-        return unwritable(LochkartorText::tr(
-            "Die vorhandene Datei ist keine Datendatei; sie bleibt unverändert."));
-    settings.beginGroup(QString::fromLatin1(FormatGroup));
-    settings.setValue(QString::fromLatin1(VersionKey), FileVersion);
-    settings.endGroup();
-
-    QString group;
+    IniText ini;
+    Problem problem;
+    if (!readExisting(fileName, &ini, &problem))
+        return problem;
+    ini.setInt(QString::fromLatin1(FormatGroup), QString::fromLatin1(VersionKey), FileVersion);
     for (const Key &key : keys()) {
-        if (!applies(key, conditions))
-            continue;
-        if (group != QLatin1String(key.group)) {
-            if (!group.isEmpty())
-                settings.endGroup();
-            group = QString::fromLatin1(key.group);
-            settings.beginGroup(group);
-        }
-        const QVariant value
-            = key.kind == Kind::PinCount ? QVariant(conditions.pinCount) : fieldValue(key);
-        settings.setValue(QString::fromLatin1(key.name), value);
+        if (applies(key, conditions))
+            setValue(ini, key,
+                     key.kind == Kind::PinCount ? QVariant(conditions.pinCount) : fieldValue(key));
     }
-    if (!group.isEmpty())
-        settings.endGroup();
-
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        return unwritable(
-            LochkartorText::tr("Kein Schreibzugriff auf die Datei oder ihren Ordner."));
+    // What reaches the disk must read back as exactly these keys and values.
+    const QByteArray bytes = ini.toUtf8();
+    const QString failure = SafeWrite::replaceFile(fileName, bytes, [&ini](const QByteArray &text) {
+        const IniText back = IniText::parse(decodeFileText(text));
+        return back.syntaxError().kind == IniSyntaxError::None && back == ini;
+    });
+    if (!failure.isEmpty())
+        return unwritable(failure);
     return {};
 }
 

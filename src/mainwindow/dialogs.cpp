@@ -57,6 +57,16 @@ bool execPrintDialog(QPrinter *printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
+// File and tube names come from users and files; QMessageBox would show a
+// text that looks like HTML as rich text.
+void showPlainMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                      const QString &text, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 void critical(QWidget *parent, const QString &title, const QString &text,
               QMessageBox::StandardButtons buttons)
 {
@@ -64,7 +74,17 @@ void critical(QWidget *parent, const QString &title, const QString &text,
         script().records.append({Record::Critical, title, QString(), QString(), text, buttons});
         return;
     }
-    QMessageBox::critical(parent, title, text, buttons);
+    showPlainMessage(parent, QMessageBox::Critical, title, text, buttons);
+}
+
+void information(QWidget *parent, const QString &title, const QString &text)
+{
+    if (script().active) {
+        script().records.append(
+            {Record::Information, title, QString(), QString(), text, QMessageBox::Ok});
+        return;
+    }
+    showPlainMessage(parent, QMessageBox::Information, title, text, QMessageBox::Ok);
 }
 
 namespace Script {
@@ -104,7 +124,7 @@ QList<Record> messages()
 {
     QList<Record> result;
     for (const Record &record : script().records) {
-        if (record.kind == Record::Critical)
+        if (record.kind == Record::Critical || record.kind == Record::Information)
             result.append(record);
     }
     return result;

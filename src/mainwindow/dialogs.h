@@ -17,12 +17,16 @@ QString saveFileName(QWidget *parent, const QString &caption, const QString &dir
 QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
                      const QString &filter);
 bool execPrintDialog(QPrinter *printer);
+// Messages show their text as plain text, never as rich text.
 void critical(QWidget *parent, const QString &title, const QString &text,
               QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+void information(QWidget *parent, const QString &title, const QString &text);
+void showPlainMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                      const QString &text, QMessageBox::StandardButtons buttons);
 
 struct Record
 {
-    enum Kind { SaveFile, OpenFile, Print, Critical };
+    enum Kind { SaveFile, OpenFile, Print, Critical, Information };
     Kind kind;
     QString caption; // dialog caption or message title
     QString directory;
@@ -40,7 +44,7 @@ bool isActive();
 void answerFileName(const QString &fileName);
 void answerPrintDialog(bool accept);
 const QList<Record> &records();
-QList<Record> messages();
+QList<Record> messages(); // critical and information messages
 void clearRecords();
 } // namespace Script
 

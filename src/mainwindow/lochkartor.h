@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cardscenes.h"
+#include "tube_data_problem.h"
 
 #include <QMainWindow>
 #include <array>
@@ -100,6 +101,10 @@ public:
     // Loads without a message box: an empty string, or why the file was
     // refused (the form is then unchanged).
     QString loadTubeDataOrError(const QString &fileName);
+    // The same for batch use: why the file was refused, or what loading
+    // adjusted to fit the form.
+    TubeData::Problem loadTubeDataQuietly(const QString &fileName,
+                                          std::vector<TubeData::Adjustment> *adjusted);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -153,6 +158,8 @@ private:
     QAbstractItemModel *counterpartModel(const Lochkartor &fresh,
                                          const QAbstractItemModel *model) const;
     void copyWidgetState(const Lochkartor &fresh, QWidget *target, const QWidget *source);
+    void paintCardAt150Ppi(QPainter *painter, int resolution);
+    bool printCardToPdf(QPrinter *printer);
 
     // The four switches of the tube type.
     void switchRectifierMode(bool on);

@@ -1,12 +1,14 @@
 #include "card_image.h"
+#include "safe_write.h"
+#include "text_limits.h"
 #include "texts.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace CardImage {
 
@@ -28,24 +30,37 @@ QString withSuffix(const QString &fileName)
            + (fileName.endsWith(QLatin1Char('.')) ? QStringLiteral("png") : QStringLiteral(".png"));
 }
 
+namespace {
+
+// A PNG ends with its IEND chunk; a picture cut off anywhere lacks it.
+bool isCompletePng(const QByteArray &bytes)
+{
+    static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
+    static const QByteArray end("\0\0\0\0IEND\xae\x42\x60\x82", 12);
+    return bytes.startsWith(signature) && bytes.endsWith(end);
+}
+
+} // namespace
+
 QString write(const QImage &image, const QString &fileName)
 {
-    const QByteArray format = QFileInfo(fileName).suffix().toLower().toLatin1();
+    const QString suffix = QFileInfo(fileName).suffix();
+    const QByteArray format = suffix.toLower().toLatin1();
     if (!QImageWriter::supportedImageFormats().contains(format))
         return LochkartorText::tr("Das Bildformat „%1“ ist unbekannt.")
-            .arg(QFileInfo(fileName).suffix());
+            .arg(TextLimits::quotedInMessage(suffix));
 
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    QImageWriter writer(&file, format);
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return writer.errorString();
-    }
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(image) || bytes.isEmpty())
+        return LochkartorText::tr("Das Bild kann nicht im Format „%1“ erzeugt werden.")
+            .arg(QString::fromLatin1(format));
+    buffer.close();
+    return SafeWrite::replaceFile(fileName, bytes, [&format](const QByteArray &content) {
+        return format != "png" || isCompletePng(content);
+    });
 }
 
 } // namespace CardImage

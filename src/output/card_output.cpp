@@ -5,11 +5,14 @@
 #include "card_image.h"
 #include "dialogs.h"
 #include "lochkartor.h"
+#include "safe_write.h"
 
+#include <QBuffer>
 #include <QDebug>
 #include <QDir>
 #include <QGraphicsScene>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 
 namespace {
@@ -43,8 +46,53 @@ void Lochkartor::renderCreatedCard(QPainter *painter, const QRectF &target)
     m_cards->createdScene()->render(painter, target, QRectF(), Qt::KeepAspectRatio);
 }
 
+// Scales the painter to 150 card pixels per inch of a device with the
+// given resolution and draws the card one inch from the page origin.
+void Lochkartor::paintCardAt150Ppi(QPainter *painter, int resolution)
+{
+    const double scale = resolution / CardPixelsPerInch;
+    painter->scale(scale, scale);
+    qDebug() << scale;
+    renderCreatedCard(painter, cardOnPage);
+}
+
+// A PDF is made in memory and checked before it replaces a file, so a full
+// disk cannot leave a cut-off printout that looks like a success.
+bool Lochkartor::printCardToPdf(QPrinter *printer)
+{
+    const QString fileName = printer->outputFileName();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setPdfVersion(printer->pdfVersion());
+        pdf.setCreator(printer->creator());
+        pdf.setTitle(printer->docName());
+        pdf.setResolution(printer->resolution());
+        pdf.setPageLayout(printer->pageLayout());
+        QPainter painter;
+        if (painter.begin(&pdf)) {
+            paintCardAt150Ppi(&painter, pdf.resolution());
+            painter.end();
+        }
+    }
+    buffer.close();
+    const QString failure = SafeWrite::replaceFile(fileName, bytes, [](const QByteArray &pdf) {
+        return pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF");
+    });
+    if (failure.isEmpty())
+        return true;
+    Dialogs::critical(this, tr("Karte nicht gedruckt"),
+                      tr("Die Datei „%1“ kann nicht geschrieben werden.\n%2")
+                          .arg(QDir::toNativeSeparators(fileName), failure));
+    return false;
+}
+
 bool Lochkartor::printCard(QPrinter *printer)
 {
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty())
+        return printCardToPdf(printer);
     QPainter painter;
     if (!painter.begin(printer)) {
         Dialogs::critical(
@@ -52,9 +100,12 @@ bool Lochkartor::printCard(QPrinter *printer)
             tr("Der Drucker „%1“ kann nicht geöffnet werden.").arg(printerName(*printer)));
         return false;
     }
-    const double scale = printer->resolution() / CardPixelsPerInch;
-    painter.scale(scale, scale);
-    qDebug() << scale;
-    renderCreatedCard(&painter, cardOnPage);
-    return painter.end();
+    paintCardAt150Ppi(&painter, printer->resolution());
+    if (painter.end() && printer->printerState() != QPrinter::Error)
+        return true;
+    Dialogs::critical(this, tr("Karte nicht gedruckt"),
+                      tr("Der Drucker „%1“ meldet einen Fehler; die Karte ist wohl nicht "
+                         "gedruckt.")
+                          .arg(printerName(*printer)));
+    return false;
 }

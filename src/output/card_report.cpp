@@ -2,6 +2,7 @@
 
 #include "legend.h"
 #include "lochkartor.h"
+#include "text_limits.h"
 #include "texts.h"
 
 #include <QComboBox>
@@ -58,10 +59,19 @@ QString fieldName(int field)
     return field == HoleGrid::FieldI ? QStringLiteral("I") : QStringLiteral("II");
 }
 
-// A string as a JSON literal, quotes and escapes included.
+// A string as a JSON literal, quotes and escapes included. Half a UTF-16
+// pair would make the line invalid UTF-8; it becomes U+FFFD.
 QString jsonString(const QString &text)
 {
-    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    QString whole = text;
+    for (qsizetype i = 0; i < whole.size(); ++i) {
+        if (whole.at(i).isHighSurrogate() && i + 1 < whole.size()
+            && whole.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (whole.at(i).isSurrogate())
+            whole[i] = QChar::ReplacementCharacter;
+    }
+    const QByteArray array = QJsonDocument(QJsonArray{whole}).toJson(QJsonDocument::Compact);
     return QString::fromUtf8(array.mid(1, array.size() - 2));
 }
 
@@ -82,8 +92,10 @@ QString punchList(const Lochkartor &window)
 {
     const CardScenes &cards = window.cards();
     QStringList lines;
+    // A name or card text with a line break would break the list's lines.
+    const auto visible = TextLimits::withVisibleControls;
     lines << LochkartorText::tr("Röhre: %1")
-                 .arg(window.findChild<QLineEdit *>(QStringLiteral("tubeName"))->text());
+                 .arg(visible(window.findChild<QLineEdit *>(QStringLiteral("tubeName"))->text()));
     lines << LochkartorText::tr("Sockel: %1").arg(comboText(window, "socket"));
     lines << LochkartorText::tr("Grundtyp: %1").arg(comboText(window, "genericTubeType"));
     lines << QString();
@@ -101,7 +113,7 @@ QString punchList(const Lochkartor &window)
     lines << LochkartorText::tr("Kartentexte:");
     for (const auto &[text, content] : cards.visibleTexts()) {
         if (!content.isEmpty())
-            lines << QStringLiteral("  ") + content;
+            lines << QStringLiteral("  ") + visible(content);
     }
     lines << QString();
     lines << LochkartorText::tr("Gültigkeitsprüfung:");

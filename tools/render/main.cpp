@@ -5,6 +5,7 @@
 #include "card_report.h"
 #include "dialogs.h"
 #include "lochkartor.h"
+#include "text_limits.h"
 #include "texts.h"
 #include "translation.h"
 
@@ -15,6 +16,7 @@
 #include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
+#include <QSet>
 #include <QTextStream>
 #include <QTranslator>
 
@@ -71,7 +73,7 @@ std::optional<Options> parse(const QStringList &arguments, bool *helpOnly)
         } else if (argument == QLatin1String("--universal")) {
             options.universal = true;
         } else if (argument == QLatin1String("-o") || argument == QLatin1String("--out-dir")) {
-            if (i + 1 >= arguments.size())
+            if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty())
                 return fail(LochkartorText::tr("%1 braucht einen Namen").arg(argument));
             (argument == QLatin1String("-o") ? options.outFile : options.outDir)
                 = arguments.at(++i);
@@ -114,22 +116,47 @@ QString pictureName(const Options &options, const QString &file)
         .filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".png"));
 }
 
-bool render(const Options &options, const QString &file, QTextStream &out, QTextStream &err)
+// A name for a line of stderr: whatever it holds, it stays on its line.
+QString shown(const QString &name)
 {
-    Lochkartor window;
-    const QString refusal = window.loadTubeDataOrError(file);
-    if (!refusal.isEmpty()) {
-        err << file << ": " << QString(refusal).replace(QLatin1Char('\n'), QLatin1Char(' '))
+    return TextLimits::withVisibleControls(name);
+}
+
+bool render(const Options &options, const QString &file, QSet<QString> &pictures, QTextStream &out,
+            QTextStream &err)
+{
+    // Two tube files of the same name from different folders would give
+    // the same picture name; the second must not replace the first.
+    const QString picture = pictureName(options, file);
+    const QString pictureKey = QFileInfo(CardImage::withSuffix(picture)).absoluteFilePath();
+    if (!picture.isEmpty() && pictures.contains(pictureKey)) {
+        err << shown(file) << ": "
+            << LochkartorText::tr("Das Bild %1 wurde in diesem Lauf schon für eine andere Datei "
+                                  "geschrieben; es wird nicht überschrieben.")
+                   .arg(shown(CardImage::withSuffix(picture)))
             << "\n";
         return false;
     }
-    const QString picture = pictureName(options, file);
+    Lochkartor window;
+    std::vector<TubeData::Adjustment> adjusted;
+    const TubeData::Problem problem = window.loadTubeDataQuietly(file, &adjusted);
+    if (!problem.ok()) {
+        err << shown(file) << ": "
+            << QString(TubeData::problemReason(problem))
+                   .replace(QLatin1Char('\n'), QLatin1Char(' '))
+            << "\n";
+        return false;
+    }
+    for (const TubeData::Adjustment &adjustment : adjusted)
+        err << shown(file) << ": "
+            << LochkartorText::tr("Warnung: %1").arg(TubeData::adjustmentLine(adjustment)) << "\n";
     if (!picture.isEmpty()) {
         const QString failure = writePicture(options, window, picture);
         if (!failure.isEmpty()) {
-            err << picture << ": " << failure << "\n";
+            err << shown(CardImage::withSuffix(picture)) << ": " << failure << "\n";
             return false;
         }
+        pictures.insert(pictureKey);
     }
     if (options.report == Report::Json)
         out << CardReport::json(window, file) << "\n";
@@ -166,7 +193,8 @@ int main(int argc, char *argv[])
     if (!options->outDir.isEmpty())
         QDir().mkpath(options->outDir);
     bool allRendered = true;
+    QSet<QString> pictures;
     for (const QString &file : options->files)
-        allRendered = render(*options, file, out, err) && allRendered;
+        allRendered = render(*options, file, pictures, out, err) && allRendered;
     return allRendered ? 0 : 1;
 }
