@@ -23,8 +23,8 @@ private slots:
 void FuzzLoaderTest::generatedFilesKeepTheCardConsistent()
 {
     const int count = qEnvironmentVariableIsSet("LOCHKARTOR_FUZZ_COUNT")
-                              ? qEnvironmentVariableIntValue("LOCHKARTOR_FUZZ_COUNT")
-                              : 2000;
+                          ? qEnvironmentVariableIntValue("LOCHKARTOR_FUZZ_COUNT")
+                          : 2000;
     // Building a fresh window for every file would dominate the run; every
     // n-th accepted file is compared with one.
     const int compareEvery = 4;
@@ -46,8 +46,8 @@ void FuzzLoaderTest::generatedFilesKeepTheCardConsistent()
         const CardState cardBefore = cardState(window);
         Dialogs::Script::clearRecords();
         const bool loaded = window.loadTubeData(fileName);
-        const QString context = QStringLiteral("file %1:\n%2\n").arg(i).arg(
-                QString::fromLatin1(content.left(2000)));
+        const QString context
+            = QStringLiteral("file %1:\n%2\n").arg(i).arg(QString::fromLatin1(content.left(2000)));
         QVERIFY2(TestSupport::cardsAgree(window.cards()), qPrintable(context));
         if (!loaded) {
             ++refused;
@@ -57,7 +57,9 @@ void FuzzLoaderTest::generatedFilesKeepTheCardConsistent()
                      qPrintable(context + cardState(window).differenceTo(cardBefore)));
             continue;
         }
-        QVERIFY2(Dialogs::Script::messages().isEmpty(), qPrintable(context));
+        // An accepted file may only bring the note on values fitted to the form.
+        for (const Dialogs::Record &message : Dialogs::Script::messages())
+            QVERIFY2(message.kind == Dialogs::Record::Information, qPrintable(context));
         if (++accepted % compareEvery != 0)
             continue;
         Lochkartor fresh;

@@ -238,9 +238,11 @@ void RenderToolTest::initTestCase()
                      QString(triode)
                          .replace(QLatin1String("pin1function=6"), QLatin1String("pin1function=10"))
                          .toUtf8()));
-    QVERIFY(
-        writeAll(m_variants.filePath(QStringLiteral("triode_without_name.tds")),
-                 triode.remove(QRegularExpression(QStringLiteral("tubeName=[^\n]*\n"))).toUtf8()));
+    QVERIFY(writeAll(m_variants.filePath(QStringLiteral("triode_without_name.tds")),
+                     triode
+                         .replace(QRegularExpression(QStringLiteral("tubeName=[^\n]*\n")),
+                                  QStringLiteral("tubeName=\n"))
+                         .toUtf8()));
 
     Dialogs::Script::begin();
 }

@@ -10,10 +10,13 @@
 #include <QBuffer>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+
+#include <cerrno>
 
 namespace {
 
@@ -61,6 +64,15 @@ void Lochkartor::paintCardAt150Ppi(QPainter *painter, int resolution)
 bool Lochkartor::printCardToPdf(QPrinter *printer)
 {
     const QString fileName = printer->outputFileName();
+    auto refuse = [&](const QString &failure) {
+        Dialogs::critical(this, tr("Karte nicht gedruckt"),
+                          tr("Die Datei „%1“ kann nicht geschrieben werden.\n%2")
+                              .arg(QDir::toNativeSeparators(fileName), failure));
+        return false;
+    };
+    // Nothing is drawn for a folder that is not there.
+    if (!QFileInfo(QFileInfo(fileName).absolutePath()).isDir())
+        return refuse(SafeWrite::systemErrorText(ENOENT));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -81,12 +93,7 @@ bool Lochkartor::printCardToPdf(QPrinter *printer)
     const QString failure = SafeWrite::replaceFile(fileName, bytes, [](const QByteArray &pdf) {
         return pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF");
     });
-    if (failure.isEmpty())
-        return true;
-    Dialogs::critical(this, tr("Karte nicht gedruckt"),
-                      tr("Die Datei „%1“ kann nicht geschrieben werden.\n%2")
-                          .arg(QDir::toNativeSeparators(fileName), failure));
-    return false;
+    return failure.isEmpty() || refuse(failure);
 }
 
 bool Lochkartor::printCard(QPrinter *printer)
