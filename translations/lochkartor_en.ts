@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
     <name>Lochkartor</name>
@@ -813,10 +814,6 @@
         <translation>The existing file is not a tube data file; it is left unchanged.</translation>
     </message>
     <message>
-        <source>Kein Schreibzugriff auf die Datei oder ihren Ordner.</source>
-        <translation>No write access to the file or its folder.</translation>
-    </message>
-    <message>
         <source>Das Bildformat „%1“ ist unbekannt.</source>
         <translation>The picture format “%1” is unknown.</translation>
     </message>
@@ -859,7 +856,7 @@
     <message>
         <source>Aufruf: lochkartor-render [--json | --list] [--universal] [-o BILD.png | --out-dir VERZEICHNIS] DATEI.tds...
 
-Lädt jede Röhrendatei wie "Daten laden" und gibt die erstellte Karte aus.
+Lädt jede Röhrendatei wie &quot;Daten laden&quot; und gibt die erstellte Karte aus.
   --list         Stanzliste: Löcher mit Bedeutung, Kartentexte, Prüfung
   --json         eine JSON-Zeile je Datei
   --universal    die Universalkarte mit den Löchern statt der erstellten Karte
@@ -870,7 +867,7 @@ Ohne --json, -o und --out-dir wird die Stanzliste ausgegeben.
 </source>
         <translation>Usage: lochkartor-render [--json | --list] [--universal] [-o PICTURE.png | --out-dir DIRECTORY] FILE.tds...
 
-Loads each tube data file as "Load data" does and puts out the created card.
+Loads each tube data file as &quot;Load data&quot; does and puts out the created card.
   --list         punch list: holes with their meaning, card texts, check
   --json         one JSON line per file
   --universal    the universal card with the holes instead of the created card
@@ -903,6 +900,114 @@ Without --json, -o and --out-dir the punch list is printed.
     <message>
         <source>-o nimmt genau eine Datei; für mehrere --out-dir</source>
         <translation>-o takes exactly one file; use --out-dir for several</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung.</source>
+        <translation>Permission denied.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>The disk is read-only.</translation>
+    </message>
+    <message>
+        <source>Der Ordner existiert nicht.</source>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>Zu viele symbolische Verknüpfungen.</source>
+        <translation>Too many symbolic links.</translation>
+    </message>
+    <message>
+        <source>Der Name ist zu lang.</source>
+        <translation>The name is too long.</translation>
+    </message>
+    <message>
+        <source>Die Datei wäre zu groß.</source>
+        <translation>The file would be too large.</translation>
+    </message>
+    <message>
+        <source>Zu viele offene Dateien.</source>
+        <translation>Too many open files.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger meldet einen Ein- oder Ausgabefehler.</source>
+        <translation>The disk reports an input/output error.</translation>
+    </message>
+    <message>
+        <source>Das System meldet den Fehler Nummer %1.</source>
+        <translation>The system reports error number %1.</translation>
+    </message>
+    <message>
+        <source>Der Inhalt konnte nicht vollständig erzeugt werden.</source>
+        <translation>The content could not be produced completely.</translation>
+    </message>
+    <message>
+        <source>Die geschriebene Datei liest sich nicht zurück.</source>
+        <translation>The written file does not read back.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist beschädigt: %1</source>
+        <translation>The file is damaged: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Röhrendatei.</source>
+        <translation>The file is not a tube file.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist größer als 1 MiB und damit keine Röhrendatei.</source>
+        <translation>The file is larger than 1 MiB and so not a tube file.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist beschädigt: Der Schlüssel %1 fehlt.</source>
+        <translation>The file is damaged: the key %1 is missing.</translation>
+    </message>
+    <message>
+        <source>Der Wert von %1 ist ein gespeicherter Qt-Datentyp (@%2); eine Röhrendatei enthält nur Texte und Zahlen.</source>
+        <translation>The value of %1 is a stored Qt data type (@%2); a tube file holds only texts and numbers.</translation>
+    </message>
+    <message>
+        <source>Werte angepasst</source>
+        <translation>Values adjusted</translation>
+    </message>
+    <message>
+        <source>Diese Werte der Datei passen nicht in ihr Feld und wurden angepasst:</source>
+        <translation>These values of the file do not fit their field and were adjusted:</translation>
+    </message>
+    <message>
+        <source>%1: „%2“ geladen als „%3“</source>
+        <translation>%1: “%2” loaded as “%3”</translation>
+    </message>
+    <message>
+        <source>In Zeile %1 wird ein Anführungszeichen nicht geschlossen; die Datei ist wohl abgeschnitten.</source>
+        <translation>A quotation mark in line %1 is not closed; the file is probably cut off.</translation>
+    </message>
+    <message>
+        <source>In Zeile %1 fehlt die schließende Klammer des Abschnitts.</source>
+        <translation>The closing bracket of the section is missing in line %1.</translation>
+    </message>
+    <message>
+        <source>Zeile %1 ist weder ein Abschnitt noch ein Wert.</source>
+        <translation>Line %1 is neither a section nor a value.</translation>
+    </message>
+    <message>
+        <source>Das Bild kann nicht im Format „%1“ erzeugt werden.</source>
+        <translation>The picture cannot be made in the format “%1”.</translation>
+    </message>
+    <message>
+        <source>Der Drucker „%1“ meldet einen Fehler; die Karte ist wohl nicht gedruckt.</source>
+        <translation>The printer “%1” reports an error; the card was probably not printed.</translation>
+    </message>
+    <message>
+        <source>Das Bild %1 wurde in diesem Lauf schon für eine andere Datei geschrieben; es wird nicht überschrieben.</source>
+        <translation>The picture %1 was already written for another file in this run; it is not overwritten.</translation>
+    </message>
+    <message>
+        <source>Warnung: %1</source>
+        <translation>Warning: %1</translation>
     </message>
 </context>
 </TS>
