@@ -31,12 +31,15 @@ bool Lochkartor::saveTubeData(const QString &fileName)
 
 // Nothing of a file reaches the form unless every value it would load can
 // be right, so a refused file leaves the form and the cards as they were.
+// An accepted file starts from a fresh form, as "Neu" leaves it: the same
+// file then gives the same form and card whatever the window showed before.
 TubeData::Problem Lochkartor::loadTubeDataQuietly(const QString &fileName,
                                                   std::vector<TubeData::Adjustment> *adjusted)
 {
     const TubeData::Contents contents = TubeData::readFile(fileName);
     if (!contents.problem.ok())
         return contents.problem;
+    resetToFreshForm();
     for (const TubeData::Entry &entry : contents.entries)
         TubeData::setFieldValue(*this, *entry.key, entry.value);
     if (adjusted)

@@ -38,7 +38,7 @@ const std::vector<Key> keyTable = {
     {"operatingPoint",  "rectPlateVoltage", When::Rectifier,              Kind::Index,    "rectPlateVoltage", "0",  0,  0,  2},
     {"operatingPoint",  "rectLoadResistor", When::Rectifier,              Kind::Index,    "rectLoadResistor", "0",  0,  0,  4},
     {"operatingPoint",  "rectCap",          When::Rectifier,              Kind::Index,    "rectCap",          "0",  0,  0,  1},
-    {"operatingPoint",  "plateVoltage",     When::Rectifier,              Kind::Number,   "plateVoltage",     "0",  0,  0,  0, true},
+    {"operatingPoint",  "plateVoltage",     When::Rectifier,              Kind::Number,   "plateVoltage",     "0",  0,  0,  0, true, true},
     {"operatingPoint",  "plateVoltage",     When::NoRectifier,            Kind::Number,   "plateVoltage",     "0",  0,  0,  0},
     {"operatingPoint",  "screenVoltage",    When::NoRectifierScreenGrid,  Kind::Number,   "screenVoltage",    "0",  0,  0,  0},
     {"operatingPoint",  "gridVoltage",      When::NoRectifierControlGrid, Kind::Number,   "gridVoltage",      "0",  0,  0,  0},

@@ -47,6 +47,10 @@ struct Key
     // Written by this program, but not by earlier ones: a file without it
     // loads, and the field keeps the value of a fresh form.
     bool optional = false;
+    // Put into the form before the tube type, as the user entered it: the
+    // rectifier's plate voltage is entered while the tube is still of
+    // another kind, and its holes stay when the type becomes a rectifier.
+    bool beforeTubeType = false;
 };
 
 const std::vector<Key> &keys();

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -107,6 +108,19 @@ bool looksLikeText(const QByteArray &bytes)
     return !bytes.contains('\0');
 }
 
+// The reading order decides which keys apply; the order of putting them
+// into the form moves a few keys ahead of the tube type.
+void placeBeforeTubeType(std::vector<Entry> &entries)
+{
+    const auto tubeType = std::find_if(entries.begin(), entries.end(), [](const Entry &entry) {
+        return std::strcmp(entry.key->field, "genericTubeType") == 0;
+    });
+    if (tubeType == entries.end())
+        return;
+    std::stable_partition(tubeType, entries.end(),
+                          [](const Entry &entry) { return entry.key->beforeTubeType; });
+}
+
 } // namespace
 
 Contents readFile(const QString &fileName)
@@ -187,6 +201,7 @@ Contents readBytes(const QByteArray &bytes)
     }
     if (!missing.ok())
         return {missing, {}};
+    placeBeforeTubeType(contents.entries);
     return contents;
 }
 
