@@ -203,6 +203,11 @@ private slots:
     void usageErrors_data();
     void usageErrors();
     void help();
+    void sameNameFromTwoFoldersIsNotOverwritten();
+    void adjustedValuesAreWarnings();
+    void refusalsSuitTheCommandLine_data();
+    void refusalsSuitTheCommandLine();
+    void nameWithLineBreakKeepsItsLine();
 
 private:
     Run run(const QStringList &arguments);
@@ -557,6 +562,10 @@ void RenderToolTest::usageErrors_data()
     QTest::newRow("-o with --out-dir")
         << QStringList{"-o", "card.png", "--out-dir", "cards", "diode.tds"}
         << "-o und --out-dir schließen sich aus";
+    QTest::newRow("-o with an empty name")
+        << QStringList{"-o", "", "diode.tds"} << "-o braucht einen Namen";
+    QTest::newRow("--out-dir with an empty name")
+        << QStringList{"--out-dir", "", "diode.tds"} << "--out-dir braucht einen Namen";
 }
 
 // A usage error renders nothing: stdout stays empty, no picture is written,
@@ -588,6 +597,98 @@ void RenderToolTest::help()
              qPrintable(result.out));
     for (const char *option : {"--json", "--list", "--universal", "-o ", "--out-dir", "--help"})
         QVERIFY2(result.out.contains(QLatin1String(option)), option);
+}
+
+// Two folders holding a file of the same name: the second picture would
+// replace the first one written in the same run.
+void RenderToolTest::sameNameFromTwoFoldersIsNotOverwritten()
+{
+    QVERIFY(QDir(m_work->path()).mkpath(QStringLiteral("a")));
+    QVERIFY(QDir(m_work->path()).mkpath(QStringLiteral("b")));
+    QVERIFY(QFile::copy(sample(QStringLiteral("triode.tds")), work(QStringLiteral("a/tube.tds"))));
+    QVERIFY(QFile::copy(sample(QStringLiteral("diode.tds")), work(QStringLiteral("b/tube.tds"))));
+    QVERIFY(QFile::copy(sample(QStringLiteral("pentode.tds")), work(QStringLiteral("c.tds"))));
+
+    const Run result
+        = run({QStringLiteral("--out-dir"), QStringLiteral("cards"), QStringLiteral("a/tube.tds"),
+               QStringLiteral("b/tube.tds"), QStringLiteral("c.tds")});
+    const Run alone
+        = run({QStringLiteral("-o"), QStringLiteral("alone.png"), QStringLiteral("a/tube.tds")});
+
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.errLines().size(), 1);
+    QVERIFY2(result.errLines().first().startsWith(QStringLiteral("b/tube.tds: ")),
+             qPrintable(result.err));
+    QVERIFY2(result.err.contains(QStringLiteral("nicht überschrieben")), qPrintable(result.err));
+    QVERIFY(samePicture(QImage(work(QStringLiteral("cards/tube.png"))),
+                        QImage(work(QStringLiteral("alone.png")))));
+    QVERIFY(QFileInfo::exists(work(QStringLiteral("cards/c.png"))));
+}
+
+void RenderToolTest::adjustedValuesAreWarnings()
+{
+    QString triode = QString::fromUtf8(readAll(sample(QStringLiteral("triode.tds"))));
+    triode.replace(QRegularExpression(QStringLiteral("plateVoltage=[^\n]*\n")),
+                   QStringLiteral("plateVoltage=400\n"));
+    QVERIFY(writeAll(work(QStringLiteral("high.tds")), triode.toUtf8()));
+
+    const Run result = run({QStringLiteral("--json"), QStringLiteral("high.tds")});
+
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.outLines().size(), 1);
+    QCOMPARE(result.errLines(),
+             QStringList{QStringLiteral("high.tds: Warnung: operatingPoint/plateVoltage: „400“ "
+                                        "geladen als „300“")});
+}
+
+void RenderToolTest::refusalsSuitTheCommandLine_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no format group")
+        << QByteArray("[genericTubeData]\ntubeName=X\n") << "Die Datei ist keine Röhrendatei.";
+    QTest::newRow("empty") << QByteArray() << "Die Datei ist keine Röhrendatei.";
+    QTest::newRow("bad value") << QByteArray("[format]\nversion=1\n[genericTubeData]\nsocket=99\n")
+                               << "Der Wert „99“ von genericTubeData/socket liegt nicht zwischen";
+    QTest::newRow("stored Qt type")
+        << QByteArray("[format]\nversion=1\n[genericTubeData]\ntubeName=@Variant(\\0\\0\\0\\t)\n")
+        << "gespeicherter Qt-Datentyp (@Variant)";
+}
+
+// One line each, in words for a command line: the window's "die Eingaben
+// bleiben unverändert" has no place there.
+void RenderToolTest::refusalsSuitTheCommandLine()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    QVERIFY(writeAll(work(QStringLiteral("file.tds")), content));
+
+    const Run result = run({QStringLiteral("--list"), QStringLiteral("file.tds")});
+
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.errLines().size(), 1);
+    QVERIFY2(result.errLines().first().startsWith(QStringLiteral("file.tds: ")),
+             qPrintable(result.err));
+    QVERIFY2(result.err.contains(reason), qPrintable(result.err));
+    QVERIFY2(!result.err.contains(QStringLiteral("Eingaben")), qPrintable(result.err));
+}
+
+void RenderToolTest::nameWithLineBreakKeepsItsLine()
+{
+    QString triode = QString::fromUtf8(readAll(sample(QStringLiteral("triode.tds"))));
+    triode.replace(QRegularExpression(QStringLiteral("tubeName=[^\n]*\n")),
+                   QStringLiteral("tubeName=\"A\\nB\\x1b\"\n"));
+    QVERIFY(writeAll(work(QStringLiteral("name.tds")), triode.toUtf8()));
+
+    const Run list = run({QStringLiteral("--list"), QStringLiteral("name.tds")});
+    const Run json = run({QStringLiteral("--json"), QStringLiteral("name.tds")});
+
+    QCOMPARE(list.exitCode, 0);
+    QCOMPARE(list.outLines().value(0), QStringLiteral("Röhre: A\\nB\\x1b"));
+    QCOMPARE(json.outLines().size(), 1);
+    const QJsonDocument document = QJsonDocument::fromJson(json.outLines().first().toUtf8());
+    QCOMPARE(document[QStringLiteral("texts")][QStringLiteral("tubeName")].toString(),
+             QStringLiteral("A\nB\x1b"));
 }
 
 QTEST_MAIN(RenderToolTest)
