@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QElapsedTimer>
+#include <QGraphicsTextItem>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMessageBox>
@@ -198,6 +199,7 @@ private slots:
     void adjustedValuesAreListed();
     void namesStayWhole_data();
     void namesStayWhole();
+    void pastedNameStaysWhole();
     void messagesArePlainText();
     void writerMatchesQSettingsBytes();
     void oneFileGivesOneCard_data();
@@ -618,6 +620,22 @@ void FileSafetyTest::namesStayWhole()
     QCOMPARE(QJsonDocument::fromJson(json)[QStringLiteral("texts")][QStringLiteral("tubeName")]
                  .toString(),
              name);
+}
+
+// Pasting runs into the field's limit as a load does.
+void FileSafetyTest::pastedNameStaysWhole()
+{
+    Lochkartor window;
+    auto *name = TestSupport::widget<QLineEdit>(window, "tubeName");
+    name->clear();
+
+    name->insert(QStringLiteral("ABCDEFGHIJK\U0001F600"));
+
+    QCOMPARE(name->text(), QStringLiteral("ABCDEFGHIJK"));
+    QCOMPARE(window.cards().textItem(CardText::TubeName)->toPlainText(),
+             QStringLiteral("ABCDEFGHIJK"));
+    name->setText(QStringLiteral("EL84 \U0001F600"));
+    QCOMPARE(name->text(), QStringLiteral("EL84 \U0001F600"));
 }
 
 // A name like "<b>EL84</b>" is shown as it is written.

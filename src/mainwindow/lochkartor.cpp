@@ -1,5 +1,6 @@
 #include "lochkartor.h"
 #include "ui_lochkartor.h"
+#include "whole_characters.h"
 #include "wiring_table.h"
 
 #include <QStandardItemModel>
@@ -32,6 +33,7 @@ const char *const heatingMethodNames[] = {
 Lochkartor::Lochkartor(QWidget *parent) : QMainWindow(parent), ui(new Ui::Lochkartor)
 {
     ui->setupUi(this);
+    ui->tubeName->setValidator(new WholeCharactersValidator(ui->tubeName));
     createItemModels();
     pinCount = 9;
     pinFunctionBoxes = {ui->pin1Function, ui->pin2Function, ui->pin3Function,
