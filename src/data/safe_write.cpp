@@ -142,6 +142,12 @@ QString replaceFile(const QString &fileName, const QByteArray &content, const Ch
         return failure;
     if (QFileInfo(target).isDir())
         return folderText();
+    // A file the user made read-only stays as it is, although the folder
+    // would let a new file take its place.
+    const QByteArray encodedTarget = QFile::encodeName(target);
+    if (::access(encodedTarget.constData(), F_OK) == 0
+        && ::access(encodedTarget.constData(), W_OK) != 0)
+        return systemErrorText(errno);
 
     QByteArray temporary = QFile::encodeName(target) + ".XXXXXX";
     const int fd = mkstemp(temporary.data());
@@ -163,7 +169,7 @@ QString replaceFile(const QString &fileName, const QByteArray &content, const Ch
         ::unlink(temporary.constData());
         return systemErrorText(error);
     }
-    if (::rename(temporary.constData(), QFile::encodeName(target).constData()) != 0) {
+    if (::rename(temporary.constData(), encodedTarget.constData()) != 0) {
         const int error = errno;
         ::unlink(temporary.constData());
         return systemErrorText(error);
