@@ -9,6 +9,7 @@ packages=(
   qt6-qpa-plugins libgl-dev libglx-dev
   fonts-liberation
   xvfb xauth xdotool
+  desktop-file-utils libxml2-utils shared-mime-info
 )
 
 missing=()

@@ -13,11 +13,25 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 for file in bin/lochkartor bin/lochkartor-render \
             share/lochkartor/translations/lochkartor_en.qm \
             share/applications/lochkartor.desktop \
-            share/icons/hicolor/scalable/apps/lochkartor.svg; do
+            share/icons/hicolor/scalable/apps/lochkartor.svg \
+            share/mime/packages/lochkartor.xml; do
   [ -e "$prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
-grep -q '^Exec=lochkartor$' "$prefix/share/applications/lochkartor.desktop"
-grep -q '^Icon=lochkartor$' "$prefix/share/applications/lochkartor.desktop"
+desktop="$prefix/share/applications/lochkartor.desktop"
+grep -q '^Exec=lochkartor %f$' "$desktop"
+grep -q '^Icon=lochkartor$' "$desktop"
+grep -q '^MimeType=application/x-lochkartor-tube-data;$' "$desktop"
+desktop-file-validate "$desktop"
+
+# The MIME package is well-formed and gives *.tds the type the desktop
+# entry claims; update-mime-database refuses a package it cannot use.
+mime="$prefix/share/mime"
+xmllint --noout "$mime/packages/lochkartor.xml"
+update-mime-database "$mime" 2>/dev/null
+grep -qx 'application/x-lochkartor-tube-data' "$mime/types" ||
+  { echo "MIME type not in the database"; exit 1; }
+grep -q ':application/x-lochkartor-tube-data:\*\.tds$' "$mime/globs2" ||
+  { echo "*.tds not mapped to the MIME type"; exit 1; }
 
 cd "$elsewhere"
 export XDG_RUNTIME_DIR="$elsewhere"

@@ -10,20 +10,14 @@
 
 bool Lochkartor::saveTubeData(const QString &fileName)
 {
-    TubeData::Conditions conditions;
-    conditions.heaterPresent = heaterPresentFlag;
-    conditions.heaterOnAc = TubeData::isAcHeatingMethod(ui->heatingMethod->currentIndex());
-    conditions.rectifier = rectifierFlag;
-    conditions.screenGrid = screenGridFlag;
-    conditions.controlGrid = controlGridFlag;
-    conditions.pinCount = pinCount;
-
     const TubeData::Problem problem
-        = TubeData::writeFile(fileName, conditions, [this](const TubeData::Key &key) {
+        = TubeData::writeFile(fileName, saveConditions(), [this](const TubeData::Key &key) {
               return TubeData::fieldValue(*this, key);
           });
-    if (problem.ok())
+    if (problem.ok()) {
+        documentSaved(fileName);
         return true;
+    }
     Dialogs::critical(this, TubeData::problemTitle(problem),
                       TubeData::problemText(problem, fileName));
     return false;
@@ -52,6 +46,7 @@ bool Lochkartor::loadTubeData(const QString &fileName)
     std::vector<TubeData::Adjustment> adjusted;
     const TubeData::Problem problem = loadTubeDataQuietly(fileName, &adjusted);
     if (problem.ok()) {
+        documentLoaded(fileName);
         if (!adjusted.empty())
             Dialogs::information(this, TubeData::adjustmentsTitle(),
                                  TubeData::adjustmentsText(adjusted));

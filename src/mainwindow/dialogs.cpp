@@ -1,7 +1,9 @@
 #include "dialogs.h"
+#include "texts.h"
 
 #include <QFileDialog>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QQueue>
 
 namespace {
@@ -11,6 +13,7 @@ struct ScriptState
     bool active = false;
     QQueue<QString> fileNames;
     QQueue<bool> printAnswers;
+    QQueue<Dialogs::SaveAnswer> saveAnswers;
     QList<Dialogs::Record> records;
 };
 
@@ -87,6 +90,51 @@ void information(QWidget *parent, const QString &title, const QString &text)
     showPlainMessage(parent, QMessageBox::Information, title, text, QMessageBox::Ok);
 }
 
+void warning(QWidget *parent, const QString &title, const QString &text)
+{
+    if (script().active) {
+        script().records.append({Record::Warning, title, QString(), QString(), text, {}});
+        return;
+    }
+    showPlainMessage(parent, QMessageBox::Warning, title, text, QMessageBox::Ok);
+}
+
+void about(QWidget *parent, const QString &title, const QString &text)
+{
+    if (script().active) {
+        script().records.append({Record::About, title, QString(), QString(), text, {}});
+        return;
+    }
+    QMessageBox::about(parent, title, text);
+}
+
+SaveAnswer askToSave(QWidget *parent, const QString &title, const QString &text)
+{
+    if (script().active) {
+        script().records.append({Record::AskToSave, title, QString(), QString(), text,
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel});
+        return script().saveAnswers.isEmpty() ? SaveAnswer::Cancel : script().saveAnswers.dequeue();
+    }
+    QMessageBox box(QMessageBox::Warning, title, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    // The program's own texts, so the buttons speak the language of the rest
+    // of the window whether or not Qt's translations are installed.
+    box.button(QMessageBox::Save)->setText(LochkartorText::tr("Speichern"));
+    box.button(QMessageBox::Discard)->setText(LochkartorText::tr("Verwerfen"));
+    box.button(QMessageBox::Cancel)->setText(LochkartorText::tr("Abbrechen"));
+    box.setTextFormat(Qt::PlainText); // the file name is the user's
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
 namespace Script {
 
 void begin()
@@ -115,6 +163,11 @@ void answerPrintDialog(bool accept)
     script().printAnswers.enqueue(accept);
 }
 
+void answerAskToSave(SaveAnswer answer)
+{
+    script().saveAnswers.enqueue(answer);
+}
+
 const QList<Record> &records()
 {
     return script().records;
@@ -124,7 +177,8 @@ QList<Record> messages()
 {
     QList<Record> result;
     for (const Record &record : script().records) {
-        if (record.kind == Record::Critical || record.kind == Record::Information)
+        if (record.kind == Record::Critical || record.kind == Record::Information
+            || record.kind == Record::Warning)
             result.append(record);
     }
     return result;

@@ -21,12 +21,20 @@ bool execPrintDialog(QPrinter *printer);
 void critical(QWidget *parent, const QString &title, const QString &text,
               QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 void information(QWidget *parent, const QString &title, const QString &text);
+void warning(QWidget *parent, const QString &title, const QString &text);
 void showPlainMessage(QWidget *parent, QMessageBox::Icon icon, const QString &title,
                       const QString &text, QMessageBox::StandardButtons buttons);
+// The program's own rich text: version, licence and Qt version.
+void about(QWidget *parent, const QString &title, const QString &text);
+
+// Asks whether to save unsaved changes, with the buttons "Speichern",
+// "Verwerfen" and "Abbrechen"; closing the box cancels.
+enum class SaveAnswer { Save, Discard, Cancel };
+SaveAnswer askToSave(QWidget *parent, const QString &title, const QString &text);
 
 struct Record
 {
-    enum Kind { SaveFile, OpenFile, Print, Critical, Information };
+    enum Kind { SaveFile, OpenFile, Print, Critical, Information, Warning, About, AskToSave };
     Kind kind;
     QString caption; // dialog caption or message title
     QString directory;
@@ -36,15 +44,16 @@ struct Record
 };
 
 namespace Script {
-// While scripted, a file dialog without a queued answer is cancelled and a
-// print dialog is rejected.
+// While scripted, a file dialog without a queued answer is cancelled, a
+// print dialog is rejected and a question to save is cancelled.
 void begin();
 void end();
 bool isActive();
 void answerFileName(const QString &fileName);
 void answerPrintDialog(bool accept);
+void answerAskToSave(SaveAnswer answer);
 const QList<Record> &records();
-QList<Record> messages(); // critical and information messages
+QList<Record> messages(); // critical, information and warning messages
 void clearRecords();
 } // namespace Script
 

@@ -34,6 +34,7 @@ Lochkartor::Lochkartor(QWidget *parent) : QMainWindow(parent), ui(new Ui::Lochka
 {
     ui->setupUi(this);
     ui->tubeName->setValidator(new WholeCharactersValidator(ui->tubeName));
+    wrapFormInScrollArea();
     createItemModels();
     pinCount = 9;
     pinFunctionBoxes = {ui->pin1Function, ui->pin2Function, ui->pin3Function,
@@ -56,6 +57,10 @@ Lochkartor::Lochkartor(QWidget *parent) : QMainWindow(parent), ui(new Ui::Lochka
     m_cards->setTextVisible(CardText::ScreenGridCapNote, false);
     m_cards->setTextVisible(CardText::ControlGridCapNote, false);
     checkValidity();
+
+    createMenus();
+    fitToScreen();
+    setUpDocument();
 }
 
 Lochkartor::~Lochkartor()

@@ -1,14 +1,21 @@
 #pragma once
 
 #include "cardscenes.h"
+#include "tube_data_conditions.h"
 #include "tube_data_problem.h"
+#include "tube_data_values.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <memory>
 
 class QAbstractItemModel;
+class QCloseEvent;
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
+class QMenu;
 class QLineEdit;
 class QPainter;
 class QPrinter;
@@ -106,9 +113,25 @@ public:
     TubeData::Problem loadTubeDataQuietly(const QString &fileName,
                                           std::vector<TubeData::Adjustment> *adjusted);
 
+    // The window as a document: the tube data file it shows (empty for a new
+    // tube) and whether the form differs from what was last saved or loaded.
+    QString documentFile() const { return m_documentFile; }
+    // Loads the first file named after the program's own name, if any.
+    void openFromArguments(const QStringList &arguments);
+    // Asks to save unsaved changes; false when the user cancelled or the
+    // save did not happen, and the caller must then leave everything as is.
+    bool maybeSave();
+    void newDocument();
+    bool saveDocument();
+    void openRecentFile(const QString &fileName);
+    void openDroppedFile(const QString &fileName);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private slots:
     void on_tubeName_textChanged(const QString &text);
@@ -161,6 +184,21 @@ private:
     void paintCardAt150Ppi(QPainter *painter, int resolution);
     bool printCardToPdf(QPrinter *printer);
 
+    // Document state, menus and the window's size.
+    void setUpDocument();
+    TubeData::Conditions saveConditions() const;
+    TubeData::Values valuesToSave() const;
+    void startDocument(const QString &fileName);
+    void documentSaved(const QString &fileName);
+    void documentLoaded(const QString &fileName);
+    void refreshModified();
+    QString documentName() const;
+    void createMenus();
+    void fillRecentMenu();
+    void showAbout();
+    void wrapFormInScrollArea();
+    void fitToScreen();
+
     // The four switches of the tube type.
     void switchRectifierMode(bool on);
     void switchGlowStabiliser(bool on);
@@ -181,4 +219,7 @@ private:
     std::array<QStandardItemModel *, 9> lineModels{}; // index line - 1
     QStandardItemModel *noPinModel = nullptr;
     QStandardItemModel *heatingMethodModel = nullptr;
+    QString m_documentFile;
+    TubeData::Values m_savedValues;
+    QMenu *m_recentMenu = nullptr;
 };

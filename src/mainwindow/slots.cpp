@@ -231,6 +231,8 @@ void Lochkartor::on_saveDataButton_clicked()
 
 void Lochkartor::on_loadDataButton_clicked()
 {
+    if (!maybeSave())
+        return;
     const QString fileName = Dialogs::openFileName(this, tr("Daten laden"), QDir::homePath(),
                                                    QStringLiteral("*.tds"));
     if (!fileName.isEmpty())

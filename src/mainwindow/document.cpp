@@ -1,0 +1,195 @@
+// The window as the editor of one tube data file: which file it shows, whether
+// the form holds changes that are not saved, and the question before anything
+// would throw them away.
+
+#include "dialogs.h"
+#include "lochkartor.h"
+#include "recent_files.h"
+#include "tube_data_form.h"
+#include "ui_lochkartor.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QSpinBox>
+#include <QUrl>
+
+namespace {
+
+// The one local *.tds file a drag carries, or an empty string.
+QString droppedTubeFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return QString();
+    const QUrl url = data->urls().first();
+    if (!url.isLocalFile())
+        return QString();
+    const QString fileName = url.toLocalFile();
+    if (QFileInfo(fileName).suffix().compare(QLatin1String("tds"), Qt::CaseInsensitive) != 0)
+        return QString();
+    return fileName;
+}
+
+} // namespace
+
+// The form counts as changed when a save would write other values than the
+// last save or load did, so a value changed and put back is no change. Every
+// input is watched, whatever the edit and whichever slot it runs.
+void Lochkartor::setUpDocument()
+{
+    const auto refresh = [this] { refreshModified(); };
+    for (QComboBox *box : ui->centralWidget->findChildren<QComboBox *>())
+        connect(box, &QComboBox::currentIndexChanged, this, refresh);
+    for (QDoubleSpinBox *spinBox : ui->centralWidget->findChildren<QDoubleSpinBox *>())
+        connect(spinBox, &QDoubleSpinBox::valueChanged, this, refresh);
+    for (QSpinBox *spinBox : ui->centralWidget->findChildren<QSpinBox *>())
+        connect(spinBox, &QSpinBox::valueChanged, this, refresh);
+    for (QLineEdit *edit : ui->centralWidget->findChildren<QLineEdit *>())
+        connect(edit, &QLineEdit::textChanged, this, refresh);
+    setAcceptDrops(true);
+    startDocument(QString());
+}
+
+TubeData::Conditions Lochkartor::saveConditions() const
+{
+    TubeData::Conditions conditions;
+    conditions.heaterPresent = heaterPresentFlag;
+    conditions.heaterOnAc = TubeData::isAcHeatingMethod(ui->heatingMethod->currentIndex());
+    conditions.rectifier = rectifierFlag;
+    conditions.screenGrid = screenGridFlag;
+    conditions.controlGrid = controlGridFlag;
+    conditions.pinCount = pinCount;
+    return conditions;
+}
+
+TubeData::Values Lochkartor::valuesToSave() const
+{
+    return TubeData::valuesToWrite(saveConditions(), [this](const TubeData::Key &key) {
+        return TubeData::fieldValue(*this, key);
+    });
+}
+
+// The form as it is now becomes the unchanged state of `fileName`.
+void Lochkartor::startDocument(const QString &fileName)
+{
+    m_documentFile = fileName;
+    m_savedValues = valuesToSave();
+    setWindowTitle(QStringLiteral("%1[*] – Lochkartor").arg(documentName()));
+    setWindowModified(false);
+}
+
+void Lochkartor::documentSaved(const QString &fileName)
+{
+    startDocument(fileName);
+    RecentFiles::add(fileName);
+}
+
+void Lochkartor::documentLoaded(const QString &fileName)
+{
+    startDocument(fileName);
+    RecentFiles::add(fileName);
+}
+
+void Lochkartor::refreshModified()
+{
+    setWindowModified(valuesToSave() != m_savedValues);
+}
+
+QString Lochkartor::documentName() const
+{
+    return m_documentFile.isEmpty() ? tr("Unbenannt") : QFileInfo(m_documentFile).fileName();
+}
+
+bool Lochkartor::maybeSave()
+{
+    if (!isWindowModified())
+        return true;
+    const QString question = tr("Änderungen an „%1“ speichern?").arg(documentName());
+    switch (Dialogs::askToSave(this, tr("Ungespeicherte Änderungen"), question)) {
+    case Dialogs::SaveAnswer::Save:
+        return saveDocument() && !isWindowModified();
+    case Dialogs::SaveAnswer::Discard:
+        return true;
+    case Dialogs::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void Lochkartor::newDocument()
+{
+    if (!maybeSave())
+        return;
+    resetToFreshForm();
+    startDocument(QString());
+}
+
+// To the file the window shows, without asking; a new tube asks for a name
+// exactly as "Daten speichern" does.
+bool Lochkartor::saveDocument()
+{
+    if (m_documentFile.isEmpty()) {
+        on_saveDataButton_clicked();
+        return !m_documentFile.isEmpty() && !isWindowModified();
+    }
+    return saveTubeData(m_documentFile);
+}
+
+void Lochkartor::openRecentFile(const QString &fileName)
+{
+    if (!QFileInfo::exists(fileName)) {
+        RecentFiles::remove(fileName);
+        Dialogs::warning(this, tr("Datei nicht gefunden"),
+                         tr("Die Datei „%1“ gibt es nicht mehr. Sie wurde aus der Liste der "
+                            "zuletzt geöffneten Dateien entfernt.")
+                             .arg(QDir::toNativeSeparators(fileName)));
+        return;
+    }
+    if (maybeSave())
+        loadTubeData(fileName);
+}
+
+void Lochkartor::openDroppedFile(const QString &fileName)
+{
+    if (maybeSave())
+        loadTubeData(fileName);
+}
+
+// Qt has taken its own options (-platform and the like) out already.
+void Lochkartor::openFromArguments(const QStringList &arguments)
+{
+    if (arguments.size() > 1)
+        loadTubeData(arguments.at(1));
+}
+
+void Lochkartor::closeEvent(QCloseEvent *event)
+{
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void Lochkartor::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedTubeFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+// The question and the load run after the drop has finished, so the program
+// the file came from is not kept waiting while a dialog is open.
+void Lochkartor::dropEvent(QDropEvent *event)
+{
+    const QString fileName = droppedTubeFile(event->mimeData());
+    if (fileName.isEmpty())
+        return;
+    event->acceptProposedAction();
+    QMetaObject::invokeMethod(
+        this, [this, fileName] { openDroppedFile(fileName); }, Qt::QueuedConnection);
+}
