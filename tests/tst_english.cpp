@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -97,7 +98,10 @@ QString tsPath()
 QStringList shownTexts(const Lochkartor &window)
 {
     QStringList texts;
-    texts << QStringLiteral("window title\t") + window.windowTitle();
+    // The title is the document's name, then the program's: "Unbenannt[*] –
+    // Lochkartor"; only the name is a text to translate.
+    const QString name = window.windowTitle().section(QStringLiteral("[*]"), 0, 0);
+    texts << QStringLiteral("window title\t") + name;
     for (const QGroupBox *box : window.findChildren<QGroupBox *>())
         texts << box->objectName() + QLatin1Char('\t') + box->title();
     for (const QLabel *label : window.findChildren<QLabel *>()) {
@@ -107,6 +111,12 @@ QStringList shownTexts(const Lochkartor &window)
     for (const QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
         if (!button->text().isEmpty())
             texts << button->objectName() + QLatin1Char('\t') + button->text();
+    }
+    for (const QMenu *menu : window.findChildren<QMenu *>())
+        texts << menu->objectName() + QLatin1Char('\t') + menu->title();
+    for (const QAction *action : window.findChildren<QAction *>()) {
+        if (!action->objectName().isEmpty())
+            texts << action->objectName() + QLatin1Char('\t') + action->text();
     }
     for (const QComboBox *box : window.findChildren<QComboBox *>()) {
         for (int row = 0; row < box->count(); ++row)
@@ -323,7 +333,7 @@ void EnglishTest::englishWindow_data()
     QTest::addColumn<QString>("shown");
 
     QTest::newRow("window title") << "title"
-                                  << "Lochkartor";
+                                  << "Untitled[*] – Lochkartor";
     QTest::newRow("group box") << "basicDataBox"
                                << "Basic data";
     QTest::newRow("socket list item") << "socket 3"

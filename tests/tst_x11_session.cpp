@@ -1,6 +1,8 @@
-// Starts the real program in a real X server (Xvfb), types a tube name and
-// saves the card through the real "Karte speichern" file dialog with
-// xdotool, the way a user would, then checks the picture.
+// Starts the real program in a real X server (Xvfb) with a laptop's
+// 1280 x 720 screen and drives it with xdotool, the way a user would: types
+// a tube name and saves the card through the real "Karte speichern" file
+// dialog, then checks the picture; opens a file from the command line,
+// changes it and quits, and cancels the question that follows.
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,8 +20,12 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void typeNameAndSaveCardThroughDialog();
+    void quitWithUnsavedChangesAsks();
 
 private:
+    void startProgram(const QStringList &arguments);
+    void stopProgram();
+    QSize windowSize(const QString &window);
     QString runXdotool(const QStringList &arguments, int timeoutMs = 5000);
     QString waitForWindow(const QString &namePattern, int timeoutMs);
 
@@ -35,14 +41,14 @@ void X11SessionTest::initTestCase()
         QVERIFY2(!QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty(),
                  qPrintable(QStringLiteral("%1 is not installed (scripts/install-deps.sh "
                                            "installs it)")
-                                    .arg(QLatin1String(tool))));
+                                .arg(QLatin1String(tool))));
     }
     QVERIFY(m_home.isValid());
     // Xvfb picks a free display itself and writes its number to stdout.
     m_server.start(QStringLiteral("Xvfb"),
                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                    QStringLiteral("0"), QStringLiteral("1280x1024x24"),
-                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                    QStringLiteral("0"), QStringLiteral("1280x720x24"), QStringLiteral("-nolisten"),
+                    QStringLiteral("tcp")});
     QVERIFY2(m_server.waitForStarted(5000), "Xvfb did not start");
     QElapsedTimer timer;
     timer.start();
@@ -94,12 +100,12 @@ QString X11SessionTest::waitForWindow(const QString &namePattern, int timeoutMs)
     return QString();
 }
 
-void X11SessionTest::typeNameAndSaveCardThroughDialog()
+void X11SessionTest::startProgram(const QStringList &arguments)
 {
     const QString runtime = m_home.filePath(QStringLiteral("runtime"));
     QVERIFY(QDir().mkpath(runtime));
-    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                           | QFileDevice::ExeOwner);
+    QFile::setPermissions(runtime,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DISPLAY"), m_display);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -110,18 +116,51 @@ void X11SessionTest::typeNameAndSaveCardThroughDialog()
     environment.remove(QStringLiteral("LC_ALL"));
     m_program.setProcessEnvironment(environment);
     m_program.setWorkingDirectory(m_home.path());
-    m_program.start(QStringLiteral(LOCHKARTOR_BINARY), {});
+    m_program.start(QStringLiteral(LOCHKARTOR_BINARY), arguments);
     QVERIFY2(m_program.waitForStarted(5000), "the program did not start");
+}
 
-    const QString window = waitForWindow(QStringLiteral("^Lochkartor$"), 10000);
+void X11SessionTest::stopProgram()
+{
+    m_program.terminate();
+    QVERIFY(m_program.waitForFinished(5000));
+    const QString errors = QString::fromLocal8Bit(m_program.readAllStandardError());
+    QVERIFY2(errors.trimmed().isEmpty(),
+             qPrintable(QStringLiteral("console not clean:\n") + errors));
+}
+
+QSize X11SessionTest::windowSize(const QString &window)
+{
+    const QStringList size
+        = runXdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window})
+              .split(QLatin1Char('\n'));
+    QSize result;
+    for (const QString &line : size) {
+        if (line.startsWith(QLatin1String("WIDTH=")))
+            result.setWidth(line.mid(6).toInt());
+        if (line.startsWith(QLatin1String("HEIGHT=")))
+            result.setHeight(line.mid(7).toInt());
+    }
+    return result;
+}
+
+void X11SessionTest::typeNameAndSaveCardThroughDialog()
+{
+    startProgram({});
+    const QString window = waitForWindow(QStringLiteral("^Unbenannt .* Lochkartor$"), 10000);
     QVERIFY2(!window.isEmpty(),
-             qPrintable(QStringLiteral("no window titled \"Lochkartor\" appeared within 10 s; "
-                                       "the program %1:\n%2")
-                                .arg(m_program.state() == QProcess::Running
-                                             ? QStringLiteral("still runs")
-                                             : QStringLiteral("ended with %1")
-                                                       .arg(m_program.exitCode()),
-                                     QString::fromLocal8Bit(m_program.readAllStandardError()))));
+             qPrintable(QStringLiteral("no window titled \"Unbenannt – Lochkartor\" appeared "
+                                       "within 10 s; the program %1:\n%2")
+                            .arg(m_program.state() == QProcess::Running
+                                     ? QStringLiteral("still runs")
+                                     : QStringLiteral("ended with %1").arg(m_program.exitCode()),
+                                 QString::fromLocal8Bit(m_program.readAllStandardError()))));
+    // The whole window fits the screen; the form scrolls inside it.
+    const QSize size = windowSize(window);
+    QVERIFY2(size.isValid() && size.width() <= 1280 && size.height() <= 720,
+             qPrintable(QStringLiteral("window of %1 x %2 on a 1280 x 720 screen")
+                            .arg(size.width())
+                            .arg(size.height())));
     runXdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
     QTest::qWait(300);
 
@@ -158,13 +197,43 @@ void X11SessionTest::typeNameAndSaveCardThroughDialog()
     }
     QVERIFY2(dark > 500, qPrintable(QStringLiteral("only %1 dark pixels where the name "
                                                    "should be")
-                                            .arg(dark)));
+                                        .arg(dark)));
 
-    m_program.terminate();
-    QVERIFY(m_program.waitForFinished(5000));
-    const QString errors = QString::fromLocal8Bit(m_program.readAllStandardError());
-    QVERIFY2(errors.trimmed().isEmpty(), qPrintable(QStringLiteral("console not clean:\n")
-                                                    + errors));
+    stopProgram();
+}
+
+// Ctrl+Q on a changed file asks first; "Abbrechen" keeps the window open
+// with the change.
+void X11SessionTest::quitWithUnsavedChangesAsks()
+{
+    const QString file = m_home.filePath(QStringLiteral("pentode.tds"));
+    QVERIFY(QFile::copy(qEnvironmentVariable("LOCHKARTOR_SOURCE_DIR")
+                            + QStringLiteral("/tests/data/tubes/pentode.tds"),
+                        file));
+    startProgram({file});
+    const QString window = waitForWindow(QStringLiteral("^pentode\\.tds .* Lochkartor$"), 10000);
+    QVERIFY2(!window.isEmpty(), "no window titled \"pentode.tds – Lochkartor\" appeared");
+    runXdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    QTest::qWait(300);
+    runXdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
+                QStringLiteral("X")});
+    QTRY_COMPARE_WITH_TIMEOUT(runXdotool({QStringLiteral("getwindowname"), window}),
+                              QStringLiteral("pentode.tds* – Lochkartor"), 5000);
+
+    runXdotool({QStringLiteral("key"), QStringLiteral("ctrl+q")});
+    const QString question = waitForWindow(QStringLiteral("^Ungespeicherte .*nderungen$"), 10000);
+    QVERIFY2(!question.isEmpty(), "Ctrl+Q closed a changed window without asking");
+    runXdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), question});
+    QTest::qWait(300);
+    runXdotool({QStringLiteral("key"), QStringLiteral("Escape")}); // "Abbrechen"
+
+    QTRY_VERIFY_WITH_TIMEOUT(
+        waitForWindow(QStringLiteral("^Ungespeicherte .*nderungen$"), 200).isEmpty(), 5000);
+    QTest::qWait(500);
+    QCOMPARE(m_program.state(), QProcess::Running);
+    QCOMPARE(runXdotool({QStringLiteral("getwindowname"), window}),
+             QStringLiteral("pentode.tds* – Lochkartor"));
+    stopProgram();
 }
 
 QTEST_GUILESS_MAIN(X11SessionTest)

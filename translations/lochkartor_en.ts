@@ -1009,5 +1009,89 @@ Without --json, -o and --out-dir the punch list is printed.
         <source>Warnung: %1</source>
         <translation>Warning: %1</translation>
     </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Unbenannt</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Änderungen an „%1“ speichern?</source>
+        <translation>Save changes to “%1”?</translation>
+    </message>
+    <message>
+        <source>Ungespeicherte Änderungen</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>Datei nicht gefunden</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ gibt es nicht mehr. Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</source>
+        <translation>The file “%1” no longer exists. It has been removed from the list of recently opened files.</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Neu</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>&amp;Zuletzt geöffnet</source>
+        <translation>Open &amp;Recent</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Speichern &amp;unter…</source>
+        <translation>Save &amp;As…</translation>
+    </message>
+    <message>
+        <source>&amp;Karte speichern…</source>
+        <translation>Save &amp;Card…</translation>
+    </message>
+    <message>
+        <source>Karte &amp;drucken…</source>
+        <translation>&amp;Print Card…</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Ü&amp;ber Lochkartor</source>
+        <translation>&amp;About Lochkartor</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Lochkartor %1&lt;/h3&gt;&lt;p&gt;Entwirft die Lochkarten eines kartengesteuerten Röhrenprüfers.&lt;/p&gt;&lt;p&gt;Lizenz: GNU General Public License, Version 3 oder später.&lt;/p&gt;&lt;p&gt;Gebaut mit Qt %2, läuft mit Qt %3.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Lochkartor %1&lt;/h3&gt;&lt;p&gt;Designs the punched test cards of a card-programmed tube tester.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later.&lt;/p&gt;&lt;p&gt;Built with Qt %2, running on Qt %3.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Über Lochkartor</source>
+        <translation>About Lochkartor</translation>
+    </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 
 namespace {
 
@@ -24,6 +25,9 @@ void Lochkartor::wrapFormInScrollArea()
     area->setObjectName(QStringLiteral("formScrollArea"));
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
+    // The fields take the focus, not the area: typing starts in the first
+    // field as before, and a field reached by Tab is scrolled into view.
+    area->setFocusPolicy(Qt::NoFocus);
     area->setWidget(form);
     setCentralWidget(area);
 }
@@ -34,9 +38,15 @@ void Lochkartor::fitToScreen()
     const QSize form = size().expandedTo(ui->centralWidget->minimumSizeHint());
     QSize natural = form + QSize(0, menuBar()->sizeHint().height());
     if (const QScreen *display = screen()) {
-        const QSize room = display->availableGeometry().size();
-        if (natural.width() > room.width() || natural.height() > room.height())
-            natural = natural.boundedTo(room - decoration);
+        const QSize room = display->availableGeometry().size() - decoration;
+        // A scroll bar in one direction takes room from the other; the
+        // window widens (or heightens) by it so that one bar is enough.
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        if (natural.height() > room.height())
+            natural.rwidth() += bar;
+        if (natural.width() > room.width())
+            natural.rheight() += bar;
+        natural = natural.boundedTo(room);
     }
     resize(natural);
 }
