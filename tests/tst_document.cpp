@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -64,6 +65,15 @@ bool dropOnto(Lochkartor &window, const QMimeData *data)
     return drop.isAccepted();
 }
 
+QMap<QString, QString> fileContents(const QString &fileName)
+{
+    QSettings file(fileName, QSettings::IniFormat);
+    QMap<QString, QString> contents;
+    for (const QString &key : file.allKeys())
+        contents.insert(key, file.value(key).toString());
+    return contents;
+}
+
 QAction *action(const Lochkartor &window, const char *name)
 {
     return TestSupport::widget<QMenu>(window, "fileMenu")
@@ -81,6 +91,8 @@ private slots:
     void init();
     void modifiedComparesSavedValues_data();
     void modifiedComparesSavedValues();
+    void modifiedExactlyWhenTheFileWouldDiffer_data();
+    void modifiedExactlyWhenTheFileWouldDiffer();
     void saveAndLoadStartAnUnchangedDocument();
     void changesAreNeverLostSilently_data();
     void changesAreNeverLostSilently();
@@ -148,6 +160,46 @@ void DocumentTest::modifiedComparesSavedValues()
     FormEdits::edit(window, edits);
     QCOMPARE(window.isWindowModified(), modified);
     FormEdits::edit(window, undo);
+    QVERIFY(!window.isWindowModified());
+}
+
+void DocumentTest::modifiedExactlyWhenTheFileWouldDiffer_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed = 1; seed <= 80; ++seed)
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+// After a load and random edits, some of them put back, the window is
+// modified exactly when saving it now would write another file.
+void DocumentTest::modifiedExactlyWhenTheFileWouldDiffer()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    const char *samples[] = {"pentode.tds", "triode.tds"};
+    const QString loaded = path(QLatin1String(samples[seed % 2]));
+    Lochkartor window;
+    QVERIFY(window.loadTubeData(loaded));
+    const FormState original = formState(window);
+    QStringList edits;
+    for (int count = 1 + random.bounded(4); edits.size() < count;) {
+        const QString edit = randomUserEdit(window, random);
+        if (!edit.isEmpty())
+            edits << edit;
+    }
+    if (random.bounded(2) == 0) {
+        applyFormState(window, original);
+        edits << QStringLiteral("all put back");
+    }
+    const bool modified = window.isWindowModified();
+    const QString saved = path(QStringLiteral("seed%1.tds").arg(seed));
+
+    QVERIFY(window.saveTubeData(saved));
+
+    QVERIFY2(modified == (fileContents(saved) != fileContents(loaded)),
+             qPrintable(QStringLiteral("modified %1 after %2")
+                            .arg(modified)
+                            .arg(edits.join(QStringLiteral(", ")))));
     QVERIFY(!window.isWindowModified());
 }
 

@@ -25,17 +25,24 @@ Field *findField(const QWidget &form, const Key &key)
 
 QVariant fieldValue(const QWidget &form, const Key &key)
 {
-    switch (key.kind) {
+    if (key.kind == Kind::PinCount)
+        return {};
+    return valueOf(findField<QWidget>(form, key), key.kind);
+}
+
+QVariant valueOf(const QWidget *field, Kind kind)
+{
+    switch (kind) {
     case Kind::Text:
-        if (auto *edit = findField<QLineEdit>(form, key))
+        if (auto *edit = qobject_cast<const QLineEdit *>(field))
             return edit->text();
         break;
     case Kind::Index:
-        if (auto *box = findField<QComboBox>(form, key))
+        if (auto *box = qobject_cast<const QComboBox *>(field))
             return box->currentIndex();
         break;
     case Kind::Number:
-        if (auto *spinBox = findField<QDoubleSpinBox>(form, key))
+        if (auto *spinBox = qobject_cast<const QDoubleSpinBox *>(field))
             return spinBox->value();
         break;
     case Kind::PinCount:

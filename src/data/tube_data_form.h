@@ -13,6 +13,8 @@ namespace TubeData {
 // The value of the key's form field: the text of a line edit, the index of
 // a combo box, the value of a spin box.
 QVariant fieldValue(const QWidget &form, const Key &key);
+// The same for a field already found, by the kind of its key.
+QVariant valueOf(const QWidget *field, Kind kind);
 
 // Puts a value into the key's form field the way a user edit would, so the
 // field's slot runs its card encoder at once if the value changes.

@@ -11,8 +11,7 @@ Values valuesToWrite(const Conditions &conditions,
             continue;
         const QVariant value
             = key.kind == Kind::PinCount ? QVariant(conditions.pinCount) : fieldValue(key);
-        values.emplace_back(QLatin1String(key.group) + QLatin1Char('/') + QLatin1String(key.name),
-                            value);
+        values.emplace_back(&key, value);
     }
     return values;
 }

@@ -52,6 +52,10 @@ void Lochkartor::setUpDocument()
         connect(spinBox, &QSpinBox::valueChanged, this, refresh);
     for (QLineEdit *edit : ui->centralWidget->findChildren<QLineEdit *>())
         connect(edit, &QLineEdit::textChanged, this, refresh);
+    for (const TubeData::Key &key : TubeData::keys())
+        m_saveFields.push_back(key.kind == TubeData::Kind::PinCount
+                                       ? nullptr
+                                       : findChild<QWidget *>(QLatin1String(key.field)));
     setAcceptDrops(true);
     startDocument(QString());
 }
@@ -70,8 +74,10 @@ TubeData::Conditions Lochkartor::saveConditions() const
 
 TubeData::Values Lochkartor::valuesToSave() const
 {
-    return TubeData::valuesToWrite(saveConditions(), [this](const TubeData::Key &key) {
-        return TubeData::fieldValue(*this, key);
+    // Runs after every edit, so the fields are looked up once, not by name.
+    const TubeData::Key *first = TubeData::keys().data();
+    return TubeData::valuesToWrite(saveConditions(), [this, first](const TubeData::Key &key) {
+        return TubeData::valueOf(m_saveFields.at(std::size_t(&key - first)), key.kind);
     });
 }
 

@@ -221,5 +221,6 @@ private:
     QStandardItemModel *heatingMethodModel = nullptr;
     QString m_documentFile;
     TubeData::Values m_savedValues;
+    std::vector<QWidget *> m_saveFields; // the form field of each tube data key
     QMenu *m_recentMenu = nullptr;
 };
