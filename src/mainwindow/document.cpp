@@ -54,8 +54,8 @@ void Lochkartor::setUpDocument()
         connect(edit, &QLineEdit::textChanged, this, refresh);
     for (const TubeData::Key &key : TubeData::keys())
         m_saveFields.push_back(key.kind == TubeData::Kind::PinCount
-                                       ? nullptr
-                                       : findChild<QWidget *>(QLatin1String(key.field)));
+                                   ? nullptr
+                                   : findChild<QWidget *>(QLatin1String(key.field)));
     setAcceptDrops(true);
     startDocument(QString());
 }
