@@ -170,8 +170,9 @@ void Lochkartor::openDroppedFile(const QString &fileName)
 // Qt has taken its own options (-platform and the like) out already.
 void Lochkartor::openFromArguments(const QStringList &arguments)
 {
+    // Absolute, so "Speichern" still finds the file if the folder changes.
     if (arguments.size() > 1)
-        loadTubeData(arguments.at(1));
+        loadTubeData(QFileInfo(arguments.at(1)).absoluteFilePath());
 }
 
 void Lochkartor::closeEvent(QCloseEvent *event)

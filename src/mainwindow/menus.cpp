@@ -73,11 +73,10 @@ void Lochkartor::createMenus()
     QAction *about = menuAction(help, "aboutAction", tr("Ü&ber Lochkartor"), {});
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this, &Lochkartor::showAbout);
-    fillRecentMenu();
 }
 
 // Rebuilt each time the menu opens, so it shows what another run of the
-// program may have added meanwhile.
+// program may have added meanwhile, and building a window reads no settings.
 void Lochkartor::fillRecentMenu()
 {
     m_recentMenu->clear();
