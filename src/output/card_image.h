@@ -1,5 +1,7 @@
 #pragma once
 
+#include "card_outline.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -8,9 +10,9 @@ class QGraphicsScene;
 
 namespace CardImage {
 
-// The created card picture is 927 x 700 card pixels.
-constexpr int Width = 927;
-constexpr int Height = 700;
+// The created card picture, card pixel for card pixel.
+constexpr int Width = CardOutline::Width;
+constexpr int Height = CardOutline::Height;
 
 // The scene drawn into a picture of the card's size, card pixel for card
 // pixel; only visible markers and texts appear. The universal card is one

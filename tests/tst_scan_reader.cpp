@@ -1,0 +1,238 @@
+// Reading the holes from pictures of a card: the program's own picture,
+// synthetic scans spoilt in every way the reader promises to cope with, and
+// pictures that hold no card.
+
+#include "scan_reader.h"
+#include "synthetic_scan.h"
+#include "testsupport.h"
+
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(ScanDistortion)
+
+using TestSupport::holesText;
+
+namespace {
+
+// Each case names its seed and distortion, so that it can be made again.
+QString mismatch(const ScanReading &reading, const HoleList &expected)
+{
+    if (!reading.cardFound)
+        return reading.failure;
+    QStringList parts;
+    const HoleList missing = withoutHoles(expected, reading.holes);
+    const HoleList extra = withoutHoles(reading.holes, expected);
+    if (!missing.empty())
+        parts << QStringLiteral("missing %1").arg(holesText(missing));
+    if (!extra.empty())
+        parts << QStringLiteral("extra %1").arg(holesText(extra));
+    return parts.join(QStringLiteral("; "));
+}
+
+quint32 scanSeeds()
+{
+    return qEnvironmentVariableIsSet("LOCHKARTOR_SCAN_SEEDS")
+               ? quint32(qEnvironmentVariableIntValue("LOCHKARTOR_SCAN_SEEDS"))
+               : 300;
+}
+
+} // namespace
+
+class TestScanReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ownPicture_data();
+    void ownPicture();
+    void syntheticScans_data();
+    void syntheticScans();
+    void limits_data();
+    void limits();
+    void refusesPicturesWithoutCard_data();
+    void refusesPicturesWithoutCard();
+    void namesPartlyPunchedPositions();
+};
+
+void TestScanReader::ownPicture_data()
+{
+    QTest::addColumn<HoleList>("holes");
+    HoleList all;
+    for (int number = 1; number <= HoleGrid::HolesPerField; ++number) {
+        all.push_back(holeI(number));
+        all.push_back(holeII(number));
+    }
+    std::sort(all.begin(), all.end());
+    QRandomGenerator random(15);
+    QTest::newRow("no holes") << HoleList{};
+    QTest::newRow("every hole") << all;
+    QTest::newRow("corners") << HoleList{holeI(1), holeI(72), holeII(1), holeII(72)};
+    QTest::newRow("random") << randomHoles(random);
+}
+
+// The picture the program writes reads back exactly, every position sure.
+void TestScanReader::ownPicture()
+{
+    QFETCH(HoleList, holes);
+    QRandomGenerator texts(3);
+    const QImage picture = ownCardPicture(holes, &texts);
+    QElapsedTimer timer;
+    timer.start();
+    const ScanReading reading = readCardPicture(picture);
+    const qint64 elapsed = timer.elapsed();
+    QVERIFY2(reading.cardFound, qPrintable(reading.failure));
+    QCOMPARE(holesText(reading.holes), holesText(holes));
+    QCOMPARE(holesText(reading.uncertain), QString());
+    QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
+}
+
+void TestScanReader::syntheticScans_data()
+{
+    QTest::addColumn<quint32>("seed");
+    const quint32 seeds = scanSeeds();
+    for (quint32 seed = 1; seed <= seeds; ++seed)
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+// Random cards under random distortions: every hole right, every time.
+void TestScanReader::syntheticScans()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    const HoleList holes = randomHoles(random);
+    // Every 25th card is scanned at up to 600 dpi, the others at up to 300:
+    // the large pictures cost most of the run's time.
+    const ScanDistortion distortion = randomDistortion(random, seed % 25 == 0 ? 600 : 300);
+    const ScanReading reading = readCardPicture(syntheticScan(holes, distortion, &random));
+    const QString wrong = mismatch(reading, holes);
+    if (!wrong.isEmpty())
+        QFAIL(qPrintable(
+            QStringLiteral("seed %1 (%2): %3").arg(seed).arg(distortion.describe(), wrong)));
+}
+
+void TestScanReader::limits_data()
+{
+    QTest::addColumn<ScanDistortion>("distortion");
+    auto row = [](const char *name, auto change) {
+        ScanDistortion d;
+        d.background = 30;
+        change(d);
+        QTest::newRow(name) << d;
+    };
+    using H = ScanDistortion::Holes;
+    row("75 dpi, worst of all", [](ScanDistortion &d) {
+        d.dpi = 75, d.angle = 10, d.noise = 0.08, d.blur = 1.5, d.jpegQuality = 50;
+    });
+    row("600 dpi, worst of all", [](ScanDistortion &d) {
+        d.dpi = 600, d.angle = -10, d.noise = 0.08, d.blur = 1.5, d.jpegQuality = 50;
+    });
+    row("upside down, light background", [](ScanDistortion &d) {
+        d.upsideDown = true, d.background = 235, d.angle = 9.9, d.noise = 0.08;
+    });
+    row("light holes, 75 dpi", [](ScanDistortion &d) {
+        d.holes = H::Light, d.background = 245, d.dpi = 75, d.angle = -10, d.noise = 0.08,
+        d.blur = 1.5, d.jpegQuality = 50;
+    });
+    row("dark holes, corner of the page", [](ScanDistortion &d) {
+        d.holes = H::Dark, d.background = 15, d.offsetX = 0, d.offsetY = 1, d.margin = 0.5,
+        d.upsideDown = true, d.noise = 0.08, d.blur = 1.5;
+    });
+    row("printed on white, no margin",
+        [](ScanDistortion &d) { d.background = 255, d.margin = 0, d.dpi = 300, d.angle = 0; });
+}
+
+// The worst corners of the promises, each once.
+void TestScanReader::limits()
+{
+    QFETCH(ScanDistortion, distortion);
+    QRandomGenerator random(42);
+    const HoleList holes = randomHoles(random);
+    const ScanReading reading = readCardPicture(syntheticScan(holes, distortion, &random));
+    const QString wrong = mismatch(reading, holes);
+    QVERIFY2(wrong.isEmpty(), qPrintable(distortion.describe() + QStringLiteral(": ") + wrong));
+}
+
+void TestScanReader::refusesPicturesWithoutCard_data()
+{
+    QTest::addColumn<QImage>("picture");
+    auto filled = [](QSize size, int grey) {
+        QImage image(size, QImage::Format_Grayscale8);
+        image.fill(QColor(grey, grey, grey));
+        return image;
+    };
+    QTest::newRow("no picture") << QImage();
+    QTest::newRow("one pixel") << filled({1, 1}, 255);
+    QTest::newRow("blank page") << filled({1240, 1754}, 250);
+    QTest::newRow("black page") << filled({1000, 800}, 5);
+    QImage noise = filled({900, 700}, 0);
+    QRandomGenerator random(5);
+    for (int y = 0; y < noise.height(); ++y) {
+        for (int x = 0; x < noise.width(); ++x)
+            noise.scanLine(y)[x] = uchar(random.bounded(256));
+    }
+    QTest::newRow("noise") << noise;
+
+    // A card-shaped frame without the card's marks, and shapes of all kinds.
+    QImage frame = filled({1100, 850}, 245);
+    {
+        QPainter painter(&frame);
+        painter.setPen(QPen(Qt::black, 6));
+        painter.drawRect(80, 70, 885, 655);
+        painter.setBrush(Qt::black);
+        painter.drawEllipse(300, 300, 200, 120);
+    }
+    QTest::newRow("a frame with no marks") << frame;
+    QImage shapes = filled({1200, 900}, 200);
+    {
+        QPainter painter(&shapes);
+        for (int i = 0; i < 60; ++i) {
+            const int grey = int(random.bounded(256));
+            painter.setBrush(QColor(grey, grey, grey));
+            painter.drawRect(int(random.bounded(1100)), int(random.bounded(800)),
+                             int(random.bounded(300)), int(random.bounded(200)));
+        }
+    }
+    QTest::newRow("a photo of something else") << shapes;
+
+    ScanDistortion d;
+    d.dpi = 200;
+    const QImage scan = syntheticScan(randomHoles(random), d);
+    QTest::newRow("left half of a card") << scan.copy(0, 0, scan.width() / 2, scan.height());
+    QTest::newRow("lower half of a card")
+        << scan.copy(0, scan.height() / 2, scan.width(), scan.height() / 2);
+}
+
+void TestScanReader::refusesPicturesWithoutCard()
+{
+    QFETCH(QImage, picture);
+    const ScanReading reading = readCardPicture(picture);
+    QVERIFY(!reading.cardFound);
+    QCOMPARE(reading.failure, QStringLiteral("keine Karte gefunden"));
+    QCOMPARE(holesText(reading.holes), QString());
+}
+
+// A hole half punched is neither called punched nor left unnamed: it comes
+// out as uncertain, with a confidence below the mark.
+void TestScanReader::namesPartlyPunchedPositions()
+{
+    QImage picture = ownCardPicture({holeI(1), holeII(40)});
+    {
+        QPainter painter(&picture);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawPie(QRectF(HoleGrid::markerX(20), HoleGrid::markerY(HoleGrid::FieldI, 20),
+                               HoleGrid::MarkerSize, HoleGrid::MarkerSize),
+                        0, 180 * 16);
+    }
+    const ScanReading reading = readCardPicture(picture);
+    QVERIFY(reading.cardFound);
+    QCOMPARE(holesText(reading.uncertain), QStringLiteral("I20"));
+    QVERIFY(reading.confidenceOf(holeI(20)) < ScanReading::certain);
+    QCOMPARE(reading.confidenceOf(holeI(1)), 1.0);
+}
+
+QTEST_MAIN(TestScanReader)
+#include "tst_scan_reader.moc"
