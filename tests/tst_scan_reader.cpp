@@ -2,6 +2,7 @@
 // synthetic scans spoilt in every way the reader promises to cope with, and
 // pictures that hold no card.
 
+#include "card_outline.h"
 #include "scan_reader.h"
 #include "synthetic_scan.h"
 #include "testsupport.h"
@@ -46,6 +47,8 @@ class TestScanReader : public QObject
     Q_OBJECT
 
 private slots:
+    void outlineMatchesPicture_data();
+    void outlineMatchesPicture();
     void ownPicture_data();
     void ownPicture();
     void syntheticScans_data();
@@ -56,6 +59,44 @@ private slots:
     void refusesPicturesWithoutCard();
     void namesPartlyPunchedPositions();
 };
+
+void TestScanReader::outlineMatchesPicture_data()
+{
+    using namespace CardOutline;
+    QTest::addColumn<QPoint>("ink");
+    QTest::addColumn<QPoint>("face");
+    const int inside = FrameWidth;
+    QTest::newRow("frame left") << QPoint(FrameLeft, 350) << QPoint(FrameLeft + inside, 350);
+    QTest::newRow("frame right") << QPoint(FrameRight, 350) << QPoint(FrameRight - inside, 350);
+    QTest::newRow("frame top") << QPoint(460, FrameTop) << QPoint(460, FrameTop + inside);
+    QTest::newRow("frame bottom") << QPoint(460, FrameBottom) << QPoint(460, FrameBottom - inside);
+    QTest::newRow("outside the frame")
+        << QPoint(FrameLeft + inside - 1, 350) << QPoint(FrameLeft - 1, 350);
+    const int radius = RingDiameter / 2;
+    for (int x : {RingLeftX, RingRightX}) {
+        for (int y : {RingFieldIY, RingFieldIIY})
+            QTest::addRow("ring at %d, %d", x, y) << QPoint(x + radius, y) << QPoint(x, y);
+    }
+    for (const Bar &bar : FieldMarkBars) {
+        QTest::addRow("bar at %d, %d", bar.left, bar.top)
+            << QPoint(bar.left, bar.top) << QPoint(bar.left, bar.top - 2);
+        QTest::addRow("bar at %d, %d, far corner", bar.left, bar.top)
+            << QPoint(bar.right, bar.bottom) << QPoint(bar.right, bar.bottom + 2);
+    }
+}
+
+// The card outline the reader looks for is the one the picture shows.
+void TestScanReader::outlineMatchesPicture()
+{
+    QFETCH(QPoint, ink);
+    QFETCH(QPoint, face);
+    const QImage picture = ownCardPicture({});
+    QCOMPARE(picture.size(), QSize(CardOutline::Width, CardOutline::Height));
+    QVERIFY2(qGray(picture.pixel(ink)) < 100,
+             qPrintable(QString::number(qGray(picture.pixel(ink)))));
+    QVERIFY2(qGray(picture.pixel(face)) > 200,
+             qPrintable(QString::number(qGray(picture.pixel(face)))));
+}
 
 void TestScanReader::ownPicture_data()
 {
@@ -103,9 +144,9 @@ void TestScanReader::syntheticScans()
     QFETCH(quint32, seed);
     QRandomGenerator random(seed);
     const HoleList holes = randomHoles(random);
-    // Every 25th card is scanned at up to 600 dpi, the others at up to 300:
+    // Every 20th card is scanned at up to 600 dpi, the others at up to 240:
     // the large pictures cost most of the run's time.
-    const ScanDistortion distortion = randomDistortion(random, seed % 25 == 0 ? 600 : 300);
+    const ScanDistortion distortion = randomDistortion(random, seed % 20 == 0 ? 600 : 240);
     const ScanReading reading = readCardPicture(syntheticScan(holes, distortion, &random));
     const QString wrong = mismatch(reading, holes);
     if (!wrong.isEmpty())
