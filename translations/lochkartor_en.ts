@@ -1093,5 +1093,9 @@ Without --json, -o and --out-dir the punch list is printed.
         <source>Über Lochkartor</source>
         <translation>About Lochkartor</translation>
     </message>
+    <message>
+        <source>keine Karte gefunden</source>
+        <translation>no card found</translation>
+    </message>
 </context>
 </TS>
