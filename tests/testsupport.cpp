@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QMutex>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace TestSupport {
 
@@ -27,7 +29,8 @@ QtMessageHandler previousHandler = nullptr;
 // X server does not print it.
 bool isOffscreenPlatformNotice(const QString &message)
 {
-    return message == QLatin1String("This plugin does not support propagateSizeHints()");
+    return message == QLatin1String("This plugin does not support propagateSizeHints()")
+           || message == QLatin1String("This plugin does not support raise()");
 }
 
 void collectingHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
@@ -101,6 +104,13 @@ QString checkColour(const Lochkartor &window, const char *labelName)
     const QString sheet = widget<QLabel>(window, labelName)->styleSheet();
     static const QRegularExpression colour(QStringLiteral("background-color\\s*:\\s*(\\w+)"));
     return colour.match(sheet).captured(1);
+}
+
+void isolateSettings()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("LochkartorTest"));
+    QSettings().clear();
 }
 
 } // namespace TestSupport

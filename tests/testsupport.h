@@ -42,6 +42,9 @@ HoleList punchedAmong(const CardScenes &cards, const HoleList &group);
 bool cardsAgree(const CardScenes &cards);
 // The label's background colour name as its style sheet sets it.
 QString checkColour(const Lochkartor &window, const char *labelName);
+// The window keeps the folder its file dialogs used last in its settings;
+// tests keep theirs apart from the user's and start each time without one.
+void isolateSettings();
 
 } // namespace TestSupport
 

@@ -177,6 +177,7 @@ void EnglishTest::initTestCase()
              "LOCHKARTOR_SOURCE_DIR is not set; run the test through ctest");
     QVERIFY2(m_translator.load(QStringLiteral(LOCHKARTOR_QM_FILE)), LOCHKARTOR_QM_FILE);
     QVERIFY(m_runtime.isValid());
+    TestSupport::isolateSettings();
     Dialogs::Script::begin();
 }
 
@@ -402,13 +403,16 @@ void EnglishTest::dialogCaptions()
     Lochkartor window;
     Dialogs::Script::clearRecords();
 
+    if (button == QLatin1String("saveCardButton"))
+        Dialogs::Script::answerQuestion(true); // the new window's checks are red
     TestSupport::widget<QPushButton>(window, qPrintable(button))->click(); // cancelled
 
-    QCOMPARE(Dialogs::Script::records().size(), 1);
+    const Dialogs::Record &dialog = Dialogs::Script::records().last();
+    QVERIFY(dialog.kind == Dialogs::Record::SaveFile || dialog.kind == Dialogs::Record::OpenFile);
     const QString translation = english(caption.toUtf8().constData());
     QVERIFY(!translation.isEmpty());
     QVERIFY(translation != caption);
-    QCOMPARE(Dialogs::Script::records().first().caption, translation);
+    QCOMPARE(dialog.caption, translation);
 }
 
 void EnglishTest::refusalMessage()

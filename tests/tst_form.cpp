@@ -193,9 +193,9 @@ std::vector<ExpectedWidget> formWidgets()
     addRow("socketLabel", "socket", "QComboBox", "basicDataBox");
     addRow("henericTubeTypeLabel", "genericTubeType", "QComboBox", "basicDataBox");
     addRow("heatingMethodLabel", "heatingMethod", "QComboBox", "basicDataBox");
-    addRow("heatingVoltageLabel", "heatingVoltage", "QDoubleSpinBox", "basicDataBox", false);
+    addRow("heatingVoltageLabel", "heatingVoltage", "NumberField", "basicDataBox", false);
     addRow("heatingVoltageACLabel", "heatingVoltageAC", "QComboBox", "basicDataBox");
-    addRow("heatingCurrentLabel", "heatingCurrent", "QDoubleSpinBox", "basicDataBox");
+    addRow("heatingCurrentLabel", "heatingCurrent", "NumberField", "basicDataBox");
 
     for (int pin = 1; pin <= 9; ++pin) {
         add(QStringLiteral("pin%1Label").arg(pin), "QLabel", "pinOutBox", true);
@@ -203,9 +203,9 @@ std::vector<ExpectedWidget> formWidgets()
     }
     addRow("capLabel", "capFunction", "QComboBox", "pinOutBox");
 
-    addRow("plateVoltageLabel", "plateVoltage", "QDoubleSpinBox", "operatingPointBox");
-    addRow("screenVoltageLabel", "screenVoltage", "QDoubleSpinBox", "operatingPointBox");
-    addRow("gridVoltageLabel", "gridVoltage", "QDoubleSpinBox", "operatingPointBox");
+    addRow("plateVoltageLabel", "plateVoltage", "NumberField", "operatingPointBox");
+    addRow("screenVoltageLabel", "screenVoltage", "NumberField", "operatingPointBox");
+    addRow("gridVoltageLabel", "gridVoltage", "NumberField", "operatingPointBox");
     addRow("cathodeResistorLabel", "cathodeResistor", "QComboBox", "operatingPointBox");
     addRow("cathodeCapLabel", "cathodeCap", "QComboBox", "operatingPointBox");
     addRow("rectPlateVoltageLabel", "rectPlateVoltage", "QComboBox", "operatingPointBox", false);
@@ -215,10 +215,10 @@ std::vector<ExpectedWidget> formWidgets()
     add(QStringLiteral("universalCardView"), "QGraphicsView", "universalCardBox", true);
     add(QStringLiteral("createdCardView"), "QGraphicsView", "createdCardBox", true);
 
-    addRow("plateCurrentLabel", "plateCurrent", "QDoubleSpinBox", "nominalValueBox");
-    addRow("screenCurrentLabel", "screenCurrent", "QDoubleSpinBox", "nominalValueBox");
-    addRow("transconductanceLabel", "transconductance", "QDoubleSpinBox", "nominalValueBox");
-    addRow("rectCurrentLabel", "rectCurrent", "QDoubleSpinBox", "nominalValueBox", false);
+    addRow("plateCurrentLabel", "plateCurrent", "NumberField", "nominalValueBox");
+    addRow("screenCurrentLabel", "screenCurrent", "NumberField", "nominalValueBox");
+    addRow("transconductanceLabel", "transconductance", "NumberField", "nominalValueBox");
+    addRow("rectCurrentLabel", "rectCurrent", "NumberField", "nominalValueBox", false);
 
     addRow("isotestVoltageLabel", "isotestVolage", "QComboBox", "isotestBox");
     addRow("isotestRangeLabel", "isotestRange", "QComboBox", "isotestBox");

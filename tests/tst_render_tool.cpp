@@ -256,6 +256,7 @@ void RenderToolTest::init()
 {
     m_work = std::make_unique<QTemporaryDir>();
     QVERIFY(m_work->isValid());
+    TestSupport::isolateSettings();
     Dialogs::Script::clearRecords();
 }
 
@@ -412,6 +413,7 @@ void RenderToolTest::pictures()
     const std::unique_ptr<Lochkartor> window = loadThroughButton(file);
     const QString saved = work(QStringLiteral("saved.png"));
     Dialogs::Script::answerFileName(saved);
+    Dialogs::Script::answerQuestion(true); // whatever the checks say
     TestSupport::widget<QPushButton>(*window, "saveCardButton")->click();
     QVERIFY(Dialogs::Script::messages().isEmpty());
 
@@ -467,6 +469,7 @@ void RenderToolTest::outDirNamesPicturesAfterFiles()
         const std::unique_ptr<Lochkartor> window = loadThroughButton(file);
         const QString saved = work(QStringLiteral("saved.png"));
         Dialogs::Script::answerFileName(saved);
+        Dialogs::Script::answerQuestion(true); // whatever the checks say
         TestSupport::widget<QPushButton>(*window, "saveCardButton")->click();
         const QImage picture(
             cards.filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".png")));

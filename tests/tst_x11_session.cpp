@@ -1,8 +1,9 @@
 // Starts the real program in a real X server (Xvfb) with a laptop's
 // 1280 x 720 screen and drives it with xdotool, the way a user would: types
-// a tube name and saves the card through the real "Karte speichern" file
-// dialog, then checks the picture; opens a file from the command line,
-// changes it and quits, and cancels the question that follows.
+// a tube name and saves the card through the real question about the red
+// checks and the real "Karte speichern" file dialog, then checks the
+// picture; opens a file from the command line, changes it and quits, and
+// cancels the question that follows.
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -171,6 +172,14 @@ void X11SessionTest::typeNameAndSaveCardThroughDialog()
     for (int i = 0; i < 4; ++i)
         runXdotool({QStringLiteral("key"), QStringLiteral("shift+Tab")});
     runXdotool({QStringLiteral("key"), QStringLiteral("space")});
+
+    // The new tube's checks are red: the program asks once, in German down to
+    // the buttons ("&Ja"), whether to save anyway.
+    const QString question = waitForWindow(QStringLiteral("ltigkeitspr"), 10000);
+    QVERIFY2(!question.isEmpty(), "the question about the red checks did not appear");
+    runXdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), question});
+    QTest::qWait(300);
+    runXdotool({QStringLiteral("key"), QStringLiteral("alt+j")});
 
     const QString dialog = waitForWindow(QStringLiteral("Karte als Bild speichern"), 10000);
     QVERIFY2(!dialog.isEmpty(), "the file dialog \"Karte als Bild speichern\" did not appear");

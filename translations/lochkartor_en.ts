@@ -1008,6 +1008,216 @@ Without --json, -o and --out-dir the punch list is printed.
     <message>
         <source>Warnung: %1</source>
         <translation>Warning: %1</translation>
+        <source>Höchstens 12 Zeichen</source>
+        <translation>At most 12 characters</translation>
+    </message>
+    <message>
+        <source>In Ordnung.</source>
+        <translation>Correct.</translation>
+    </message>
+    <message>
+        <source>„Heizung(-) &amp; Kathode“ und „Heizung(+) &amp; Kathode“ gibt es nur bei Gleichrichtern</source>
+        <translation>“Heater (-) &amp; cathode” and “Heater (+) &amp; cathode” exist for rectifiers only</translation>
+    </message>
+    <message>
+        <source>Nur ein Heizfadenende darf zugleich die Kathode sein</source>
+        <translation>Only one filament end may be the cathode as well</translation>
+    </message>
+    <message>
+        <source>Dieser Grundtyp hat keine Heizung</source>
+        <translation>This tube type has no heater</translation>
+    </message>
+    <message>
+        <source>Kein Pin ist als Heizung(-) belegt</source>
+        <translation>No pin is set to Heater (-)</translation>
+    </message>
+    <message>
+        <source>Kein Pin ist als Heizung(+) belegt</source>
+        <translation>No pin is set to Heater (+)</translation>
+    </message>
+    <message>
+        <source>Ein Heizfadenende ist doppelt belegt: allein und zusammen mit der Kathode</source>
+        <translation>A filament end is set twice: on its own and together with the cathode</translation>
+    </message>
+    <message>
+        <source>Die Kathode hat keinen Pin</source>
+        <translation>The cathode has no pin</translation>
+    </message>
+    <message>
+        <source>Die Kathoden einer Doppeltriode nimmt die Prüfung nicht an</source>
+        <translation>The check does not accept the cathodes of a double triode</translation>
+    </message>
+    <message>
+        <source>Die Kathode ist doppelt belegt: als Kathode und zusammen mit einem Heizfadenende</source>
+        <translation>The cathode is set twice: as cathode and together with a filament end</translation>
+    </message>
+    <message>
+        <source>Dieser Grundtyp hat kein Steuergitter</source>
+        <translation>This tube type has no control grid</translation>
+    </message>
+    <message>
+        <source>Weder ein Pin noch die Kappe ist als Steuergitter belegt</source>
+        <translation>Neither a pin nor the top cap is set to control grid</translation>
+    </message>
+    <message>
+        <source>Dieser Grundtyp hat kein Schirmgitter</source>
+        <translation>This tube type has no screen grid</translation>
+    </message>
+    <message>
+        <source>Weder ein Pin ist als Schirmgitter / Anode 2 noch die Kappe als Schirmgitter belegt</source>
+        <translation>Neither is a pin set to screen grid / anode 2 nor the top cap to screen grid</translation>
+    </message>
+    <message>
+        <source>Weder ein Pin noch die Kappe ist als Anode belegt</source>
+        <translation>Neither a pin nor the top cap is set to anode</translation>
+    </message>
+    <message>
+        <source>Grün: Heizung(-) und Heizung(+) sind belegt; bei Gleichrichtern darf ein Heizfadenende zugleich die Kathode sein.</source>
+        <translation>Green: Heater (-) and Heater (+) are set; for rectifiers one filament end may be the cathode as well.</translation>
+    </message>
+    <message>
+        <source>Grün: ein Pin ist als Kathode belegt, bei Gleichrichtern auch ein Heizfadenende zusammen mit der Kathode; bei direkter Heizung ist der Heizfaden die Kathode.</source>
+        <translation>Green: a pin is set to cathode, for rectifiers also a filament end together with the cathode; with direct heating the filament is the cathode.</translation>
+    </message>
+    <message>
+        <source>Grün: ein Pin oder die Kappe ist als Steuergitter belegt.</source>
+        <translation>Green: a pin or the top cap is set to control grid.</translation>
+    </message>
+    <message>
+        <source>Grün: ein Pin ist als Schirmgitter / Anode 2 oder die Kappe als Schirmgitter belegt.</source>
+        <translation>Green: a pin is set to screen grid / anode 2 or the top cap to screen grid.</translation>
+    </message>
+    <message>
+        <source>Grün: ein Pin oder die Kappe ist als Anode belegt.</source>
+        <translation>Green: a pin or the top cap is set to anode.</translation>
+    </message>
+    <message>
+        <source>Trotzdem speichern?</source>
+        <translation>Save anyway?</translation>
+    </message>
+    <message>
+        <source>Trotzdem drucken?</source>
+        <translation>Print anyway?</translation>
+    </message>
+    <message>
+        <source>Die Gültigkeitsprüfung zeigt Rot für: %1.</source>
+        <translation>The validity check shows red for: %1.</translation>
+    </message>
+    <message>
+        <source>Leitung %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>ohne Aufdruck</source>
+        <translation>nothing printed</translation>
+    </message>
+    <message>
+        <source>gestanzt</source>
+        <translation>punched</translation>
+    </message>
+    <message>
+        <source>nicht gestanzt</source>
+        <translation>not punched</translation>
+    </message>
+    <message>
+        <source>Dieser Pin des Sockels erreicht keine Leitung des Prüfgeräts</source>
+        <translation>This pin of the socket reaches no line of the tester</translation>
+    </message>
+    <message>
+        <source>Leitung %1 kann diese Funktion nicht schalten</source>
+        <translation>Line %1 cannot switch this function</translation>
+    </message>
+    <message>
+        <source>Bei Gleichrichtern nicht wählbar: einen Heizfaden, der zugleich Kathode ist, belegt dort „Heizung(-) &amp; Kathode“ oder „Heizung(+) &amp; Kathode“</source>
+        <translation>Not available for rectifiers: there a filament that is the cathode as well is set with “Heater (-) &amp; cathode” or “Heater (+) &amp; cathode”</translation>
+    </message>
+    <message>
+        <source>der Heizspannung</source>
+        <translation>of the heater voltage</translation>
+    </message>
+    <message>
+        <source>des Heizstroms</source>
+        <translation>of the heater current</translation>
+    </message>
+    <message>
+        <source>der Anodenspannung</source>
+        <translation>of the plate voltage</translation>
+    </message>
+    <message>
+        <source>der Schirmgitterspannung</source>
+        <translation>of the screen-grid voltage</translation>
+    </message>
+    <message>
+        <source>der Steuergitterspannung</source>
+        <translation>of the control-grid voltage</translation>
+    </message>
+    <message>
+        <source>des Anodenstroms</source>
+        <translation>of the plate current</translation>
+    </message>
+    <message>
+        <source>des Schirmgitterstroms</source>
+        <translation>of the screen-grid current</translation>
+    </message>
+    <message>
+        <source>der Steilheit</source>
+        <translation>of the transconductance</translation>
+    </message>
+    <message>
+        <source>des Gleichrichtstroms</source>
+        <translation>of the rectified current</translation>
+    </message>
+    <message>
+        <source>Bereich %1: %2 bis %3</source>
+        <translation>Range %1: %2 to %3</translation>
+    </message>
+    <message>
+        <source>%1 liegt über dem Höchstwert %2 %3; eingetragen: %2</source>
+        <translation>%1 is above the maximum %2 %3; entered: %2</translation>
+    </message>
+    <message>
+        <source>%1 liegt unter dem Mindestwert %2 %3; eingetragen: %2</source>
+        <translation>%1 is below the minimum %2 %3; entered: %2</translation>
+    </message>
+    <message>
+        <source>%1 auf die Stellen %3 gerundet; eingetragen: %2</source>
+        <translation>%1 rounded to the digits %3; entered: %2</translation>
+    </message>
+    <message>
+        <source>Nur Ziffern, ein Vorzeichen und ein Komma oder Punkt. %1</source>
+        <translation>Only digits, a sign and a comma or point. %1</translation>
+    </message>
+    <message>
+        <source>Bei Gleichrichtern gelten stattdessen die Glr.-Felder</source>
+        <translation>For rectifiers the rectifier fields apply instead</translation>
+    </message>
+    <message>
+        <source>Nur für den Grundtyp Gleichrichter</source>
+        <translation>Only for the tube type rectifier</translation>
+    </message>
+    <message>
+        <source>Der gewählte Grundtyp hat kein Schirmgitter</source>
+        <translation>The chosen tube type has no screen grid</translation>
+    </message>
+    <message>
+        <source>Der gewählte Grundtyp hat kein Steuergitter</source>
+        <translation>The chosen tube type has no control grid</translation>
+    </message>
+    <message>
+        <source>Glimmstabilisatoren werden nicht geheizt</source>
+        <translation>Glow stabilisers are not heated</translation>
+    </message>
+    <message>
+        <source>Nur bei Heizart Gleichstrom; bei Wechselstrom gilt die Heizspannung AC</source>
+        <translation>Only for DC heating; for AC heating the heater voltage AC applies</translation>
+    </message>
+    <message>
+        <source>Nur bei Heizart Wechselstrom; bei Gleichstrom gilt die Heizspannung DC</source>
+        <translation>Only for AC heating; for DC heating the heater voltage DC applies</translation>
+    </message>
+    <message>
+        <source>Der gewählte Sockel hat nur %1 Pins</source>
+        <translation>The chosen socket has only %1 pins</translation>
     </message>
     <message>
         <source>Speichern</source>

@@ -58,3 +58,21 @@ inline HoleList withoutHoles(HoleList holes, const HoleList &removed)
 
 inline Hole holeI(int number) { return {HoleGrid::FieldI, number}; }
 inline Hole holeII(int number) { return {HoleGrid::FieldII, number}; }
+
+namespace HoleGrid {
+// The hole whose marker lies at (x, y) in card pixels, within a few pixels of
+// its rim; an invalid hole (field 0) where there is none.
+inline Hole holeAt(double x, double y)
+{
+    constexpr double reach = MarkerSize / 2.0 + 5;
+    for (int field : {FieldI, FieldII}) {
+        for (int number = 1; number <= HolesPerField; ++number) {
+            const double dx = x - (markerX(number) + MarkerSize / 2.0);
+            const double dy = y - (markerY(field, number) + MarkerSize / 2.0);
+            if (dx * dx + dy * dy <= reach * reach)
+                return {field, number};
+        }
+    }
+    return {};
+}
+} // namespace HoleGrid

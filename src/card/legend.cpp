@@ -174,3 +174,10 @@ QString holeMeaning(const Hole &hole)
         return entry.heading;
     return entry.heading + QLatin1Char(' ') + entry.value;
 }
+
+int testerLineOf(const QString &value)
+{
+    if (value.size() != 1 || value.at(0) < QLatin1Char('A') || value.at(0) > QLatin1Char('I'))
+        return 0;
+    return value.at(0).unicode() - 'A' + 1;
+}

@@ -58,3 +58,7 @@ LegendEntry legendEntry(const Hole &hole);
 // "heading value" as a punch list shows it, e.g. "Uf (V~) 7" for field I
 // hole 24, "Ub 450" for field II hole 40; no leading or trailing spaces.
 QString holeMeaning(const Hole &hole);
+
+// The tester line (1 to 9) that a printed value names: the wiring groups
+// print the lines as the letters A to I. 0 for every other value.
+int testerLineOf(const QString &value);

@@ -1,13 +1,12 @@
 #include "lochkartor.h"
 #include "ui_lochkartor.h"
-#include "wiring_table.h"
+#include "validity_rules.h"
 
 #include <QComboBox>
-#include <array>
+
+using namespace Validity;
 
 namespace {
-
-enum class Verdict { NoSuchElectrode, Connected, NotConnected };
 
 QString styleSheetOf(Verdict verdict)
 {
@@ -22,80 +21,31 @@ QString styleSheetOf(Verdict verdict)
     return QStringLiteral("QLabel {background-color : red}");
 }
 
-Verdict verdict(bool connected)
+// The reasons a label is not green, then what green means.
+QString toolTipOf(Check check, const Finding &finding)
 {
-    return connected ? Verdict::Connected : Verdict::NotConnected;
+    const QString state = finding.reasons.isEmpty() ? Lochkartor::tr("In Ordnung.")
+                                                    : finding.reasons.join(QLatin1Char('\n'));
+    return state + QStringLiteral("\n\n") + greenMeaning(check);
 }
 
-// Which wired functions at least one pin (or the cap) carries.
-class FoundFunctions
+// Re-polishing a label costs more than the whole check; the check runs after
+// every pin edit, and most runs leave a label's colour as it was.
+void restyle(QLabel *label, Check check, const Finding &finding)
 {
-public:
-    void add(int function)
-    {
-        if (function >= 0 && function < PinFunction::WiredCount)
-            m_found[function] = true;
-    }
-    bool operator[](int function) const { return m_found[function]; }
-
-private:
-    std::array<bool, PinFunction::WiredCount> m_found{};
-};
-
-using namespace PinFunction;
-
-// Both filament ends on their own heater contacts, or, for a rectifier, one
-// end on a heater contact and the other on the heater contact it shares with
-// the cathode.
-Verdict heaterVerdict(const FoundFunctions &found, bool heaterPresent, bool rectifier)
-{
-    if (!heaterPresent)
-        return Verdict::NoSuchElectrode;
-    const bool minus = found[HeaterMinus];
-    const bool plus = found[HeaterPlus];
-    const bool minusWithCathode = found[HeaterMinusAndCathode];
-    const bool plusWithCathode = found[HeaterPlusAndCathode];
-    const bool ownContacts = minus && plus && !minusWithCathode && !plusWithCathode;
-    const bool rectifierPlusEndIsCathode
-        = rectifier && minus && !plus && plusWithCathode && !minusWithCathode;
-    const bool rectifierMinusEndIsCathode
-        = rectifier && plus && !minus && minusWithCathode && !plusWithCathode;
-    return verdict(ownContacts || rectifierPlusEndIsCathode || rectifierMinusEndIsCathode);
-}
-
-// A cathode of its own, a rectifier whose filament end is the cathode, or a
-// directly heated filament, which is the cathode itself.
-Verdict cathodeVerdict(const FoundFunctions &found, bool rectifier, bool directlyHeated)
-{
-    const bool doubleTriode = found[DoubleTriodeCathode1] || found[DoubleTriodeCathode2];
-    const bool minusWithCathode = found[HeaterMinusAndCathode];
-    const bool plusWithCathode = found[HeaterPlusAndCathode];
-    const bool ownCathode
-        = found[Cathode] && !minusWithCathode && !plusWithCathode && !doubleTriode;
-    const bool rectifierFilamentCathode
-        = rectifier && !found[Cathode] && minusWithCathode != plusWithCathode && !doubleTriode;
-    return verdict(ownCathode || rectifierFilamentCathode || directlyHeated);
-}
-
-Verdict electrodeVerdict(bool tubeHasIt, bool found)
-{
-    return tubeHasIt ? verdict(found) : Verdict::NoSuchElectrode;
+    const QString styleSheet = styleSheetOf(finding.verdict);
+    if (label->styleSheet() != styleSheet)
+        label->setStyleSheet(styleSheet);
+    const QString toolTip = toolTipOf(check, finding);
+    if (label->toolTip() != toolTip)
+        label->setToolTip(toolTip);
 }
 
 } // namespace
 
-// Colours the five check labels from the pin functions and the tube kind.
 // Only pins of the socket that reach a tester line count: a pin without a
 // line connects nothing, whatever its box shows.
-// Re-polishing a label costs more than the whole check; the check runs after
-// every pin edit, and most runs leave a label's colour as it was.
-static void restyle(QLabel *label, const QString &styleSheet)
-{
-    if (label->styleSheet() != styleSheet)
-        label->setStyleSheet(styleSheet);
-}
-
-void Lochkartor::checkValidity()
+std::array<Finding, CheckCount> Lochkartor::validityFindings() const
 {
     FoundFunctions found;
     for (int pin = 1; pin <= pinCount && pin <= int(pinLines.size()); ++pin) {
@@ -103,12 +53,41 @@ void Lochkartor::checkValidity()
             found.add(pinFunctionBoxes[pin - 1]->currentIndex());
     }
     found.add(Wiring::capPinFunction(ui->capFunction->currentIndex()));
+    TubeKind kind;
+    kind.heaterPresent = heaterPresentFlag;
+    kind.directlyHeated = directHeatingFlag;
+    kind.rectifier = rectifierFlag;
+    kind.controlGrid = controlGridFlag;
+    kind.screenGrid = screenGridFlag;
+    std::array<Finding, CheckCount> findings;
+    for (int check = 0; check < CheckCount; ++check)
+        findings[check] = evaluate(Check(check), found, kind);
+    return findings;
+}
 
-    restyle(ui->heaterOK, styleSheetOf(heaterVerdict(found, heaterPresentFlag, rectifierFlag)));
-    restyle(ui->cathodeOK, styleSheetOf(cathodeVerdict(found, rectifierFlag, directHeatingFlag)));
-    restyle(ui->gridOK,
-            styleSheetOf(electrodeVerdict(controlGridFlag, found[PinFunction::ControlGrid])));
-    restyle(ui->screenOK,
-            styleSheetOf(electrodeVerdict(screenGridFlag, found[PinFunction::ScreenGrid])));
-    restyle(ui->plateOK, styleSheetOf(verdict(found[PinFunction::Anode])));
+std::array<QLabel *, CheckCount> Lochkartor::checkLabels() const
+{
+    return {ui->heaterOK, ui->cathodeOK, ui->gridOK, ui->screenOK, ui->plateOK};
+}
+
+// Colours the five check labels from the pin functions and the tube kind,
+// and tells in each label's tooltip why.
+void Lochkartor::checkValidity()
+{
+    const std::array<Finding, CheckCount> findings = validityFindings();
+    const std::array<QLabel *, CheckCount> labels = checkLabels();
+    for (int check = 0; check < CheckCount; ++check)
+        restyle(labels[check], Check(check), findings[check]);
+}
+
+QStringList Lochkartor::failedChecks() const
+{
+    const std::array<Finding, CheckCount> findings = validityFindings();
+    const std::array<QLabel *, CheckCount> labels = checkLabels();
+    QStringList failed;
+    for (int check = CheckCount - 1; check >= 0; --check) {
+        if (findings[check].verdict == Verdict::NotConnected)
+            failed << labels[check]->text();
+    }
+    return failed;
 }

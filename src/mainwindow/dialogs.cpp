@@ -14,6 +14,7 @@ struct ScriptState
     QQueue<QString> fileNames;
     QQueue<bool> printAnswers;
     QQueue<Dialogs::SaveAnswer> saveAnswers;
+    QQueue<bool> questionAnswers;
     QList<Dialogs::Record> records;
 };
 
@@ -35,11 +36,16 @@ QString scriptedFileName(Dialogs::Record::Kind kind, const QString &caption,
 namespace Dialogs {
 
 QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
-                     const QString &filter)
+                     const QString &filter, const QString &defaultSuffix)
 {
     if (script().active)
         return scriptedFileName(Record::SaveFile, caption, directory, filter);
-    return QFileDialog::getSaveFileName(parent, caption, directory, filter);
+    QFileDialog dialog(parent, caption, directory, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
@@ -135,6 +141,20 @@ SaveAnswer askToSave(QWidget *parent, const QString &title, const QString &text)
     }
 }
 
+bool question(QWidget *parent, const QString &title, const QString &text)
+{
+    if (script().active) {
+        script().records.append({Record::Question, title, QString(), QString(), text,
+                                 QMessageBox::Yes | QMessageBox::No});
+        return !script().questionAnswers.isEmpty() && script().questionAnswers.dequeue();
+    }
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 namespace Script {
 
 void begin()
@@ -166,6 +186,11 @@ void answerPrintDialog(bool accept)
 void answerAskToSave(SaveAnswer answer)
 {
     script().saveAnswers.enqueue(answer);
+}
+
+void answerQuestion(bool yes)
+{
+    script().questionAnswers.enqueue(yes);
 }
 
 const QList<Record> &records()

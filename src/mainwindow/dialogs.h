@@ -12,8 +12,10 @@ class QWidget;
 // dialog the program asked for is recorded.
 namespace Dialogs {
 
+// `defaultSuffix` (without the dot) is added to a name typed without one
+// before the dialog checks for an existing file.
 QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
-                     const QString &filter);
+                     const QString &filter, const QString &defaultSuffix = QString());
 QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
                      const QString &filter);
 bool execPrintDialog(QPrinter *printer);
@@ -31,10 +33,22 @@ void about(QWidget *parent, const QString &title, const QString &text);
 // "Verwerfen" and "Abbrechen"; closing the box cancels.
 enum class SaveAnswer { Save, Discard, Cancel };
 SaveAnswer askToSave(QWidget *parent, const QString &title, const QString &text);
+// A yes/no question whose default is "No"; true for "Yes".
+bool question(QWidget *parent, const QString &title, const QString &text);
 
 struct Record
 {
-    enum Kind { SaveFile, OpenFile, Print, Critical, Information, Warning, About, AskToSave };
+    enum Kind {
+        SaveFile,
+        OpenFile,
+        Print,
+        Critical,
+        Information,
+        Warning,
+        About,
+        AskToSave,
+        Question
+    };
     Kind kind;
     QString caption; // dialog caption or message title
     QString directory;
@@ -45,13 +59,15 @@ struct Record
 
 namespace Script {
 // While scripted, a file dialog without a queued answer is cancelled, a
-// print dialog is rejected and a question to save is cancelled.
+// print dialog is rejected, a question to save is cancelled and a yes/no
+// question is answered "No".
 void begin();
 void end();
 bool isActive();
 void answerFileName(const QString &fileName);
 void answerPrintDialog(bool accept);
 void answerAskToSave(SaveAnswer answer);
+void answerQuestion(bool yes);
 const QList<Record> &records();
 QList<Record> messages(); // critical, information and warning messages
 void clearRecords();

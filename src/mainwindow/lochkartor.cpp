@@ -1,4 +1,8 @@
 #include "lochkartor.h"
+#include "card_view_help.h"
+#include "number_fields.h"
+#include "switched_off_help.h"
+#include "tube_type_table.h"
 #include "ui_lochkartor.h"
 #include "whole_characters.h"
 #include "wiring_table.h"
@@ -61,6 +65,10 @@ Lochkartor::Lochkartor(QWidget *parent) : QMainWindow(parent), ui(new Ui::Lochka
     createMenus();
     fitToScreen();
     setUpDocument();
+
+    setUpNumberFields(this);
+    SwitchedOffHelp::install(this);
+    CardViewHelp::install(ui->universalCardView, ui->createdCardView, *m_cards);
 }
 
 Lochkartor::~Lochkartor()
@@ -107,15 +115,27 @@ void Lochkartor::createItemModels()
     noPinModel = new QStandardItemModel(this);
     noPinModel->appendRow(new QStandardItem(tr("KEIN PIN")));
     noPinModel->item(0)->setEnabled(false);
+    noPinModel->item(0)->setToolTip(
+        tr("Dieser Pin des Sockels erreicht keine Leitung des Prüfgeräts"));
     // A line offers exactly the functions it can be wired for; "Unbelegt"
     // is always offered.
     for (int line = 1; line <= TesterLineCount; ++line) {
-        for (int function = 0; function < PinFunction::WiredCount; ++function)
-            lineModels[line - 1]->item(function)->setEnabled(Wiring::lineHandles(line, function));
+        for (int function = 0; function < PinFunction::WiredCount; ++function) {
+            QStandardItem *item = lineModels[line - 1]->item(function);
+            item->setEnabled(Wiring::lineHandles(line, function));
+            if (!item->isEnabled())
+                item->setToolTip(tr("Leitung %1 kann diese Funktion nicht schalten").arg(line));
+        }
     }
     heatingMethodModel = new QStandardItemModel(this);
     for (const char *name : heatingMethodNames)
         heatingMethodModel->appendRow(new QStandardItem(tr(name)));
+    // The tube type greys these rows for rectifiers.
+    for (const DirectHeatingFallback &fallback : directHeatingFallbacks)
+        heatingMethodModel->item(fallback.directMethod)
+            ->setToolTip(tr("Bei Gleichrichtern nicht wählbar: einen Heizfaden, der "
+                            "zugleich Kathode ist, belegt dort „Heizung(-) & Kathode“ oder "
+                            "„Heizung(+) & Kathode“"));
 }
 
 void Lochkartor::fitViews()

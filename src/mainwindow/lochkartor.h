@@ -4,6 +4,7 @@
 #include "tube_data_conditions.h"
 #include "tube_data_problem.h"
 #include "tube_data_values.h"
+#include "validity_rules.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -16,6 +17,7 @@ class QComboBox;
 class QDragEnterEvent;
 class QDropEvent;
 class QMenu;
+class QLabel;
 class QLineEdit;
 class QPainter;
 class QPrinter;
@@ -98,6 +100,9 @@ public:
 
     // Colours the five check labels from the pinout and the tube kind.
     void checkValidity();
+    // The texts of the check labels that show red, top to bottom as the
+    // check box shows them.
+    QStringList failedChecks() const;
 
     // Card output and tube data files; the buttons only ask for the name.
     bool saveCardImage(const QString &fileName);
@@ -183,6 +188,8 @@ private:
     void copyWidgetState(const Lochkartor &fresh, QWidget *target, const QWidget *source);
     void paintCardAt150Ppi(QPainter *painter, int resolution);
     bool printCardToPdf(QPrinter *printer);
+    std::array<Validity::Finding, Validity::CheckCount> validityFindings() const;
+    std::array<QLabel *, Validity::CheckCount> checkLabels() const;
 
     // Document state, menus and the window's size.
     void setUpDocument();

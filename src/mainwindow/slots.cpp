@@ -2,11 +2,12 @@
 // the new value to the encoder of that value and, where the pinout or the
 // tube kind may have changed, runs the validity check.
 
+#include "card_confirmation.h"
 #include "dialogs.h"
+#include "file_choice.h"
 #include "lochkartor.h"
 #include "ui_lochkartor.h"
 
-#include <QDir>
 #include <QPrinter>
 
 // A field that the tube type or the heating method has switched off keeps
@@ -196,6 +197,8 @@ void Lochkartor::on_rectCap_currentIndexChanged(int index)
 
 void Lochkartor::on_printCardButton_clicked()
 {
+    if (!confirmCardDespiteFailedChecks(this, CardUse::Print))
+        return;
     QPrinter printer(QPrinter::HighResolution);
     if (Dialogs::execPrintDialog(&printer))
         printCard(&printer);
@@ -203,8 +206,9 @@ void Lochkartor::on_printCardButton_clicked()
 
 void Lochkartor::on_saveCardButton_clicked()
 {
-    const QString fileName = Dialogs::saveFileName(this, tr("Karte als Bild speichern"),
-                                                   QDir::homePath(), QStringLiteral("*.png"));
+    if (!confirmCardDespiteFailedChecks(this, CardUse::Save))
+        return;
+    const QString fileName = FileChoice::cardImageToSave(this, ui->tubeName->text());
     if (!fileName.isEmpty())
         saveCardImage(fileName);
 }
@@ -223,8 +227,7 @@ void Lochkartor::on_capFunction_currentIndexChanged(int index)
 
 void Lochkartor::on_saveDataButton_clicked()
 {
-    const QString fileName = Dialogs::saveFileName(this, tr("Daten speichern"), QDir::homePath(),
-                                                   QStringLiteral("*.tds"));
+    const QString fileName = FileChoice::tubeDataToSave(this, ui->tubeName->text());
     if (!fileName.isEmpty())
         saveTubeData(fileName);
 }
@@ -233,8 +236,7 @@ void Lochkartor::on_loadDataButton_clicked()
 {
     if (!maybeSave())
         return;
-    const QString fileName = Dialogs::openFileName(this, tr("Daten laden"), QDir::homePath(),
-                                                   QStringLiteral("*.tds"));
+    const QString fileName = FileChoice::tubeDataToLoad(this);
     if (!fileName.isEmpty())
         loadTubeData(fileName);
 }

@@ -1,6 +1,7 @@
 #include "translation.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 bool loadTranslation(QTranslator &translator, const QString &localeName)
@@ -19,4 +20,10 @@ bool loadTranslation(QTranslator &translator, const QString &localeName)
             return true;
     }
     return false;
+}
+
+bool loadQtTranslation(QTranslator &translator, const QString &localeName)
+{
+    return translator.load(QStringLiteral("qtbase_") + localeName,
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

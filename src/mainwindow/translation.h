@@ -14,3 +14,9 @@ class QTranslator;
 // whether a file was found; the program runs with its German source texts
 // either way.
 bool loadTranslation(QTranslator &translator, const QString &localeName);
+
+// Loads Qt's own translation ("qtbase_<locale>", with the same fallbacks)
+// from Qt's translations folder, so that file and print dialogs and the
+// buttons of message boxes speak the user's language. Returns whether a file
+// was found.
+bool loadQtTranslation(QTranslator &translator, const QString &localeName);

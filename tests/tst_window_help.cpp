@@ -1,0 +1,357 @@
+// The window explains itself: why a check label is red or grey, why a field
+// or a list row is greyed, and what a hole on either card means.
+
+#include "card_view_help.h"
+#include "form_edits.h"
+#include "legend.h"
+#include "switched_off_help.h"
+#include "testsupport.h"
+#include "validity_rules.h"
+
+#include <QComboBox>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStandardItemModel>
+#include <QToolTip>
+
+using TestSupport::widget;
+
+namespace {
+
+// The universal socket: every pin reaches a line (see tst_validity).
+constexpr int universalSocket = 13;
+
+void setPins(Lochkartor &window, const QString &pins)
+{
+    static const QStringList names = {"H-", "H+", "K", "K1", "K2", "G1", "A", "G2", "H-K", "H+K"};
+    for (const QString &entry : pins.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList parts = entry.split(QLatin1Char(':'));
+        const QByteArray box = "pin" + parts.at(0).toLatin1() + "Function";
+        widget<QComboBox>(window, box.constData())
+            ->setCurrentIndex(int(names.indexOf(parts.at(1))));
+    }
+}
+
+void setUpTube(Lochkartor &window, int type, const QString &pins)
+{
+    widget<QComboBox>(window, "socket")->setCurrentIndex(universalSocket);
+    widget<QComboBox>(window, "genericTubeType")->setCurrentIndex(type);
+    setPins(window, pins);
+}
+
+QString shownToolTip(QWidget *target, const QPoint &at)
+{
+    QHelpEvent help(QEvent::ToolTip, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &help);
+    const QString text = QToolTip::text();
+    QToolTip::hideText();
+    return text;
+}
+
+constexpr int triode = 1, pentode = 3, glow = 7, rectifier = 8;
+
+} // namespace
+
+class WindowHelpTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyRefusalHasAReason();
+    void checkLabelsSayWhy_data();
+    void checkLabelsSayWhy();
+    void failedChecksTopToBottom();
+    void greyedFieldsSayWhy_data();
+    void greyedFieldsSayWhy();
+    void greyedFieldShowsItsReason();
+    void greyedListRowsSayWhy();
+    void tubeNameSaysItsLimit();
+    void holeToolTips_data();
+    void holeToolTips();
+    void everyHoleIsFoundWhereItIsDrawn();
+    void hoveringAHoleShowsItsMeaning();
+    void doubleClickEnlargesTheUniversalCard();
+};
+
+// For every pinout and tube kind, a label is green exactly when no reason
+// speaks against it, and a grey or red label always names one.
+void WindowHelpTest::everyRefusalHasAReason()
+{
+    for (int kindBits = 0; kindBits < 32; ++kindBits) {
+        Validity::TubeKind kind;
+        kind.heaterPresent = kindBits & 1;
+        kind.directlyHeated = kindBits & 2;
+        kind.rectifier = kindBits & 4;
+        kind.controlGrid = kindBits & 8;
+        kind.screenGrid = kindBits & 16;
+        for (int foundBits = 0; foundBits < (1 << PinFunction::WiredCount); ++foundBits) {
+            Validity::FoundFunctions found;
+            for (int function = 0; function < PinFunction::WiredCount; ++function) {
+                if (foundBits & (1 << function))
+                    found.add(function);
+            }
+            for (int check = 0; check < Validity::CheckCount; ++check) {
+                const Validity::Finding finding
+                    = Validity::evaluate(Validity::Check(check), found, kind);
+                const bool green = finding.verdict == Validity::Verdict::Connected;
+                if (green == finding.reasons.isEmpty())
+                    continue;
+                QFAIL(qPrintable(QStringLiteral("check %1, kind %2, functions %3: %4")
+                                     .arg(check)
+                                     .arg(kindBits)
+                                     .arg(foundBits)
+                                     .arg(finding.reasons.join(QLatin1String("; ")))));
+            }
+        }
+    }
+}
+
+void WindowHelpTest::checkLabelsSayWhy_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("pins");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("heater plus missing") << triode << "9:H- 2:K 6:G1 4:A"
+                                         << "heaterOK"
+                                         << "Kein Pin ist als Heizung(+) belegt";
+    QTest::newRow("no cathode") << triode << "9:H- 3:H+ 6:G1 4:A"
+                                << "cathodeOK"
+                                << "Die Kathode hat keinen Pin";
+    QTest::newRow("double-triode cathode") << triode << "9:H- 3:H+ 2:K 8:K1 6:G1 4:A"
+                                           << "cathodeOK"
+                                           << "Die Kathoden einer Doppeltriode nimmt die "
+                                              "Prüfung nicht an";
+    QTest::newRow("rectifier pins on a triode")
+        << triode << "9:H- 5:H+K 6:G1 4:A"
+        << "heaterOK"
+        << "„Heizung(-) & Kathode“ und „Heizung(+) & Kathode“ gibt es nur bei Gleichrichtern";
+    QTest::newRow("both ends are the cathode") << rectifier << "7:H-K 5:H+K 4:A"
+                                               << "cathodeOK"
+                                               << "Nur ein Heizfadenende darf zugleich die "
+                                                  "Kathode sein";
+    QTest::newRow("no screen grid") << pentode << "9:H- 3:H+ 2:K 6:G1 4:A"
+                                    << "screenOK"
+                                    << "Weder ein Pin ist als Schirmgitter / Anode 2 noch die "
+                                       "Kappe als Schirmgitter belegt";
+    QTest::newRow("triode has no screen grid") << triode << ""
+                                               << "screenOK"
+                                               << "Dieser Grundtyp hat kein Schirmgitter";
+    QTest::newRow("glow stabiliser is not heated") << glow << "2:K 4:A"
+                                                   << "heaterOK"
+                                                   << "Dieser Grundtyp hat keine Heizung";
+    QTest::newRow("no anode") << triode << "9:H- 3:H+ 2:K 6:G1"
+                              << "plateOK"
+                              << "Weder ein Pin noch die Kappe ist als Anode belegt";
+    QTest::newRow("complete triode") << triode << "9:H- 3:H+ 2:K 6:G1 4:A"
+                                     << "heaterOK"
+                                     << "In Ordnung.";
+}
+
+void WindowHelpTest::checkLabelsSayWhy()
+{
+    QFETCH(int, type);
+    QFETCH(QString, pins);
+    QFETCH(QString, label);
+    QFETCH(QString, reason);
+    Lochkartor window;
+    setUpTube(window, type, pins);
+
+    const QString toolTip = widget<QLabel>(window, qPrintable(label))->toolTip();
+    QVERIFY2(toolTip.split(QLatin1Char('\n')).contains(reason), qPrintable(toolTip));
+    QVERIFY2(toolTip.contains(QString::fromUtf8("Grün:")), qPrintable(toolTip));
+}
+
+void WindowHelpTest::failedChecksTopToBottom()
+{
+    Lochkartor window;
+    setUpTube(window, triode, QString());
+    QCOMPARE(window.failedChecks(), (QStringList{"Anode", "Steuergitter", "Kathode", "Heizung"}));
+    setPins(window, QStringLiteral("9:H- 3:H+ 2:K 6:G1 4:A"));
+    QCOMPARE(window.failedChecks(), QStringList());
+}
+
+void WindowHelpTest::greyedFieldsSayWhy_data()
+{
+    QTest::addColumn<QString>("edits");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("reason"); // empty: the field is enabled
+
+    QTest::newRow("rectifier: plate voltage")
+        << "genericTubeType=8"
+        << "plateVoltage"
+        << "Bei Gleichrichtern gelten stattdessen die Glr.-Felder";
+    QTest::newRow("rectifier: plate voltage label")
+        << "genericTubeType=8"
+        << "plateVoltageLabel"
+        << "Bei Gleichrichtern gelten stattdessen die Glr.-Felder";
+    QTest::newRow("pentode: rectifier current") << "genericTubeType=3"
+                                                << "rectCurrent"
+                                                << "Nur für den Grundtyp Gleichrichter";
+    QTest::newRow("triode: screen voltage") << "genericTubeType=1"
+                                            << "screenVoltage"
+                                            << "Der gewählte Grundtyp hat kein Schirmgitter";
+    QTest::newRow("diode: grid voltage") << "genericTubeType=0"
+                                         << "gridVoltage"
+                                         << "Der gewählte Grundtyp hat kein Steuergitter";
+    QTest::newRow("glow stabiliser: heating method") << "genericTubeType=7"
+                                                     << "heatingMethod"
+                                                     << "Glimmstabilisatoren werden nicht geheizt";
+    QTest::newRow("glow stabiliser: AC heating voltage")
+        << "genericTubeType=7"
+        << "heatingVoltageAC"
+        << "Glimmstabilisatoren werden nicht geheizt";
+    QTest::newRow("AC heating: DC voltage")
+        << ""
+        << "heatingVoltage"
+        << "Nur bei Heizart Gleichstrom; bei Wechselstrom gilt die Heizspannung AC";
+    QTest::newRow("five pins: pin 7") << "socket=4"
+                                      << "pin7Function"
+                                      << "Der gewählte Sockel hat nur 5 Pins";
+    QTest::newRow("five pins: line of pin 7") << "socket=4"
+                                              << "linePin7"
+                                              << "Der gewählte Sockel hat nur 5 Pins";
+    QTest::newRow("enabled field") << "genericTubeType=3"
+                                   << "screenVoltage" << QString();
+}
+
+void WindowHelpTest::greyedFieldsSayWhy()
+{
+    QFETCH(QString, edits);
+    QFETCH(QString, field);
+    QFETCH(QString, reason);
+    Lochkartor window;
+    FormEdits::edit(window, edits);
+    auto *target = widget<QWidget>(window, qPrintable(field));
+    QCOMPARE(target->isEnabled(), reason.isEmpty());
+    QCOMPARE(SwitchedOffHelp::reason(window, target), reason);
+}
+
+// The reason reaches the user through the ordinary tooltip event, which Qt
+// also sends to a disabled widget.
+void WindowHelpTest::greyedFieldShowsItsReason()
+{
+    Lochkartor window;
+    window.show();
+    FormEdits::edit(window, QStringLiteral("genericTubeType=8"));
+    auto *combo = widget<QComboBox>(window, "cathodeResistor");
+    QCOMPARE(shownToolTip(combo, QPoint(5, 5)), SwitchedOffHelp::reason(window, combo));
+}
+
+void WindowHelpTest::greyedListRowsSayWhy()
+{
+    Lochkartor window;
+    widget<QComboBox>(window, "socket")->setCurrentIndex(universalSocket);
+    for (int pin = 1; pin <= 9; ++pin) {
+        const QByteArray name = "pin" + QByteArray::number(pin) + "Function";
+        auto *model = qobject_cast<QStandardItemModel *>(
+            widget<QComboBox>(window, name.constData())->model());
+        QVERIFY(model);
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QStandardItem *item = model->item(row);
+            const QString expected
+                = item->isEnabled()
+                      ? QString()
+                      : QStringLiteral("Leitung %1 kann diese Funktion nicht schalten")
+                            .arg(window.pinLine(pin));
+            QCOMPARE(item->toolTip(), expected);
+        }
+    }
+    FormEdits::edit(window, QStringLiteral("genericTubeType=8"));
+    auto *methods
+        = qobject_cast<QStandardItemModel *>(widget<QComboBox>(window, "heatingMethod")->model());
+    for (int row = 0; row < methods->rowCount(); ++row)
+        QCOMPARE(methods->item(row)->toolTip().isEmpty(), methods->item(row)->isEnabled());
+}
+
+void WindowHelpTest::tubeNameSaysItsLimit()
+{
+    Lochkartor window;
+    QVERIFY(widget<QLineEdit>(window, "tubeName")->toolTip().contains(QLatin1String("12")));
+}
+
+void WindowHelpTest::holeToolTips_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("socket contact f-, line A")
+        << 1 << 56 << "I 56: Fassungskontakt f-, Leitung A\nnicht gestanzt";
+    QTest::newRow("AC tap 7 V, punched at start") << 1 << 24 << "I 24: Uf (V~), 7\ngestanzt";
+    QTest::newRow("own label") << 2 << 40 << "II 40: Ub, 450\nnicht gestanzt";
+    QTest::newRow("line of the screen-grid supply")
+        << 2 << 62 << "II 62: Ug2 +250V, Leitung D\nnicht gestanzt";
+    QTest::newRow("nothing printed") << 2 << 11 << "II 11: ohne Aufdruck\ngestanzt";
+}
+
+void WindowHelpTest::holeToolTips()
+{
+    QFETCH(int, field);
+    QFETCH(int, number);
+    QFETCH(QString, expected);
+    Lochkartor window;
+    QCOMPARE(CardViewHelp::holeToolTip(window.cards(), Hole{field, number}), expected);
+}
+
+void WindowHelpTest::everyHoleIsFoundWhereItIsDrawn()
+{
+    const double half = HoleGrid::MarkerSize / 2.0;
+    for (int field : {HoleGrid::FieldI, HoleGrid::FieldII}) {
+        for (int number = 1; number <= HoleGrid::HolesPerField; ++number) {
+            const double x = HoleGrid::markerX(number) + half;
+            const double y = HoleGrid::markerY(field, number) + half;
+            QCOMPARE(HoleGrid::holeAt(x, y), (Hole{field, number}));
+            QCOMPARE(HoleGrid::holeAt(x + half, y), (Hole{field, number}));
+            // Halfway to the next column is printed legend, not a hole.
+            QVERIFY(!HoleGrid::isValid(HoleGrid::holeAt(x + 32, y)));
+        }
+    }
+    QVERIFY(!HoleGrid::isValid(HoleGrid::holeAt(0, 0)));
+}
+
+void WindowHelpTest::hoveringAHoleShowsItsMeaning()
+{
+    Lochkartor window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const Hole hole = holeI(56);
+    const QPointF centre(HoleGrid::markerX(hole.number) + 7.5,
+                         HoleGrid::markerY(hole.field, hole.number) + 7.5);
+    for (const char *name : {"universalCardView", "createdCardView"}) {
+        auto *view = widget<QGraphicsView>(window, name);
+        QCOMPARE(shownToolTip(view->viewport(), view->mapFromScene(centre)),
+                 CardViewHelp::holeToolTip(window.cards(), hole));
+    }
+}
+
+void WindowHelpTest::doubleClickEnlargesTheUniversalCard()
+{
+    TestSupport::WarningCollector warnings;
+    Lochkartor window;
+    window.show();
+    auto *universal = widget<QGraphicsView>(window, "universalCardView");
+    auto *created = widget<QGraphicsView>(window, "createdCardView");
+
+    QTest::mouseDClick(created->viewport(), Qt::LeftButton);
+    QVERIFY(!window.findChild<QGraphicsView *>(QStringLiteral("enlargedUniversalCard")));
+
+    QTest::mouseDClick(universal->viewport(), Qt::LeftButton);
+    auto *enlarged = window.findChild<QGraphicsView *>(QStringLiteral("enlargedUniversalCard"));
+    QVERIFY(enlarged);
+    QVERIFY(enlarged->isVisible());
+    QVERIFY(enlarged->isWindow());
+    QCOMPARE(enlarged->scene(), window.cards().universalScene());
+    QVERIFY(enlarged->width() > universal->width());
+
+    enlarged->close();
+    QTest::mouseDClick(universal->viewport(), Qt::LeftButton);
+    QCOMPARE(window.findChildren<QGraphicsView *>(QStringLiteral("enlargedUniversalCard")).size(),
+             1);
+    QVERIFY(enlarged->isVisible());
+    QCOMPARE(warnings.messages(), QStringList());
+}
+
+QTEST_MAIN(WindowHelpTest)
+#include "tst_window_help.moc"
