@@ -61,6 +61,7 @@ private slots:
     void checkLabelsSayWhy_data();
     void checkLabelsSayWhy();
     void failedChecksTopToBottom();
+    void freshFormSaysWhyAgain();
     void greyedFieldsSayWhy_data();
     void greyedFieldsSayWhy();
     void greyedFieldShowsItsReason();
@@ -161,6 +162,17 @@ void WindowHelpTest::checkLabelsSayWhy()
     const QString toolTip = widget<QLabel>(window, qPrintable(label))->toolTip();
     QVERIFY2(toolTip.split(QLatin1Char('\n')).contains(reason), qPrintable(toolTip));
     QVERIFY2(toolTip.contains(QString::fromUtf8("Grün:")), qPrintable(toolTip));
+}
+
+// "Neu" brings back the colours of a new window, and their reasons with them.
+void WindowHelpTest::freshFormSaysWhyAgain()
+{
+    const Lochkartor fresh;
+    Lochkartor window;
+    setUpTube(window, triode, QStringLiteral("9:H- 3:H+ 2:K 6:G1 4:A"));
+    window.resetToFreshForm();
+    for (const char *label : {"plateOK", "screenOK", "gridOK", "cathodeOK", "heaterOK"})
+        QCOMPARE(widget<QLabel>(window, label)->toolTip(), widget<QLabel>(fresh, label)->toolTip());
 }
 
 void WindowHelpTest::failedChecksTopToBottom()

@@ -81,6 +81,9 @@ void Lochkartor::copyWidgetState(const Lochkartor &fresh, QWidget *target, const
     target->setEnabled(!source->testAttribute(Qt::WA_ForceDisabled));
     if (target->styleSheet() != source->styleSheet())
         target->setStyleSheet(source->styleSheet());
+    // The check labels say in their tooltips why they have their colour.
+    if (target->toolTip() != source->toolTip())
+        target->setToolTip(source->toolTip());
 
     if (auto *box = qobject_cast<QComboBox *>(target)) {
         const auto *from = qobject_cast<const QComboBox *>(source);
