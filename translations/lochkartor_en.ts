@@ -1006,8 +1006,6 @@ Without --json, -o and --out-dir the punch list is printed.
         <translation>The picture %1 was already written for another file in this run; it is not overwritten.</translation>
     </message>
     <message>
-        <source>Warnung: %1</source>
-        <translation>Warning: %1</translation>
         <source>Höchstens 12 Zeichen</source>
         <translation>At most 12 characters</translation>
     </message>
@@ -1306,6 +1304,10 @@ Without --json, -o and --out-dir the punch list is printed.
     <message>
         <source>keine Karte gefunden</source>
         <translation>no card found</translation>
+    </message>
+    <message>
+        <source>Warnung: %1</source>
+        <translation>Warning: %1</translation>
     </message>
 </context>
 </TS>
