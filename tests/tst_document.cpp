@@ -440,12 +440,20 @@ void DocumentTest::menuRunsTheButtonsCode()
     QFETCH(int, dialog);
     QFETCH(QString, caption);
     Lochkartor window;
+    // A new window's checks are red: the card actions ask first.
+    const bool asks = !window.failedChecks().isEmpty()
+                      && (action == QLatin1String("saveCardAction")
+                          || action == QLatin1String("printCardAction"));
+    if (asks)
+        Dialogs::Script::answerQuestion(true);
 
     ::action(window, qPrintable(action))->trigger();
 
-    QCOMPARE(Dialogs::Script::records().size(), 1);
-    QCOMPARE(int(Dialogs::Script::records().first().kind), dialog);
-    QCOMPARE(Dialogs::Script::records().first().caption, caption);
+    QCOMPARE(Dialogs::Script::records().size(), asks ? 2 : 1);
+    if (asks)
+        QCOMPARE(Dialogs::Script::records().first().kind, Dialogs::Record::Question);
+    QCOMPARE(int(Dialogs::Script::records().last().kind), dialog);
+    QCOMPARE(Dialogs::Script::records().last().caption, caption);
 }
 
 void DocumentTest::shortcuts_data()

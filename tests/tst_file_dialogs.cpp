@@ -210,7 +210,8 @@ void FileDialogsTest::lastFolderIsRemembered()
 
     // A folder that has gone since falls back to the home folder.
     QVERIFY(QDir(tubes).removeRecursively());
-    click(later, "loadDataButton");
+    Lochkartor unchanged;
+    click(unchanged, "loadDataButton");
     QCOMPARE(Dialogs::Script::records().last().directory, QDir::homePath());
 }
 

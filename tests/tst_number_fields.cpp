@@ -92,6 +92,7 @@ private slots:
     void refusedKeystrokeIsAnnounced();
     void unfinishedNumberReachesNoEncoder();
     void noteNamesValueBoundAndField();
+    void shortcutsTakeTheTypedNumber();
     void parse_data();
     void parse();
 };
@@ -279,6 +280,21 @@ void NumberFieldsTest::noteNamesValueBoundAndField()
     QCOMPARE(window.statusBar()->currentMessage(),
              QString::fromUtf8("-1 A liegt unter dem Mindestwert 0 A des Heizstroms; "
                                "eingetragen: 0 A"));
+}
+
+// "Save" by its shortcut saves the number being typed; selecting or copying
+// it leaves it being typed.
+void NumberFieldsTest::shortcutsTakeTheTypedNumber()
+{
+    Lochkartor window;
+    auto *plate = widget<NumberField>(window, "plateVoltage");
+    type(plate, QStringLiteral("250"));
+    QKeyEvent selectAll(QEvent::ShortcutOverride, Qt::Key_A, Qt::ControlModifier);
+    QApplication::sendEvent(plate, &selectAll);
+    QCOMPARE(plate->value(), 5.0);
+    QKeyEvent save(QEvent::ShortcutOverride, Qt::Key_S, Qt::ControlModifier);
+    QApplication::sendEvent(plate, &save);
+    QCOMPARE(plate->value(), 250.0);
 }
 
 void NumberFieldsTest::parse_data()

@@ -4,6 +4,7 @@
 
 #include "dialogs.h"
 #include "lochkartor.h"
+#include "numberfield.h"
 #include "recent_files.h"
 #include "tube_data_form.h"
 #include "ui_lochkartor.h"
@@ -114,6 +115,8 @@ QString Lochkartor::documentName() const
 
 bool Lochkartor::maybeSave()
 {
+    // A number still being typed is a change too.
+    commitFocusedNumberField(this);
     if (!isWindowModified())
         return true;
     const QString question = tr("Änderungen an „%1“ speichern?").arg(documentName());

@@ -215,6 +215,19 @@ void NumberField::keyPressEvent(QKeyEvent *event)
 // The tooltip gives the range as it is now: the encoders move some maxima.
 bool NumberField::event(QEvent *event)
 {
+    // A shortcut such as "save" or "print" acts on the number being typed;
+    // the field's own editing keys keep it unfinished.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool editing = key->matches(QKeySequence::SelectAll)
+                             || key->matches(QKeySequence::Copy)
+                             || key->matches(QKeySequence::Cut)
+                             || key->matches(QKeySequence::Paste)
+                             || key->matches(QKeySequence::Undo)
+                             || key->matches(QKeySequence::Redo);
+        if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !editing)
+            commitTypedText();
+    }
     if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
         QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), rangeHint(), this);
         return true;
