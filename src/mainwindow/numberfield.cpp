@@ -219,12 +219,10 @@ bool NumberField::event(QEvent *event)
     // the field's own editing keys keep it unfinished.
     if (event->type() == QEvent::ShortcutOverride) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        const bool editing = key->matches(QKeySequence::SelectAll)
-                             || key->matches(QKeySequence::Copy)
-                             || key->matches(QKeySequence::Cut)
-                             || key->matches(QKeySequence::Paste)
-                             || key->matches(QKeySequence::Undo)
-                             || key->matches(QKeySequence::Redo);
+        const bool editing
+            = key->matches(QKeySequence::SelectAll) || key->matches(QKeySequence::Copy)
+              || key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Paste)
+              || key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
         if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !editing)
             commitTypedText();
     }
