@@ -1,4 +1,5 @@
 #include "cardscenes.h"
+#include "operating_point_table.h"
 
 #include <QBrush>
 #include <QCoreApplication>
@@ -97,8 +98,8 @@ void CardScenes::addCardTexts()
     for (const CardTextLayout &layout : cardTextLayouts) {
         const QFont font = cardFont(layout.pointSize);
         const QString content = layout.translated
-                                        ? QCoreApplication::translate("Lochkartor", layout.initialText)
-                                        : QString::fromUtf8(layout.initialText);
+                                    ? QCoreApplication::translate("Lochkartor", layout.initialText)
+                                    : QString::fromUtf8(layout.initialText);
         QGraphicsTextItem *item = m_createdScene->addText(content, font);
         if (layout.rotated)
             item->setRotation(-90);
@@ -173,25 +174,25 @@ void CardScenes::selectOne(const HoleList &group, int choice, bool lastChoiceIsN
 // Ug1 supply: 0 V, -10 V, the most negative tap; choice 3 is none.
 void CardScenes::setGridVoltageHoles(int choice)
 {
-    selectOne({holeI(3), holeI(2), holeI(1)}, choice, true);
+    selectOne(OperatingPointTable::gridSupplyHoles, choice, true);
 }
 
 // Ug1 meter: 1.5, 3, 7.5, 15 and 30 V; choice 5 is none (the 75 V range).
 void CardScenes::setGridScaleHoles(int choice)
 {
-    selectOne({holeI(15), holeI(16), holeI(17), holeI(18), holeII(13)}, choice, true);
+    selectOne(OperatingPointTable::gridScaleHoles, choice, true);
 }
 
 // Ug2 supply: 150 V or 300 V; one of the two is always punched.
 void CardScenes::setScreenVoltageHoles(int choice)
 {
-    selectOne({holeI(19), holeI(20)}, choice, false);
+    selectOne(OperatingPointTable::screenSupplyHoles, choice, false);
 }
 
 // Ug2 meter: 75 V or 150 V; choice 2 is none (the 300 V range).
 void CardScenes::setScreenScaleHoles(int choice)
 {
-    selectOne({holeII(23), holeII(24)}, choice, true);
+    selectOne(OperatingPointTable::screenScaleHoles, choice, true);
 }
 
 void CardScenes::setTubeNameText(const QString &name)
@@ -234,7 +235,7 @@ bool CardScenes::isPunched(const Hole &hole) const
 }
 
 static HoleList visibleMarkers(
-        const std::array<std::array<QGraphicsEllipseItem *, HoleGrid::HolesPerField>, 2> &markers)
+    const std::array<std::array<QGraphicsEllipseItem *, HoleGrid::HolesPerField>, 2> &markers)
 {
     HoleList holes;
     for (int f = 0; f < 2; ++f) {

@@ -83,6 +83,13 @@ struct SelectorRange
     const char *suffix; // empty for the supply tables
 };
 
+// The holes of the four shared selectors, in choice order; the choice after
+// the last hole punches none of them (not for the screen-grid supply).
+inline const HoleList screenSupplyHoles = {holeI(19), holeI(20)};
+inline const HoleList screenScaleHoles = {holeII(23), holeII(24)};
+inline const HoleList gridSupplyHoles = {holeI(3), holeI(2), holeI(1)};
+inline const HoleList gridScaleHoles = {holeI(15), holeI(16), holeI(17), holeI(18), holeII(13)};
+
 // Screen-grid supply (setScreenVoltageHoles): 0 = "Ug2 (V)" 150, 1 = 300.
 inline const SelectorRange screenSupplies[] = {
     {150.0, 0, ""}, // field I hole 19

@@ -14,16 +14,6 @@ void setAllEnabled(std::initializer_list<QWidget *> widgets, bool enabled)
         widget->setEnabled(enabled);
 }
 
-// "RvStab aus": punched for every tube that is not a glow stabiliser.
-const Hole stabiliserResistorOff = holeII(12);
-
-// Selector choices that leave the tester's grid and screen supplies in their
-// rest position when the tube has no such electrode.
-constexpr int screenSupply300V = 1;
-constexpr int noScreenScale = 2;
-constexpr int noGridSupply = 3;
-constexpr int noGridScale = 5;
-
 } // namespace
 
 // The tube type decides which blocks of the form and the card apply. Every

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "hole.h"
+
 // Which blocks of the form and the card apply to a generic tube type.
 struct TubeTypeSwitches
 {
@@ -29,3 +31,13 @@ constexpr DirectHeatingFallback directHeatingFallbacks[] = {{1, 0}, {3, 2}};
 
 // The heating encoder's state for a tube without a heater.
 constexpr int NoHeaterState = 4;
+
+// "RvStab aus": punched for every tube that is not a glow stabiliser.
+inline const Hole stabiliserResistorOff = holeII(12);
+
+// Selector choices that leave the tester's grid and screen supplies in their
+// rest position when the tube has no such electrode.
+constexpr int screenSupply300V = 1;
+constexpr int noScreenScale = 2;
+constexpr int noGridSupply = 3;
+constexpr int noGridScale = 5;

@@ -4,7 +4,10 @@
 #include "card_image.h"
 #include "card_report.h"
 #include "dialogs.h"
+#include "hole_input.h"
 #include "lochkartor.h"
+#include "read_card.h"
+#include "socket_table.h"
 #include "text_limits.h"
 #include "texts.h"
 #include "translation.h"
@@ -12,6 +15,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QImage>
@@ -34,6 +38,12 @@ struct Options
     QString outFile;
     QString outDir;
     QStringList files;
+    // Reading a card back instead of rendering files.
+    bool readHoles = false;
+    bool readJson = false;
+    QString holesText;
+    QString holesFile;
+    int socket = -1; // socket list index
 };
 
 QString usage()
@@ -49,7 +59,19 @@ QString usage()
         "  -o BILD.png    das Bild der Karte (nur mit einer Datei)\n"
         "  --out-dir DIR  je Datei ein Bild, benannt nach der Datei\n"
         "  --help         diese Hilfe\n"
-        "Ohne --json, -o und --out-dir wird die Stanzliste ausgegeben.\n");
+        "Ohne --json, -o und --out-dir wird die Stanzliste ausgegeben.\n"
+        "\n"
+        "Aufruf: lochkartor-render (--read-holes \"I 9 20 II 5\" | --read-json DATEI) [--socket N] "
+        "[--json] [-o RÖHRE.tds]\n"
+        "\n"
+        "Liest eine gestanzte Karte zurück und gibt aus, was ihre Löcher einstellen.\n"
+        "  --read-holes   die Löcher als Text: Feld I oder II, dann seine Lochnummern\n"
+        "  --read-json    die Löcher als JSON, wie --json sie unter \"holes\" ausgibt\n"
+        "  --socket N     die Fassung, wie die Fassungsliste sie zählt (1 bis 24)\n"
+        "  --json         der Bericht als eine JSON-Zeile\n"
+        "  -o RÖHRE.tds   das Formular zur Karte als Röhrendatei\n"
+        "Status: 0 die Karte ist widerspruchsfrei und das Formular gibt genau sie, 1 sonst, "
+        "2 Aufruffehler.\n");
 }
 
 // Returns the options, or nothing after a usage error has been reported.
@@ -70,6 +92,28 @@ std::optional<Options> parse(const QStringList &arguments, bool *helpOnly)
             if (options.report != Report::None && options.report != report)
                 return fail(LochkartorText::tr("--json und --list schließen sich aus"));
             options.report = report;
+        } else if (argument == QLatin1String("--read-holes")
+                   || argument == QLatin1String("--read-json")
+                   || argument == QLatin1String("--socket")) {
+            if (i + 1 >= arguments.size())
+                return fail(LochkartorText::tr("%1 braucht einen Wert").arg(argument));
+            const QString value = arguments.at(++i);
+            if (argument == QLatin1String("--read-holes")) {
+                options.readHoles = true;
+                options.holesText = value;
+            } else if (argument == QLatin1String("--read-json")) {
+                options.readJson = true;
+                options.holesFile = value;
+            } else {
+                bool isNumber = false;
+                const int number = value.toInt(&isNumber);
+                if (!isNumber || number < 1 || number > SocketCount)
+                    return fail(LochkartorText::tr("--socket nimmt eine Fassungsnummer von 1 bis "
+                                                   "%1, nicht „%2“")
+                                    .arg(SocketCount)
+                                    .arg(value));
+                options.socket = number - 1;
+            }
         } else if (argument == QLatin1String("--universal")) {
             options.universal = true;
         } else if (argument == QLatin1String("-o") || argument == QLatin1String("--out-dir")) {
@@ -83,6 +127,17 @@ std::optional<Options> parse(const QStringList &arguments, bool *helpOnly)
             options.files << argument;
         }
     }
+    if (options.readHoles && options.readJson)
+        return fail(LochkartorText::tr("--read-holes und --read-json schließen sich aus"));
+    if (options.readHoles || options.readJson) {
+        if (!options.files.isEmpty() || options.universal || !options.outDir.isEmpty()
+            || options.report == Report::List)
+            return fail(
+                LochkartorText::tr("beim Einlesen einer Karte gelten nur --socket, --json und -o"));
+        return options;
+    }
+    if (options.socket >= 0)
+        return fail(LochkartorText::tr("--socket gilt nur mit --read-holes oder --read-json"));
     if (options.files.isEmpty())
         return fail(LochkartorText::tr("keine Röhrendatei angegeben"));
     if (!options.outFile.isEmpty() && !options.outDir.isEmpty())
@@ -165,6 +220,52 @@ bool render(const Options &options, const QString &file, QSet<QString> &pictures
     return true;
 }
 
+// The holes of --read-holes or --read-json, or nothing after a reported
+// error.
+std::optional<HoleList> holesToRead(const Options &options, QTextStream &err)
+{
+    HoleInput::Parsed parsed;
+    if (options.readHoles) {
+        parsed = HoleInput::fromText(options.holesText);
+    } else {
+        QFile file(options.holesFile);
+        if (!file.open(QIODevice::ReadOnly)) {
+            err << "lochkartor-render: " << options.holesFile << ": " << file.errorString() << "\n";
+            return std::nullopt;
+        }
+        parsed = HoleInput::fromJson(file.readAll());
+    }
+    if (!parsed.error.isEmpty()) {
+        err << "lochkartor-render: " << parsed.error << "\n";
+        return std::nullopt;
+    }
+    return parsed.holes;
+}
+
+// Prints the report and writes the form; 0 when the card is free of
+// contradictions and the form gives exactly it, 1 otherwise.
+int readCard(const Options &options, const HoleList &holes, QTextStream &out, QTextStream &err)
+{
+    Lochkartor window;
+    const CardReading::Outcome outcome = ReadCard::read(holes, options.socket, window);
+    const CardReading::ListTexts texts = ReadCard::listTexts(window);
+    if (options.report == Report::Json)
+        out << CardReading::reportJson(outcome, texts) << "\n";
+    else
+        out << CardReading::reportText(outcome, texts);
+    bool written = true;
+    if (!options.outFile.isEmpty()) {
+        written = window.saveTubeData(options.outFile);
+        const QList<Dialogs::Record> messages = Dialogs::Script::messages();
+        if (!written && !messages.isEmpty())
+            err << options.outFile << ": "
+                << QString(messages.last().text).replace(QLatin1Char('\n'), QLatin1Char(' '))
+                << "\n";
+    }
+    const bool sound = outcome.identical() && outcome.reading.contradictions.empty();
+    return sound && written ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -188,6 +289,13 @@ int main(int argc, char *argv[])
     }
 
     Dialogs::Script::begin(); // no dialog may wait for a user here
+    if (options->readHoles || options->readJson) {
+        const std::optional<HoleList> holes = holesToRead(*options, err);
+        if (!holes)
+            return 2;
+        out.flush();
+        return readCard(*options, *holes, out, err);
+    }
     // A picture folder that does not exist yet is made; if that fails, each
     // picture says so on its own line.
     if (!options->outDir.isEmpty())

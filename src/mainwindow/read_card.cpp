@@ -1,0 +1,95 @@
+#include "read_card.h"
+
+#include "lochkartor.h"
+#include "tube_data_form.h"
+#include "tube_data_keys.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <algorithm>
+
+namespace ReadCard {
+
+namespace {
+
+CardReading::FieldLimits limitsOf(const Lochkartor &window, const char *field)
+{
+    const auto *box = window.findChild<QDoubleSpinBox *>(QLatin1String(field));
+    return {box->minimum(), box->maximum()};
+}
+
+QStringList itemTexts(const Lochkartor &window, const char *field)
+{
+    const auto *box = window.findChild<QComboBox *>(QLatin1String(field));
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
+    return texts;
+}
+
+HoleList without(const HoleList &holes, const HoleList &removed)
+{
+    HoleList left;
+    std::set_difference(holes.begin(), holes.end(), removed.begin(), removed.end(),
+                        std::back_inserter(left));
+    return left;
+}
+
+} // namespace
+
+CardReading::FormLimits formLimits(const Lochkartor &window)
+{
+    CardReading::FormLimits limits;
+    limits.heatingVoltage = limitsOf(window, "heatingVoltage");
+    limits.plateVoltage = limitsOf(window, "plateVoltage");
+    limits.screenVoltage = limitsOf(window, "screenVoltage");
+    limits.gridVoltage = limitsOf(window, "gridVoltage");
+    limits.plateCurrent = limitsOf(window, "plateCurrent");
+    limits.rectCurrent = limitsOf(window, "rectCurrent");
+    limits.screenCurrent = limitsOf(window, "screenCurrent");
+    limits.transconductance = limitsOf(window, "transconductance");
+    return limits;
+}
+
+CardReading::ListTexts listTexts(const Lochkartor &window)
+{
+    CardReading::ListTexts texts;
+    texts.sockets = itemTexts(window, "socket");
+    texts.tubeTypes = itemTexts(window, "genericTubeType");
+    // Every line's list holds all functions; line 1's box shows one of them.
+    const QComboBox *pinBox = window.findChild<QComboBox *>(QStringLiteral("pin1Function"));
+    for (int i = 0; i < pinBox->count(); ++i)
+        texts.pinFunctions << pinBox->itemText(i);
+    return texts;
+}
+
+void applyForm(Lochkartor &window, const CardReading::Form &form)
+{
+    for (const TubeData::Key &key : TubeData::keys()) {
+        const QString field = QLatin1String(key.field);
+        const auto entry = std::find_if(form.begin(), form.end(),
+                                        [&field](const auto &pair) { return pair.first == field; });
+        if (entry != form.end())
+            TubeData::setFieldValue(window, key, entry->second);
+    }
+}
+
+CardReading::Outcome read(const HoleList &holes, int socket, Lochkartor &fresh)
+{
+    CardReading::Outcome outcome;
+    outcome.reading = CardReading::read(holes, formLimits(fresh));
+    outcome.sockets = CardReading::servingSockets(outcome.reading);
+    outcome.socketGiven = socket >= 0;
+    outcome.socket = outcome.socketGiven       ? socket
+                     : outcome.sockets.empty() ? -1
+                                               : outcome.sockets.front();
+    outcome.form = CardReading::buildForm(outcome.reading, outcome.socket);
+    applyForm(fresh, outcome.form);
+    outcome.checked = true;
+    const HoleList card = fresh.cards().punchedHoles();
+    outcome.missing = without(outcome.reading.holes, card);
+    outcome.extra = without(card, outcome.reading.holes);
+    return outcome;
+}
+
+} // namespace ReadCard

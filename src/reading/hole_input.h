@@ -1,0 +1,27 @@
+#pragma once
+
+#include "hole.h"
+
+#include <QString>
+
+// Holes as people and scripts write them down.
+namespace HoleInput {
+
+struct Parsed
+{
+    HoleList holes;
+    QString error; // empty when every hole was read
+};
+
+// "I 9 20 24 II 5 6": a field mark ("I" or "II") followed by its hole
+// numbers 1 to 72; commas count as spaces.
+Parsed fromText(const QString &text);
+
+// The numbers of one field alone, e.g. "9 20 24" for field I.
+Parsed fromNumbers(const QString &text, int field);
+
+// {"I": [...], "II": [...]}, alone or as the "holes" member of an object
+// such as a line of lochkartor-render --json.
+Parsed fromJson(const QByteArray &json);
+
+} // namespace HoleInput

@@ -1,0 +1,402 @@
+#include "reading_report.h"
+
+#include "desired_values_table.h"
+#include "heating_table.h"
+#include "isolation_test_table.h"
+#include "legend.h"
+#include "operating_point_table.h"
+#include "reading_text.h"
+#include "wiring_table.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+#include <cmath>
+
+namespace CardReading {
+
+namespace {
+
+using T = ReadingText;
+
+QChar lineLetter(int line)
+{
+    return QLatin1Char(char('A' + line - 1));
+}
+
+QString number(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+// "25 < Ua ≤ 150 V"
+QString rangeText(const char *symbol, const ValueRange &range, const char *unit)
+{
+    QString text;
+    if (std::isfinite(range.low))
+        text += number(range.low)
+                + (range.lowIncluded ? QStringLiteral(" ≤ ") : QStringLiteral(" < "));
+    text += QLatin1String(symbol);
+    if (std::isfinite(range.high))
+        text += (range.highIncluded ? QStringLiteral(" ≤ ") : QStringLiteral(" < "))
+                + number(range.high);
+    return text + QLatin1Char(' ') + QLatin1String(unit);
+}
+
+QString quantityText(const char *symbol, const Quantity &q, const char *unit)
+{
+    if (!q.known)
+        return T::tr("unbekannt");
+    return T::tr("%1, Formwert %2 %3")
+        .arg(rangeText(symbol, q.range, unit), number(q.value), QLatin1String(unit));
+}
+
+QString listText(const QStringList &list, int index)
+{
+    return index >= 0 && index < list.size() ? list.at(index) : QStringLiteral("?");
+}
+
+QString faultText(Fault fault)
+{
+    switch (fault) {
+    case Fault::TwoChoices:
+        return T::tr("zwei Wahlen einer Gruppe");
+    case Fault::UncombinedBuses:
+        return T::tr("Leitung auf zwei Schienen, die keine Pinfunktion verbindet");
+    case Fault::Unexplained:
+        return T::tr("Loch, das keine Einstellung stanzt");
+    case Fault::HeaterIncomplete:
+        return T::tr("Heizung unvollständig");
+    case Fault::BlockOff:
+        return T::tr("Löcher eines Blocks, den der Grundtyp abschaltet");
+    case Fault::MissingChoice:
+        return T::tr("Gruppe ohne Wahl");
+    case Fault::RangesExclude:
+        return T::tr("Bereiche schließen einander aus");
+    }
+    return QString();
+}
+
+const char *faultKey(Fault fault)
+{
+    switch (fault) {
+    case Fault::TwoChoices:
+        return "twoChoices";
+    case Fault::UncombinedBuses:
+        return "uncombinedBuses";
+    case Fault::Unexplained:
+        return "unexplained";
+    case Fault::HeaterIncomplete:
+        return "heaterIncomplete";
+    case Fault::BlockOff:
+        return "blockOff";
+    case Fault::MissingChoice:
+        return "missingChoice";
+    case Fault::RangesExclude:
+        return "rangesExclude";
+    }
+    return "";
+}
+
+// What the card prints at the hole that stands for a choice.
+QString meaningOf(const Hole &hole)
+{
+    const QString meaning = holeMeaning(hole);
+    return meaning.isEmpty() ? holesText({hole}) : meaning;
+}
+
+QString resistorText(const Reading &r)
+{
+    if (r.resistor < 0)
+        return T::tr("keiner");
+    if (r.doubleTriodeResistor)
+        return T::tr("2 x 600 Ohm (Doppeltriode): %1").arg(holesText({holeI(49), holeI(50)}));
+    return meaningOf(OperatingPointTable::resistors[std::size_t(r.resistor)].holes.front());
+}
+
+QJsonObject holesJson(const HoleList &holes)
+{
+    QJsonArray fieldI;
+    QJsonArray fieldII;
+    for (const Hole &hole : holes)
+        (hole.field == HoleGrid::FieldI ? fieldI : fieldII).append(hole.number);
+    return {{QStringLiteral("I"), fieldI}, {QStringLiteral("II"), fieldII}};
+}
+
+QJsonValue quantityJson(const Quantity &q)
+{
+    if (!q.known)
+        return QJsonValue();
+    auto bound
+        = [](double value) { return std::isfinite(value) ? QJsonValue(value) : QJsonValue(); };
+    return QJsonObject{{QStringLiteral("low"), bound(q.range.low)},
+                       {QStringLiteral("lowIncluded"), q.range.lowIncluded},
+                       {QStringLiteral("high"), bound(q.range.high)},
+                       {QStringLiteral("highIncluded"), q.range.highIncluded},
+                       {QStringLiteral("value"), q.value}};
+}
+
+QJsonValue indexJson(int index)
+{
+    return index >= 0 ? QJsonValue(index) : QJsonValue();
+}
+
+QStringList unknownTexts(const Reading &r)
+{
+    QStringList unknown{T::tr("Röhrenname"), T::tr("genaue Werte (nur ihre Bereiche)"),
+                        T::tr("Heizstrom"), T::tr("Kappe")};
+    if (r.tubeTypes.size() > 1)
+        unknown << T::tr("welcher der Grundtypen mit denselben Blöcken");
+    return unknown;
+}
+
+} // namespace
+
+QString holesText(const HoleList &unsorted)
+{
+    HoleList holes = unsorted;
+    std::sort(holes.begin(), holes.end());
+    QStringList parts;
+    int field = 0;
+    for (const Hole &hole : holes) {
+        if (hole.field != field) {
+            field = hole.field;
+            parts << (field == HoleGrid::FieldI ? QStringLiteral("I") : QStringLiteral("II"));
+        }
+        parts << QString::number(hole.number);
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+namespace {
+
+QString choiceText(int index, const HoleList &holes)
+{
+    return index >= 0 && index < int(holes.size()) ? meaningOf(holes[std::size_t(index)])
+                                                   : T::tr("kein Loch");
+}
+
+QString plateSupplyText(const Reading &r)
+{
+    if (r.plateSupply < 0)
+        return T::tr("keine");
+    const HoleList &holes = OperatingPointTable::plateSupplies[std::size_t(r.plateSupply)];
+    QStringList meanings;
+    for (const Hole &hole : holes)
+        meanings << meaningOf(hole);
+    meanings.removeDuplicates();
+    return meanings.join(QStringLiteral(", "));
+}
+
+QString typeText(const Reading &r, const ListTexts &texts)
+{
+    QString text = listText(texts.tubeTypes, r.tubeType);
+    if (r.tubeTypes.empty())
+        return T::tr("%1 (kein Grundtyp passt genau)").arg(text);
+    if (r.tubeTypes.size() > 1) {
+        QStringList others;
+        for (std::size_t i = 1; i < r.tubeTypes.size(); ++i)
+            others << listText(texts.tubeTypes, r.tubeTypes[i]);
+        text += T::tr(" (ebenso möglich: %1)").arg(others.join(QStringLiteral(", ")));
+    }
+    return text;
+}
+
+QString socketText(const Outcome &o, const ListTexts &texts)
+{
+    if (o.socket < 0)
+        return T::tr("keine Fassung bedient alle verdrahteten Leitungen");
+    QString text = listText(texts.sockets, o.socket);
+    if (!o.socketGiven) {
+        QStringList listed;
+        for (int socket : o.sockets)
+            listed << QString::number(socket + 1);
+        text += T::tr(" (passend, beste zuerst: %1)").arg(listed.join(QStringLiteral(", ")));
+    } else if (std::find(o.sockets.begin(), o.sockets.end(), o.socket) == o.sockets.end()) {
+        text += T::tr(" (bedient nicht alle verdrahteten Leitungen)");
+    }
+    return text;
+}
+
+} // namespace
+
+QString reportText(const Outcome &o, const ListTexts &texts)
+{
+    const Reading &r = o.reading;
+    QStringList lines;
+    lines << T::tr("Gelesene Löcher: %1").arg(holesText(r.holes));
+    lines << T::tr("Fassung: %1").arg(socketText(o, texts));
+    lines << T::tr("Grundtyp: %1").arg(typeText(r, texts));
+    lines << QString() << T::tr("Prüfleitungen:");
+    for (int line = 1; line <= TesterLineCount; ++line) {
+        const int function = r.lineFunctions[std::size_t(line - 1)];
+        const QString name = function == PinFunction::NotConnected
+                                 ? T::tr("nicht verbunden")
+                                 : listText(texts.pinFunctions, function);
+        lines << QStringLiteral("  %1: %2").arg(lineLetter(line)).arg(name);
+    }
+    lines << QString() << T::tr("Heizung:");
+    switch (r.heaterSupply) {
+    case Supply::Ac:
+        lines << T::tr("  Wechselstrom, Anzapfung %1")
+                     .arg(choiceText(r.heatingTap,
+                                     {HeatingTable::taps[0].hole, HeatingTable::taps[1].hole,
+                                      HeatingTable::taps[2].hole, HeatingTable::taps[3].hole,
+                                      HeatingTable::taps[4].hole, HeatingTable::taps[5].hole,
+                                      HeatingTable::taps[6].hole, HeatingTable::taps[7].hole}));
+        break;
+    case Supply::Dc:
+        lines << T::tr("  Gleichstrom, %1").arg(quantityText("Uf", r.heatingVoltage, "V"));
+        break;
+    case Supply::None:
+        lines << T::tr("  keine");
+        break;
+    }
+    if (r.directlyHeated)
+        lines << T::tr("  direkt geheizt (f- an)");
+
+    lines << QString() << T::tr("Arbeitspunkt:");
+    lines << T::tr("  Anodenspeisung: %1").arg(plateSupplyText(r));
+    if (r.rectifier || r.tubeType == 8) {
+        lines << T::tr("  Skala Ua: %1")
+                     .arg(choiceText(r.plateScale, OperatingPointTable::plateScaleHoles));
+        lines << T::tr("  Lastwiderstand: %1").arg(resistorText(r));
+        lines << T::tr("  Ladekondensator: %1")
+                     .arg(r.capacitor == 0
+                              ? T::tr("5 µF (ohne Loch)")
+                              : meaningOf(OperatingPointTable::capacitors[std::size_t(r.capacitor)]
+                                              .front()));
+    } else {
+        lines << T::tr("  Anodenspannung: %1").arg(quantityText("Ua", r.plateVoltage, "V"));
+        if (r.screenVoltage.known)
+            lines << T::tr("  Schirmgitterspannung: %1")
+                         .arg(quantityText("Ug2", r.screenVoltage, "V"));
+        if (r.gridVoltage.known)
+            lines << T::tr("  Gittervorspannung: %1").arg(quantityText("Ug1", r.gridVoltage, "V"));
+        lines << T::tr("  Kathodenwiderstand: %1").arg(resistorText(r));
+        lines << T::tr("  Kathodenkondensator: %1")
+                     .arg(r.capacitor == 0
+                              ? T::tr("5 µF (ohne Loch)")
+                              : meaningOf(OperatingPointTable::capacitors[std::size_t(r.capacitor)]
+                                              .front()));
+    }
+
+    lines << QString() << T::tr("Sollwerte:");
+    if (r.plateCurrent.known)
+        lines << T::tr("  Anodenstrom: %1 (%2)")
+                     .arg(quantityText("Ia", r.plateCurrent, "mA"),
+                          meaningOf(DesiredValuesTable::plateCurrentScaleHoles[std::size_t(
+                              r.plateCurrentScale)]));
+    if (r.screenCurrent.known)
+        lines << T::tr("  Schirmgitterstrom: %1 (%2)")
+                     .arg(quantityText("Ig2", r.screenCurrent, "mA"),
+                          meaningOf(DesiredValuesTable::screenCurrentScaleHoles[std::size_t(
+                              r.screenCurrentScale)]));
+    if (r.transconductance.known)
+        lines << T::tr("  Steilheit: %1 (%2)")
+                     .arg(quantityText("S", r.transconductance, "mA/V"),
+                          meaningOf(DesiredValuesTable::transconductanceScaleHoles[std::size_t(
+                              r.transconductanceScale)]));
+
+    lines << QString()
+          << T::tr("Isolationsprüfung: %1, %2")
+                 .arg(choiceText(r.isotestVoltage, IsolationTestTable::voltageHoles),
+                      choiceText(r.isotestRange, IsolationTestTable::rangeHoles));
+    lines << QString()
+          << T::tr("Nicht auf der Karte: %1").arg(unknownTexts(r).join(QStringLiteral(", ")));
+
+    lines << QString();
+    if (r.contradictions.empty()) {
+        lines << T::tr("Widersprüche: keine");
+    } else {
+        lines << T::tr("Widersprüche:");
+        for (const Contradiction &c : r.contradictions)
+            lines << QStringLiteral("  %1 (%2): %3")
+                         .arg(faultText(c.fault), T::tr(c.subject.toUtf8().constData()),
+                              holesText(c.holes));
+    }
+    lines << QString();
+    if (!o.checked)
+        lines << T::tr("Formular: nicht geprüft");
+    else if (o.identical())
+        lines << T::tr("Formular: gibt genau diese Karte");
+    else
+        lines << T::tr("Formular: nächstliegende Karte; es fehlen %1, zu viel sind %2")
+                     .arg(o.missing.empty() ? T::tr("keine") : holesText(o.missing),
+                          o.extra.empty() ? T::tr("keine") : holesText(o.extra));
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString reportJson(const Outcome &o, const ListTexts &texts)
+{
+    const Reading &r = o.reading;
+    QJsonObject lines;
+    for (int line = 1; line <= TesterLineCount; ++line) {
+        const int function = r.lineFunctions[std::size_t(line - 1)];
+        lines.insert(QString(lineLetter(line)),
+                     function == PinFunction::NotConnected ? QJsonValue() : QJsonValue(function));
+    }
+    QJsonArray types;
+    for (int type : r.tubeTypes)
+        types.append(type);
+    QJsonArray sockets;
+    for (int socket : o.sockets)
+        sockets.append(socket + 1);
+    const char *supply = r.heaterSupply == Supply::Ac   ? "ac"
+                         : r.heaterSupply == Supply::Dc ? "dc"
+                                                        : "none";
+    QJsonArray contradictions;
+    for (const Contradiction &c : r.contradictions)
+        contradictions.append(
+            QJsonObject{{QStringLiteral("rule"), QLatin1String(faultKey(c.fault))},
+                        {QStringLiteral("subject"), c.subject},
+                        {QStringLiteral("text"), faultText(c.fault)},
+                        {QStringLiteral("holes"), holesJson(c.holes)}});
+    QJsonObject form;
+    for (const auto &[field, value] : o.form)
+        form.insert(field, QJsonValue::fromVariant(value));
+    QJsonObject root{
+        {QStringLiteral("holes"), holesJson(r.holes)},
+        {QStringLiteral("socket"), o.socket >= 0 ? QJsonValue(o.socket + 1) : QJsonValue()},
+        {QStringLiteral("socketText"),
+         o.socket >= 0 ? QJsonValue(listText(texts.sockets, o.socket)) : QJsonValue()},
+        {QStringLiteral("sockets"), sockets},
+        {QStringLiteral("lines"), lines},
+        {QStringLiteral("tubeType"), r.tubeType},
+        {QStringLiteral("tubeTypes"), types},
+        {QStringLiteral("heating"),
+         QJsonObject{{QStringLiteral("supply"), QLatin1String(supply)},
+                     {QStringLiteral("directlyHeated"), r.directlyHeated},
+                     {QStringLiteral("tap"), indexJson(r.heatingTap)},
+                     {QStringLiteral("voltage"), quantityJson(r.heatingVoltage)}}},
+        {QStringLiteral("operatingPoint"),
+         QJsonObject{{QStringLiteral("plateSupply"), indexJson(r.plateSupply)},
+                     {QStringLiteral("plateScale"), indexJson(r.plateScale)},
+                     {QStringLiteral("plateVoltage"), quantityJson(r.plateVoltage)},
+                     {QStringLiteral("screenVoltage"), quantityJson(r.screenVoltage)},
+                     {QStringLiteral("gridVoltage"), quantityJson(r.gridVoltage)},
+                     {QStringLiteral("resistor"), indexJson(r.resistor)},
+                     {QStringLiteral("capacitor"), r.capacitor}}},
+        {QStringLiteral("desiredValues"),
+         QJsonObject{{QStringLiteral("plateCurrentScale"), indexJson(r.plateCurrentScale)},
+                     {QStringLiteral("plateCurrent"), quantityJson(r.plateCurrent)},
+                     {QStringLiteral("screenCurrentScale"), indexJson(r.screenCurrentScale)},
+                     {QStringLiteral("screenCurrent"), quantityJson(r.screenCurrent)},
+                     {QStringLiteral("transconductanceScale"), indexJson(r.transconductanceScale)},
+                     {QStringLiteral("transconductance"), quantityJson(r.transconductance)}}},
+        {QStringLiteral("isolationTest"),
+         QJsonObject{{QStringLiteral("voltage"), indexJson(r.isotestVoltage)},
+                     {QStringLiteral("range"), indexJson(r.isotestRange)}}},
+        {QStringLiteral("unknown"), QJsonArray::fromStringList(unknownTexts(r))},
+        {QStringLiteral("contradictions"), contradictions},
+        {QStringLiteral("form"), form},
+        {QStringLiteral("checked"), o.checked},
+        {QStringLiteral("identical"), o.identical()},
+        {QStringLiteral("missing"), holesJson(o.missing)},
+        {QStringLiteral("extra"), holesJson(o.extra)},
+    };
+    return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Compact));
+}
+
+} // namespace CardReading
