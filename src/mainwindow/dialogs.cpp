@@ -1,6 +1,8 @@
 #include "dialogs.h"
 #include "texts.h"
 
+#include "read_card_dialog.h"
+
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -15,6 +17,7 @@ struct ScriptState
     QQueue<bool> printAnswers;
     QQueue<Dialogs::SaveAnswer> saveAnswers;
     QQueue<bool> questionAnswers;
+    QQueue<Dialogs::CardHoles> cardAnswers;
     QList<Dialogs::Record> records;
 };
 
@@ -34,6 +37,23 @@ QString scriptedFileName(Dialogs::Record::Kind kind, const QString &caption,
 } // namespace
 
 namespace Dialogs {
+
+std::optional<CardHoles> askCardHoles(QWidget *parent, const QStringList &sockets,
+                                      const std::function<QString(const HoleList &, int)> &report)
+{
+    if (script().active) {
+        script().records.append({Record::ReadCard, QString(), QString(), QString(), QString(), {}});
+        if (script().cardAnswers.isEmpty())
+            return std::nullopt;
+        const CardHoles answer = script().cardAnswers.dequeue();
+        report(answer.holes, answer.socket);
+        return answer;
+    }
+    ReadCardDialog dialog(parent, sockets, report);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return CardHoles{dialog.holes(), dialog.socket()};
+}
 
 QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
                      const QString &filter, const QString &defaultSuffix)
@@ -191,6 +211,11 @@ void answerAskToSave(SaveAnswer answer)
 void answerQuestion(bool yes)
 {
     script().questionAnswers.enqueue(yes);
+}
+
+void answerCardHoles(const CardHoles &answer)
+{
+    script().cardAnswers.enqueue(answer);
 }
 
 const QList<Record> &records()

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "hole.h"
+
 #include <QList>
 #include <QMessageBox>
 #include <QString>
+#include <functional>
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -36,6 +40,17 @@ SaveAnswer askToSave(QWidget *parent, const QString &title, const QString &text)
 // A yes/no question whose default is "No"; true for "Yes".
 bool question(QWidget *parent, const QString &title, const QString &text);
 
+// "Karte einlesen…": the holes and the socket list index (-1 for the best
+// serving socket) the user read, or nothing when cancelled. `report` gives
+// the report the dialog shows for each try.
+struct CardHoles
+{
+    HoleList holes;
+    int socket = -1;
+};
+std::optional<CardHoles> askCardHoles(QWidget *parent, const QStringList &sockets,
+                                      const std::function<QString(const HoleList &, int)> &report);
+
 struct Record
 {
     enum Kind {
@@ -47,7 +62,8 @@ struct Record
         Warning,
         About,
         AskToSave,
-        Question
+        Question,
+        ReadCard
     };
     Kind kind;
     QString caption; // dialog caption or message title
@@ -68,6 +84,8 @@ void answerFileName(const QString &fileName);
 void answerPrintDialog(bool accept);
 void answerAskToSave(SaveAnswer answer);
 void answerQuestion(bool yes);
+// Without a queued answer the card dialog is cancelled.
+void answerCardHoles(const CardHoles &answer);
 const QList<Record> &records();
 QList<Record> messages(); // critical, information and warning messages
 void clearRecords();

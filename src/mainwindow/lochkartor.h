@@ -130,6 +130,13 @@ public:
     bool saveDocument();
     void openRecentFile(const QString &fileName);
     void openDroppedFile(const QString &fileName);
+    // "Karte einlesen…": asks for a card's holes and a socket, shows what
+    // they say and, on OK, fills the form with the form that punches them.
+    void askAndReadCard();
+    // Fills the form with the one read from `holes` (socket list index, or
+    // -1 for the best serving socket), as loading its tube data file would;
+    // returns the report of the reading.
+    QString fillFormFromCard(const HoleList &holes, int socket);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -178,6 +185,7 @@ private slots:
 
 private:
     void createItemModels();
+    void addReadCardButton();
     void runInitialEncoderPass();
     void fitViews();
     void pinFunctionChanged(int pin, int function);

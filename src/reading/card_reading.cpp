@@ -746,6 +746,8 @@ Form buildForm(const Reading &r, int socketIndex)
     auto set = [&form](const char *field, const QVariant &value) {
         form.emplace_back(QString::fromLatin1(field), value);
     };
+    // A card says nothing of the tube's name.
+    set("tubeName", QString());
     set("socket", socket ? socketIndex : 0);
     set("genericTubeType", r.tubeType);
     if (!s->glowStabiliser) {

@@ -60,8 +60,9 @@ Parsed fromText(const QString &text)
     Parsed parsed;
     int field = 0;
     for (const QString &word : words(text)) {
-        if (!word.isEmpty() && !word.at(0).isDigit() && word.at(0) != QLatin1Char('-')
-            && word.at(0) != QLatin1Char('+')) {
+        // Field marks are roman numerals; any other word is a hole number.
+        static const QRegularExpression roman(QStringLiteral("^[IVXivx]+$"));
+        if (roman.match(word).hasMatch()) {
             field = fieldOf(word);
             if (field == 0)
                 return failed(

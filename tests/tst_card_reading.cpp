@@ -1,0 +1,443 @@
+// Reading cards back: every card a user can make reads back to a form that
+// punches the same card, every table row reads back as itself, damaged and
+// random cards give an exact list of differences, and the renderer refuses
+// bad holes with a clear message.
+
+#include "cardstate.h"
+#include "desired_values_table.h"
+#include "dialogs.h"
+#include "heating_table.h"
+#include "hole_input.h"
+#include "isolation_test_table.h"
+#include "lochkartor.h"
+#include "operating_point_table.h"
+#include "read_card.h"
+#include "socket_table.h"
+#include "testsupport.h"
+#include "wiring_table.h"
+
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <algorithm>
+
+namespace {
+
+using CardReading::Fault;
+
+int countFromEnvironment(const char *name, int otherwise)
+{
+    return qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : otherwise;
+}
+
+QString describe(const CardReading::Outcome &outcome)
+{
+    Lochkartor window;
+    return CardReading::reportText(outcome, ReadCard::listTexts(window));
+}
+
+// The card a tube data file gives when "Daten laden" reads it into a fresh
+// window, and the socket it names.
+struct SavedCard
+{
+    HoleList holes;
+    int socket;
+};
+
+SavedCard cardOfSavedForm(Lochkartor &user, const QString &fileName)
+{
+    QFile::remove(fileName);
+    if (!user.saveTubeData(fileName))
+        return {{}, -1};
+    Lochkartor loaded;
+    if (!loaded.loadTubeData(fileName))
+        return {{}, -1};
+    return {loaded.cards().punchedHoles(),
+            TestSupport::widget<QComboBox>(loaded, "socket")->currentIndex()};
+}
+
+bool hasFault(const CardReading::Reading &reading, Fault fault, const HoleList &holes)
+{
+    for (const CardReading::Contradiction &c : reading.contradictions) {
+        if (c.fault != fault)
+            continue;
+        if (std::all_of(holes.begin(), holes.end(), [&c](const Hole &hole) {
+                return std::find(c.holes.begin(), c.holes.end(), hole) != c.holes.end();
+            }))
+            return true;
+    }
+    return false;
+}
+
+CardReading::FormLimits limits()
+{
+    Lochkartor window;
+    return ReadCard::formLimits(window);
+}
+
+HoleList sorted(HoleList holes)
+{
+    std::sort(holes.begin(), holes.end());
+    holes.erase(std::unique(holes.begin(), holes.end()), holes.end());
+    return holes;
+}
+
+} // namespace
+
+class CardReadingTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { Dialogs::Script::begin(); }
+    void cleanupTestCase() { Dialogs::Script::end(); }
+    void userFormsReadBackToTheSameCard();
+    void exclusiveGroupsReadBack_data();
+    void exclusiveGroupsReadBack();
+    void everyLineAndBusReadsBack();
+    void damagedCardsListTheExactDifference();
+    void renderToolReadsACard();
+    void windowReadsACard();
+    void badHolesAreRefused_data();
+    void badHolesAreRefused();
+};
+
+// Card -> holes -> form (with the form's socket) -> card again gives the
+// same holes and no contradiction; without a socket too, whenever the first
+// listed socket is the form's own.
+void CardReadingTest::userFormsReadBackToTheSameCard()
+{
+    const int count = countFromEnvironment("LOCHKARTOR_READ_COUNT", 2000);
+    QRandomGenerator random(20261209);
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString fileName = directory.filePath(QStringLiteral("form.tds"));
+    Lochkartor user;
+    int withoutSocket = 0;
+    for (int i = 0; i < count; ++i) {
+        QStringList edits;
+        for (int n = 1 + int(random.bounded(4)); n > 0; --n)
+            edits << randomUserEdit(user, random);
+        const SavedCard saved = cardOfSavedForm(user, fileName);
+        QVERIFY2(saved.socket >= 0, qPrintable(edits.join(QLatin1Char(' '))));
+        const QString context = QStringLiteral("form %1 after %2:\n%3")
+                                    .arg(i)
+                                    .arg(edits.join(QLatin1Char(' ')), describe(formState(user)));
+        Lochkartor fresh;
+        const CardReading::Outcome outcome = ReadCard::read(saved.holes, saved.socket, fresh);
+        QVERIFY2(outcome.reading.contradictions.empty(), qPrintable(context + describe(outcome)));
+        QVERIFY2(outcome.identical(), qPrintable(context + describe(outcome)));
+        QVERIFY2(std::find(outcome.sockets.begin(), outcome.sockets.end(), saved.socket)
+                     != outcome.sockets.end(),
+                 qPrintable(context + describe(outcome)));
+        if (outcome.sockets.front() == saved.socket) {
+            // Without a socket the reader picks the same one, so it builds
+            // the same form; every tenth such card is checked in a window.
+            if (++withoutSocket % 10 == 1) {
+                Lochkartor another;
+                const CardReading::Outcome unnamed = ReadCard::read(saved.holes, -1, another);
+                QCOMPARE(unnamed.socket, saved.socket);
+                QVERIFY2(unnamed.identical(), qPrintable(context + describe(unnamed)));
+            } else {
+                QVERIFY(CardReading::buildForm(outcome.reading, outcome.sockets.front())
+                        == outcome.form);
+            }
+        }
+    }
+    QVERIFY(withoutSocket > 0 || count < 500);
+}
+
+// Two choices of one exclusive group, every pair of rows with the first:
+// the contradiction names the holes of both.
+void CardReadingTest::exclusiveGroupsReadBack_data()
+{
+    QTest::addColumn<HoleList>("first");
+    QTest::addColumn<HoleList>("second");
+    auto rows = [](const char *name, const std::vector<HoleList> &group) {
+        for (std::size_t row = 1; row < group.size(); ++row)
+            QTest::addRow("%s %d", name, int(row)) << group.front() << group[row];
+    };
+    auto singles = [&rows](const char *name, const HoleList &holes) {
+        std::vector<HoleList> group;
+        for (const Hole &hole : holes)
+            group.push_back({hole});
+        rows(name, group);
+    };
+    using namespace OperatingPointTable;
+    std::vector<HoleList> taps;
+    for (const auto &tap : HeatingTable::taps)
+        taps.push_back({tap.hole});
+    rows("tap", taps);
+    rows("heater supply", {HeatingTable::acSupplyHoles, HeatingTable::dcSupplyHoles});
+    singles("heater scale", HeatingTable::dcScaleHoles);
+    // Rows 0 and 1 share the 150 V hole; a card holding both is still two.
+    rows("plate supply", {std::begin(plateSupplies), std::end(plateSupplies)});
+    singles("plate scale", plateScaleHoles);
+    singles("screen supply", screenSupplyHoles);
+    singles("screen scale", screenScaleHoles);
+    singles("grid supply", gridSupplyHoles);
+    singles("grid scale", gridScaleHoles);
+    std::vector<HoleList> resistorRows;
+    for (const auto &resistor : resistors) {
+        // The double-triode pair reads as wiring beside another resistor.
+        if (resistor.holes.size() == 1)
+            resistorRows.push_back(resistor.holes);
+    }
+    rows("resistor", resistorRows);
+    singles("capacitor", capacitorHoles);
+    singles("plate current", DesiredValuesTable::plateCurrentScaleHoles);
+    singles("screen current", DesiredValuesTable::screenCurrentScaleHoles);
+    singles("transconductance", DesiredValuesTable::transconductanceScaleHoles);
+    singles("isolation voltage", IsolationTestTable::voltageHoles);
+    singles("isolation range", IsolationTestTable::rangeHoles);
+}
+
+void CardReadingTest::exclusiveGroupsReadBack()
+{
+    QFETCH(HoleList, first);
+    QFETCH(HoleList, second);
+    static const CardReading::FormLimits formLimits = limits();
+    const CardReading::Reading reading
+        = CardReading::read(sorted(first) == sorted(second) ? first : [&] {
+              HoleList both = first;
+              both.insert(both.end(), second.begin(), second.end());
+              return both;
+          }(), formLimits);
+    HoleList both = first;
+    both.insert(both.end(), second.begin(), second.end());
+    QVERIFY2(hasFault(reading, Fault::TwoChoices, sorted(both)),
+             qPrintable(CardReading::holesText(both)));
+    // Each row alone is no contradiction of its group.
+    for (const HoleList &alone : {first, second})
+        QVERIFY(!hasFault(CardReading::read(alone, formLimits), Fault::TwoChoices, alone));
+}
+
+// Every line on every bus it reaches, and every combined function, reads
+// back as that function; two buses no function joins are a contradiction.
+void CardReadingTest::everyLineAndBusReadsBack()
+{
+    const CardReading::FormLimits formLimits = limits();
+    for (int line = 1; line <= TesterLineCount; ++line) {
+        for (int function = 0; function < PinFunction::WiredCount; ++function) {
+            if (!Wiring::lineHandles(line, function))
+                continue;
+            const CardReading::Reading reading
+                = CardReading::read(Wiring::holesOf(line, function), formLimits);
+            QCOMPARE(reading.lineFunctions[std::size_t(line - 1)], function);
+            QVERIFY(!hasFault(reading, Fault::UncombinedBuses, {}));
+            for (int other = 1; other <= TesterLineCount; ++other) {
+                // The double-triode holes alone read as the 600 Ohm resistor.
+                if (other != line && !reading.doubleTriodeResistor)
+                    QCOMPARE(reading.lineFunctions[std::size_t(other - 1)],
+                             int(PinFunction::NotConnected));
+            }
+        }
+        // The heater-minus and anode buses are joined by no function.
+        const HoleList minus = Wiring::holesOf(line, PinFunction::HeaterMinus);
+        const HoleList anode = Wiring::holesOf(line, PinFunction::Anode);
+        if (!minus.empty() && !anode.empty()) {
+            const HoleList both{minus.front(), anode.front()};
+            QVERIFY(hasFault(CardReading::read(both, formLimits), Fault::UncombinedBuses,
+                             sorted(both)));
+        }
+    }
+}
+
+// A valid card with one hole more or less, and sets of random holes: the
+// listed difference is exactly what the form's card, built anew, differs in.
+void CardReadingTest::damagedCardsListTheExactDifference()
+{
+    const int count = countFromEnvironment("LOCHKARTOR_READ_COUNT", 2000) / 10;
+    QRandomGenerator random(20261210);
+    QTemporaryDir directory;
+    const QString fileName = directory.filePath(QStringLiteral("form.tds"));
+    Lochkartor user;
+    for (int i = 0; i < count; ++i) {
+        for (int n = 0; n < 3; ++n)
+            randomUserEdit(user, random);
+        HoleList holes = cardOfSavedForm(user, fileName).holes;
+        const Hole hole{1 + int(random.bounded(2)), 1 + int(random.bounded(72))};
+        const auto at = std::find(holes.begin(), holes.end(), hole);
+        if (i % 3 == 2) {
+            holes.clear();
+            for (int n = int(random.bounded(40)); n > 0; --n)
+                holes.push_back({1 + int(random.bounded(2)), 1 + int(random.bounded(72))});
+        } else if (at != holes.end()) {
+            holes.erase(at);
+        } else {
+            holes.push_back(hole);
+        }
+        Lochkartor fresh;
+        const int socket = i % 2 == 0 ? -1 : int(random.bounded(SocketCount));
+        const CardReading::Outcome outcome = ReadCard::read(holes, socket, fresh);
+        Lochkartor again;
+        ReadCard::applyForm(again, outcome.form);
+        const HoleList card = again.cards().punchedHoles();
+        const HoleList read = sorted(holes);
+        HoleList missing;
+        HoleList extra;
+        std::set_difference(read.begin(), read.end(), card.begin(), card.end(),
+                            std::back_inserter(missing));
+        std::set_difference(card.begin(), card.end(), read.begin(), read.end(),
+                            std::back_inserter(extra));
+        const QString context
+            = CardReading::holesText(read) + QLatin1Char('\n') + describe(outcome);
+        QVERIFY2(outcome.missing == missing, qPrintable(context));
+        QVERIFY2(outcome.extra == extra, qPrintable(context));
+        // A card whose form gives other holes always names a contradiction.
+        if (!outcome.identical() && outcome.socket >= 0 && socket < 0)
+            QVERIFY2(!outcome.reading.contradictions.empty(), qPrintable(context));
+        QVERIFY(!CardReading::reportJson(outcome, ReadCard::listTexts(fresh)).isEmpty());
+    }
+}
+
+// "Karte einlesen…" fills the form with one that punches the card read; a
+// cancelled dialog changes nothing.
+void CardReadingTest::windowReadsACard()
+{
+    const QString sample = QDir(qEnvironmentVariable("LOCHKARTOR_SOURCE_DIR"))
+                               .filePath(QStringLiteral("tests/data/tubes/triode.tds"));
+    Lochkartor source;
+    QVERIFY(source.loadTubeData(sample));
+    const HoleList holes = source.cards().punchedHoles();
+    const int socket = TestSupport::widget<QComboBox>(source, "socket")->currentIndex();
+
+    Lochkartor window;
+    TestSupport::widget<QLineEdit>(window, "tubeName")->setText(QStringLiteral("ALT"));
+    auto *button = TestSupport::widget<QPushButton>(window, "readCardButton");
+    const HoleList before = window.cards().punchedHoles();
+    button->click();
+    QCOMPARE(window.cards().punchedHoles(), before);
+    QCOMPARE(TestSupport::widget<QLineEdit>(window, "tubeName")->text(), QStringLiteral("ALT"));
+
+    Dialogs::Script::answerCardHoles({holes, socket});
+    button->click();
+    QCOMPARE(window.cards().punchedHoles(), holes);
+    QCOMPARE(TestSupport::widget<QComboBox>(window, "socket")->currentIndex(), socket);
+    QVERIFY(TestSupport::widget<QLineEdit>(window, "tubeName")->text().isEmpty());
+}
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run runRender(const QStringList &arguments, const QString &directory)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), directory);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(directory);
+    process.start(QStringLiteral(LOCHKARTOR_RENDER_BINARY), arguments);
+    Run run;
+    if (!process.waitForFinished(120000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+// The holes of a sample tube read back, as text and as the JSON that --json
+// prints; the tube file written loads to the same card.
+void CardReadingTest::renderToolReadsACard()
+{
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString sample = QDir(qEnvironmentVariable("LOCHKARTOR_SOURCE_DIR"))
+                               .filePath(QStringLiteral("tests/data/tubes/pentode.tds"));
+    const Run rendered = runRender({QStringLiteral("--json"), sample}, directory.path());
+    QCOMPARE(rendered.exitCode, 0);
+    QFile json(directory.filePath(QStringLiteral("card.json")));
+    QVERIFY(json.open(QIODevice::WriteOnly));
+    json.write(rendered.out.toUtf8());
+    json.close();
+    const HoleInput::Parsed parsed = HoleInput::fromJson(rendered.out.toUtf8());
+    QVERIFY(parsed.error.isEmpty());
+
+    Lochkartor original;
+    QVERIFY(original.loadTubeData(sample));
+    const int socket = TestSupport::widget<QComboBox>(original, "socket")->currentIndex();
+    const Run read
+        = runRender({QStringLiteral("--read-json"), json.fileName(), QStringLiteral("--socket"),
+                     QString::number(socket + 1), QStringLiteral("-o"), QStringLiteral("read.tds")},
+                    directory.path());
+    QCOMPARE(read.exitCode, 0);
+    QVERIFY2(read.out.contains(QStringLiteral("Widersprüche: keine")), qPrintable(read.out));
+    QVERIFY(read.err.isEmpty());
+    Lochkartor loaded;
+    QVERIFY(loaded.loadTubeData(directory.filePath(QStringLiteral("read.tds"))));
+    QCOMPARE(loaded.cards().punchedHoles(), original.cards().punchedHoles());
+
+    const Run asText = runRender({QStringLiteral("--read-holes"),
+                                  CardReading::holesText(parsed.holes), QStringLiteral("--json")},
+                                 directory.path());
+    const QJsonObject report = QJsonDocument::fromJson(asText.out.toUtf8()).object();
+    QCOMPARE(report.value(QStringLiteral("holes")).toObject(),
+             QJsonDocument::fromJson(rendered.out.toUtf8())
+                 .object()
+                 .value(QStringLiteral("holes"))
+                 .toObject());
+    QVERIFY(report.value(QStringLiteral("contradictions")).toArray().isEmpty());
+}
+
+void CardReadingTest::badHolesAreRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    const QString read = QStringLiteral("--read-holes");
+    QTest::newRow("unknown field") << QStringList{read, QStringLiteral("I 9 III 4")}
+                                   << QStringLiteral("unbekanntes Feld „III“");
+    QTest::newRow("no field") << QStringList{read, QStringLiteral("9 20")}
+                              << QStringLiteral("fehlt das Feld");
+    QTest::newRow("hole 0") << QStringList{read, QStringLiteral("I 0")}
+                            << QStringLiteral("Loch I 0 gibt es nicht");
+    QTest::newRow("hole 73") << QStringList{read, QStringLiteral("II 73")}
+                             << QStringLiteral("Loch II 73 gibt es nicht");
+    QTest::newRow("no number") << QStringList{read, QStringLiteral("I 9 zwölf")}
+                               << QStringLiteral("„zwölf“ ist keine Lochnummer");
+    QTest::newRow("negative") << QStringList{read, QStringLiteral("I -4")}
+                              << QStringLiteral("Loch I -4 gibt es nicht");
+    QTest::newRow("socket 0") << QStringList{read, QStringLiteral("I 9"),
+                                             QStringLiteral("--socket"), QStringLiteral("0")}
+                              << QStringLiteral("--socket nimmt eine Fassungsnummer von 1 bis 24");
+    QTest::newRow("socket text") << QStringList{read, QStringLiteral("I 9"),
+                                                QStringLiteral("--socket"), QStringLiteral("Noval")}
+                                 << QStringLiteral("nicht „Noval“");
+    QTest::newRow("json missing file")
+        << QStringList{QStringLiteral("--read-json"), QStringLiteral("nowhere.json")}
+        << QStringLiteral("nowhere.json");
+    QTest::newRow("both inputs") << QStringList{read, QStringLiteral("I 9"),
+                                                QStringLiteral("--read-json"), QStringLiteral("x")}
+                                 << QStringLiteral("schließen sich aus");
+}
+
+void CardReadingTest::badHolesAreRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    QTemporaryDir directory;
+    const Run run = runRender(arguments, directory.path());
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+}
+
+QTEST_MAIN(CardReadingTest)
+#include "tst_card_reading.moc"
