@@ -18,8 +18,6 @@ namespace CardReading {
 
 namespace {
 
-using T = ReadingText;
-
 QChar lineLetter(int line)
 {
     return QLatin1Char(char('A' + line - 1));
@@ -47,8 +45,8 @@ QString rangeText(const char *symbol, const ValueRange &range, const char *unit)
 QString quantityText(const char *symbol, const Quantity &q, const char *unit)
 {
     if (!q.known)
-        return T::tr("unbekannt");
-    return T::tr("%1, Formwert %2 %3")
+        return ReadingText::tr("unbekannt");
+    return ReadingText::tr("%1, Formwert %2 %3")
         .arg(rangeText(symbol, q.range, unit), number(q.value), QLatin1String(unit));
 }
 
@@ -61,19 +59,19 @@ QString faultText(Fault fault)
 {
     switch (fault) {
     case Fault::TwoChoices:
-        return T::tr("zwei Wahlen einer Gruppe");
+        return ReadingText::tr("zwei Wahlen einer Gruppe");
     case Fault::UncombinedBuses:
-        return T::tr("Leitung auf zwei Schienen, die keine Pinfunktion verbindet");
+        return ReadingText::tr("Leitung auf zwei Schienen, die keine Pinfunktion verbindet");
     case Fault::Unexplained:
-        return T::tr("Loch, das keine Einstellung stanzt");
+        return ReadingText::tr("Loch, das keine Einstellung stanzt");
     case Fault::HeaterIncomplete:
-        return T::tr("Heizung unvollständig");
+        return ReadingText::tr("Heizung unvollständig");
     case Fault::BlockOff:
-        return T::tr("Löcher eines Blocks, den der Grundtyp abschaltet");
+        return ReadingText::tr("Löcher eines Blocks, den der Grundtyp abschaltet");
     case Fault::MissingChoice:
-        return T::tr("Gruppe ohne Wahl");
+        return ReadingText::tr("Gruppe ohne Wahl");
     case Fault::RangesExclude:
-        return T::tr("Bereiche schließen einander aus");
+        return ReadingText::tr("Bereiche schließen einander aus");
     }
     return QString();
 }
@@ -109,9 +107,10 @@ QString meaningOf(const Hole &hole)
 QString resistorText(const Reading &r)
 {
     if (r.resistor < 0)
-        return T::tr("keiner");
+        return ReadingText::tr("keiner");
     if (r.doubleTriodeResistor)
-        return T::tr("2 x 600 Ohm (Doppeltriode): %1").arg(holesText({holeI(49), holeI(50)}));
+        return ReadingText::tr("2 x 600 Ohm (Doppeltriode): %1")
+            .arg(holesText({holeI(49), holeI(50)}));
     return meaningOf(OperatingPointTable::resistors[std::size_t(r.resistor)].holes.front());
 }
 
@@ -144,10 +143,11 @@ QJsonValue indexJson(int index)
 
 QStringList unknownTexts(const Reading &r)
 {
-    QStringList unknown{T::tr("Röhrenname"), T::tr("genaue Werte (nur ihre Bereiche)"),
-                        T::tr("Heizstrom"), T::tr("Kappe")};
+    QStringList unknown{ReadingText::tr("Röhrenname"),
+                        ReadingText::tr("genaue Werte (nur ihre Bereiche)"),
+                        ReadingText::tr("Heizstrom"), ReadingText::tr("Kappe")};
     if (r.tubeTypes.size() > 1)
-        unknown << T::tr("welcher der Grundtypen mit denselben Blöcken");
+        unknown << ReadingText::tr("welcher der Grundtypen mit denselben Blöcken");
     return unknown;
 }
 
@@ -174,13 +174,13 @@ namespace {
 QString choiceText(int index, const HoleList &holes)
 {
     return index >= 0 && index < int(holes.size()) ? meaningOf(holes[std::size_t(index)])
-                                                   : T::tr("kein Loch");
+                                                   : ReadingText::tr("kein Loch");
 }
 
 QString plateSupplyText(const Reading &r)
 {
     if (r.plateSupply < 0)
-        return T::tr("keine");
+        return ReadingText::tr("keine");
     const HoleList &holes = OperatingPointTable::plateSupplies[std::size_t(r.plateSupply)];
     QStringList meanings;
     for (const Hole &hole : holes)
@@ -193,12 +193,12 @@ QString typeText(const Reading &r, const ListTexts &texts)
 {
     QString text = listText(texts.tubeTypes, r.tubeType);
     if (r.tubeTypes.empty())
-        return T::tr("%1 (kein Grundtyp passt genau)").arg(text);
+        return ReadingText::tr("%1 (kein Grundtyp passt genau)").arg(text);
     if (r.tubeTypes.size() > 1) {
         QStringList others;
         for (std::size_t i = 1; i < r.tubeTypes.size(); ++i)
             others << listText(texts.tubeTypes, r.tubeTypes[i]);
-        text += T::tr(" (ebenso möglich: %1)").arg(others.join(QStringLiteral(", ")));
+        text += ReadingText::tr(" (ebenso möglich: %1)").arg(others.join(QStringLiteral(", ")));
     }
     return text;
 }
@@ -206,15 +206,16 @@ QString typeText(const Reading &r, const ListTexts &texts)
 QString socketText(const Outcome &o, const ListTexts &texts)
 {
     if (o.socket < 0)
-        return T::tr("keine Fassung bedient alle verdrahteten Leitungen");
+        return ReadingText::tr("keine Fassung bedient alle verdrahteten Leitungen");
     QString text = listText(texts.sockets, o.socket);
     if (!o.socketGiven) {
         QStringList listed;
         for (int socket : o.sockets)
             listed << QString::number(socket + 1);
-        text += T::tr(" (passend, beste zuerst: %1)").arg(listed.join(QStringLiteral(", ")));
+        text += ReadingText::tr(" (passend, beste zuerst: %1)")
+                    .arg(listed.join(QStringLiteral(", ")));
     } else if (std::find(o.sockets.begin(), o.sockets.end(), o.socket) == o.sockets.end()) {
-        text += T::tr(" (bedient nicht alle verdrahteten Leitungen)");
+        text += ReadingText::tr(" (bedient nicht alle verdrahteten Leitungen)");
     }
     return text;
 }
@@ -225,21 +226,21 @@ QString reportText(const Outcome &o, const ListTexts &texts)
 {
     const Reading &r = o.reading;
     QStringList lines;
-    lines << T::tr("Gelesene Löcher: %1").arg(holesText(r.holes));
-    lines << T::tr("Fassung: %1").arg(socketText(o, texts));
-    lines << T::tr("Grundtyp: %1").arg(typeText(r, texts));
-    lines << QString() << T::tr("Prüfleitungen:");
+    lines << ReadingText::tr("Gelesene Löcher: %1").arg(holesText(r.holes));
+    lines << ReadingText::tr("Fassung: %1").arg(socketText(o, texts));
+    lines << ReadingText::tr("Grundtyp: %1").arg(typeText(r, texts));
+    lines << QString() << ReadingText::tr("Prüfleitungen:");
     for (int line = 1; line <= TesterLineCount; ++line) {
         const int function = r.lineFunctions[std::size_t(line - 1)];
         const QString name = function == PinFunction::NotConnected
-                                 ? T::tr("nicht verbunden")
+                                 ? ReadingText::tr("nicht verbunden")
                                  : listText(texts.pinFunctions, function);
         lines << QStringLiteral("  %1: %2").arg(lineLetter(line)).arg(name);
     }
-    lines << QString() << T::tr("Heizung:");
+    lines << QString() << ReadingText::tr("Heizung:");
     switch (r.heaterSupply) {
     case Supply::Ac:
-        lines << T::tr("  Wechselstrom, Anzapfung %1")
+        lines << ReadingText::tr("  Wechselstrom, Anzapfung %1")
                      .arg(choiceText(r.heatingTap,
                                      {HeatingTable::taps[0].hole, HeatingTable::taps[1].hole,
                                       HeatingTable::taps[2].hole, HeatingTable::taps[3].hole,
@@ -247,84 +248,88 @@ QString reportText(const Outcome &o, const ListTexts &texts)
                                       HeatingTable::taps[6].hole, HeatingTable::taps[7].hole}));
         break;
     case Supply::Dc:
-        lines << T::tr("  Gleichstrom, %1").arg(quantityText("Uf", r.heatingVoltage, "V"));
+        lines
+            << ReadingText::tr("  Gleichstrom, %1").arg(quantityText("Uf", r.heatingVoltage, "V"));
         break;
     case Supply::None:
-        lines << T::tr("  keine");
+        lines << ReadingText::tr("  keine");
         break;
     }
     if (r.directlyHeated)
-        lines << T::tr("  direkt geheizt (f- an)");
+        lines << ReadingText::tr("  direkt geheizt (f- an)");
 
-    lines << QString() << T::tr("Arbeitspunkt:");
-    lines << T::tr("  Anodenspeisung: %1").arg(plateSupplyText(r));
+    lines << QString() << ReadingText::tr("Arbeitspunkt:");
+    lines << ReadingText::tr("  Anodenspeisung: %1").arg(plateSupplyText(r));
     if (r.rectifier || r.tubeType == 8) {
-        lines << T::tr("  Skala Ua: %1")
+        lines << ReadingText::tr("  Skala Ua: %1")
                      .arg(choiceText(r.plateScale, OperatingPointTable::plateScaleHoles));
-        lines << T::tr("  Lastwiderstand: %1").arg(resistorText(r));
-        lines << T::tr("  Ladekondensator: %1")
+        lines << ReadingText::tr("  Lastwiderstand: %1").arg(resistorText(r));
+        lines << ReadingText::tr("  Ladekondensator: %1")
                      .arg(r.capacitor == 0
-                              ? T::tr("5 µF (ohne Loch)")
+                              ? ReadingText::tr("5 µF (ohne Loch)")
                               : meaningOf(OperatingPointTable::capacitors[std::size_t(r.capacitor)]
                                               .front()));
     } else {
-        lines << T::tr("  Anodenspannung: %1").arg(quantityText("Ua", r.plateVoltage, "V"));
+        lines
+            << ReadingText::tr("  Anodenspannung: %1").arg(quantityText("Ua", r.plateVoltage, "V"));
         if (r.screenVoltage.known)
-            lines << T::tr("  Schirmgitterspannung: %1")
+            lines << ReadingText::tr("  Schirmgitterspannung: %1")
                          .arg(quantityText("Ug2", r.screenVoltage, "V"));
         if (r.gridVoltage.known)
-            lines << T::tr("  Gittervorspannung: %1").arg(quantityText("Ug1", r.gridVoltage, "V"));
-        lines << T::tr("  Kathodenwiderstand: %1").arg(resistorText(r));
-        lines << T::tr("  Kathodenkondensator: %1")
+            lines << ReadingText::tr("  Gittervorspannung: %1")
+                         .arg(quantityText("Ug1", r.gridVoltage, "V"));
+        lines << ReadingText::tr("  Kathodenwiderstand: %1").arg(resistorText(r));
+        lines << ReadingText::tr("  Kathodenkondensator: %1")
                      .arg(r.capacitor == 0
-                              ? T::tr("5 µF (ohne Loch)")
+                              ? ReadingText::tr("5 µF (ohne Loch)")
                               : meaningOf(OperatingPointTable::capacitors[std::size_t(r.capacitor)]
                                               .front()));
     }
 
-    lines << QString() << T::tr("Sollwerte:");
+    lines << QString() << ReadingText::tr("Sollwerte:");
     if (r.plateCurrent.known)
-        lines << T::tr("  Anodenstrom: %1 (%2)")
+        lines << ReadingText::tr("  Anodenstrom: %1 (%2)")
                      .arg(quantityText("Ia", r.plateCurrent, "mA"),
                           meaningOf(DesiredValuesTable::plateCurrentScaleHoles[std::size_t(
                               r.plateCurrentScale)]));
     if (r.screenCurrent.known)
-        lines << T::tr("  Schirmgitterstrom: %1 (%2)")
+        lines << ReadingText::tr("  Schirmgitterstrom: %1 (%2)")
                      .arg(quantityText("Ig2", r.screenCurrent, "mA"),
                           meaningOf(DesiredValuesTable::screenCurrentScaleHoles[std::size_t(
                               r.screenCurrentScale)]));
     if (r.transconductance.known)
-        lines << T::tr("  Steilheit: %1 (%2)")
+        lines << ReadingText::tr("  Steilheit: %1 (%2)")
                      .arg(quantityText("S", r.transconductance, "mA/V"),
                           meaningOf(DesiredValuesTable::transconductanceScaleHoles[std::size_t(
                               r.transconductanceScale)]));
 
     lines << QString()
-          << T::tr("Isolationsprüfung: %1, %2")
+          << ReadingText::tr("Isolationsprüfung: %1, %2")
                  .arg(choiceText(r.isotestVoltage, IsolationTestTable::voltageHoles),
                       choiceText(r.isotestRange, IsolationTestTable::rangeHoles));
     lines << QString()
-          << T::tr("Nicht auf der Karte: %1").arg(unknownTexts(r).join(QStringLiteral(", ")));
+          << ReadingText::tr("Nicht auf der Karte: %1")
+                 .arg(unknownTexts(r).join(QStringLiteral(", ")));
 
     lines << QString();
     if (r.contradictions.empty()) {
-        lines << T::tr("Widersprüche: keine");
+        lines << ReadingText::tr("Widersprüche: keine");
     } else {
-        lines << T::tr("Widersprüche:");
+        lines << ReadingText::tr("Widersprüche:");
         for (const Contradiction &c : r.contradictions)
             lines << QStringLiteral("  %1 (%2): %3")
-                         .arg(faultText(c.fault), T::tr(c.subject.toUtf8().constData()),
+                         .arg(faultText(c.fault), ReadingText::tr(c.subject.toUtf8().constData()),
                               holesText(c.holes));
     }
     lines << QString();
     if (!o.checked)
-        lines << T::tr("Formular: nicht geprüft");
+        lines << ReadingText::tr("Formular: nicht geprüft");
     else if (o.identical())
-        lines << T::tr("Formular: gibt genau diese Karte");
+        lines << ReadingText::tr("Formular: gibt genau diese Karte");
     else
-        lines << T::tr("Formular: nächstliegende Karte; es fehlen %1, zu viel sind %2")
-                     .arg(o.missing.empty() ? T::tr("keine") : holesText(o.missing),
-                          o.extra.empty() ? T::tr("keine") : holesText(o.extra));
+        lines << ReadingText::tr("Formular: nächstliegende Karte; es fehlen %1, zu viel sind %2")
+                     .arg(o.missing.empty() ? ReadingText::tr("keine") : holesText(o.missing),
+                          o.extra.empty() ? ReadingText::tr("keine") : holesText(o.extra));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
