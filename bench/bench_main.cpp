@@ -9,6 +9,7 @@
 #include "scan_reader.h"
 #include "synthetic_scan.h"
 #include "lochkartor.h"
+#include "read_card.h"
 #include "ui_lochkartor.h"
 
 #include <QApplication>
@@ -188,8 +189,8 @@ int main(int argc, char *argv[])
     // A trivial edit of a widget without card logic is the edits' baseline.
     QDoubleSpinBox bare;
     bare.setRange(0, 300);
-    const Timing editBaseline = measure(editRuns, alternate(&bare, &QDoubleSpinBox::setValue,
-                                                            std::vector<double>{100.0, 200.0}));
+    const Timing editBaseline = measure(
+        editRuns, alternate(&bare, &QDoubleSpinBox::setValue, std::vector<double>{100.0, 200.0}));
 
     combo("genericTubeType")->setCurrentIndex(3);
     struct Edit
@@ -198,23 +199,21 @@ int main(int argc, char *argv[])
         std::function<void()> work;
     };
     std::vector<Edit> edits = {
-            {QStringLiteral("socket"),
-             alternate(combo("socket"), &QComboBox::setCurrentIndex, std::vector<int>{10, 0, 13})},
-            {QStringLiteral("tube type"),
-             alternate(combo("genericTubeType"), &QComboBox::setCurrentIndex,
-                       std::vector<int>{1, 3, 8, 7, 0})},
-            {QStringLiteral("plate voltage"),
-             alternate(spin("plateVoltage"), &QDoubleSpinBox::setValue,
-                       std::vector<double>{20.0, 100.0, 250.0})},
-            {QStringLiteral("grid voltage"),
-             alternate(spin("gridVoltage"), &QDoubleSpinBox::setValue,
-                       std::vector<double>{-2.0, 0.0, -20.0})},
-            {QStringLiteral("heating method"),
-             alternate(combo("heatingMethod"), &QComboBox::setCurrentIndex,
-                       std::vector<int>{1, 2, 3, 0})},
-            {QStringLiteral("cathode resistor"),
-             alternate(combo("cathodeResistor"), &QComboBox::setCurrentIndex,
-                       std::vector<int>{6, 14, 0, 11})},
+        {QStringLiteral("socket"),
+         alternate(combo("socket"), &QComboBox::setCurrentIndex, std::vector<int>{10, 0, 13})},
+        {QStringLiteral("tube type"),
+         alternate(combo("genericTubeType"), &QComboBox::setCurrentIndex,
+                   std::vector<int>{1, 3, 8, 7, 0})},
+        {QStringLiteral("plate voltage"), alternate(spin("plateVoltage"), &QDoubleSpinBox::setValue,
+                                                    std::vector<double>{20.0, 100.0, 250.0})},
+        {QStringLiteral("grid voltage"), alternate(spin("gridVoltage"), &QDoubleSpinBox::setValue,
+                                                   std::vector<double>{-2.0, 0.0, -20.0})},
+        {QStringLiteral("heating method"),
+         alternate(combo("heatingMethod"), &QComboBox::setCurrentIndex,
+                   std::vector<int>{1, 2, 3, 0})},
+        {QStringLiteral("cathode resistor"),
+         alternate(combo("cathodeResistor"), &QComboBox::setCurrentIndex,
+                   std::vector<int>{6, 14, 0, 11})},
     };
     combo("socket")->setCurrentIndex(13); // nine pins on nine different lines
     for (int pin = 1; pin <= 9; ++pin) {
@@ -255,8 +254,30 @@ int main(int argc, char *argv[])
         window.loadTubeData(*flip ? pentode : triode);
     });
     rows.push_back({QStringLiteral("load a complete tube data file"), load,
-                    QStringLiteral("read the file's bytes"), fileBaseline,
-                    QStringLiteral("< 5 ms"), load.worst < 5.0});
+                    QStringLiteral("read the file's bytes"), fileBaseline, QStringLiteral("< 5 ms"),
+                    load.worst < 5.0});
+
+    // Reading a card back: the decoding alone, and with the check of the form
+    // in a fresh window, whose construction is the baseline.
+    window.loadTubeData(pentode);
+    const HoleList pentodeHoles = window.cards().punchedHoles();
+    const CardReading::FormLimits limits = ReadCard::formLimits(window);
+    const Timing decode = measure(200, [&] {
+        const CardReading::Reading reading = CardReading::read(pentodeHoles, limits);
+        const std::vector<int> sockets = CardReading::servingSockets(reading);
+        (void)CardReading::buildForm(reading, sockets.empty() ? -1 : sockets.front());
+    });
+    const Timing freshWindow = measure(30, [] { Lochkartor fresh; });
+    const Timing readAndCheck = measure(30, [&] {
+        Lochkartor fresh;
+        (void)ReadCard::read(pentodeHoles, -1, fresh);
+    });
+    rows.push_back({QStringLiteral("read a card: holes to settings and form"), decode,
+                    QStringLiteral("build a fresh window"), freshWindow, QStringLiteral("< 5 ms"),
+                    decode.worst < 5.0});
+    rows.push_back({QStringLiteral("read a card and check its form in a fresh window"),
+                    readAndCheck, QStringLiteral("build a fresh window"), freshWindow,
+                    QStringLiteral("< 5 ms"), readAndCheck.median < 5.0});
 
     const QString png = directory.filePath(QStringLiteral("card.png"));
     const Timing imageBaseline = measure(20, [&] {

@@ -56,6 +56,13 @@ CardReading::ListTexts listTexts(const Lochkartor &window)
     CardReading::ListTexts texts;
     texts.sockets = itemTexts(window, "socket");
     texts.tubeTypes = itemTexts(window, "genericTubeType");
+    texts.heatingTaps = itemTexts(window, "heatingVoltageAC");
+    texts.resistors = itemTexts(window, "cathodeResistor");
+    texts.loadResistors = itemTexts(window, "rectLoadResistor");
+    texts.capacitors = itemTexts(window, "cathodeCap");
+    texts.rectSupplies = itemTexts(window, "rectPlateVoltage");
+    texts.isotestVoltages = itemTexts(window, "isotestVolage");
+    texts.isotestRanges = itemTexts(window, "isotestRange");
     // Every line's list holds all functions; line 1's box shows one of them.
     const QComboBox *pinBox = window.findChild<QComboBox *>(QStringLiteral("pin1Function"));
     for (int i = 0; i < pinBox->count(); ++i)

@@ -9,19 +9,21 @@
 #include <QComboBox>
 #include <QPushButton>
 
-// Beside the four buttons; connected here rather than by name, so the
-// window's table of slots stays as it is.
+// Beside the four buttons, after "Daten laden", the other way in, also in
+// the tab chain; connected here rather than by name, so the window's table
+// of slots stays as it is.
 void Lochkartor::addReadCardButton()
 {
     auto *button = new QPushButton(tr("Karte einlesen…"), this);
     button->setObjectName(QStringLiteral("readCardButton"));
     for (QBoxLayout *layout : findChildren<QBoxLayout *>()) {
-        const int at = layout->indexOf(ui->printCardButton);
+        const int at = layout->indexOf(ui->loadDataButton);
         if (at >= 0) {
             layout->insertWidget(at + 1, button);
             break;
         }
     }
+    setTabOrder(ui->loadDataButton, button);
     connect(button, &QPushButton::clicked, this, &Lochkartor::askAndReadCard);
 }
 

@@ -6,6 +6,7 @@
 #include "legend.h"
 #include "operating_point_table.h"
 #include "reading_text.h"
+#include "tube_type_table.h"
 #include "wiring_table.h"
 
 #include <QJsonArray>
@@ -104,14 +105,13 @@ QString meaningOf(const Hole &hole)
     return meaning.isEmpty() ? holesText({hole}) : meaning;
 }
 
-QString resistorText(const Reading &r)
+QString resistorText(const Reading &r, const ListTexts &texts)
 {
     if (r.resistor < 0)
         return ReadingText::tr("keiner");
-    if (r.doubleTriodeResistor)
-        return ReadingText::tr("2 x 600 Ohm (Doppeltriode): %1")
-            .arg(holesText({holeI(49), holeI(50)}));
-    return meaningOf(OperatingPointTable::resistors[std::size_t(r.resistor)].holes.front());
+    if (r.resistor >= OperatingPointTable::FirstLoadResistor)
+        return listText(texts.loadResistors, r.resistor - OperatingPointTable::FirstLoadResistor);
+    return listText(texts.resistors, r.resistor);
 }
 
 QJsonObject holesJson(const HoleList &holes)
@@ -177,10 +177,15 @@ QString choiceText(int index, const HoleList &holes)
                                                    : ReadingText::tr("kein Loch");
 }
 
-QString plateSupplyText(const Reading &r)
+QString plateSupplyText(const Reading &r, const ListTexts &texts)
 {
     if (r.plateSupply < 0)
         return ReadingText::tr("keine");
+    for (const auto &row : OperatingPointTable::rectifierSupplies) {
+        if (row.supply == r.plateSupply)
+            return listText(texts.rectSupplies,
+                            r.plateSupply - OperatingPointTable::rectifierSupplies[0].supply);
+    }
     const HoleList &holes = OperatingPointTable::plateSupplies[std::size_t(r.plateSupply)];
     QStringList meanings;
     for (const Hole &hole : holes)
@@ -240,12 +245,8 @@ QString reportText(const Outcome &o, const ListTexts &texts)
     lines << QString() << ReadingText::tr("Heizung:");
     switch (r.heaterSupply) {
     case Supply::Ac:
-        lines << ReadingText::tr("  Wechselstrom, Anzapfung %1")
-                     .arg(choiceText(r.heatingTap,
-                                     {HeatingTable::taps[0].hole, HeatingTable::taps[1].hole,
-                                      HeatingTable::taps[2].hole, HeatingTable::taps[3].hole,
-                                      HeatingTable::taps[4].hole, HeatingTable::taps[5].hole,
-                                      HeatingTable::taps[6].hole, HeatingTable::taps[7].hole}));
+        lines
+            << ReadingText::tr("  Wechselstrom, %1").arg(listText(texts.heatingTaps, r.heatingTap));
         break;
     case Supply::Dc:
         lines
@@ -259,16 +260,15 @@ QString reportText(const Outcome &o, const ListTexts &texts)
         lines << ReadingText::tr("  direkt geheizt (f- an)");
 
     lines << QString() << ReadingText::tr("Arbeitspunkt:");
-    lines << ReadingText::tr("  Anodenspeisung: %1").arg(plateSupplyText(r));
-    if (r.rectifier || r.tubeType == 8) {
+    lines << ReadingText::tr("  Anodenspeisung: %1").arg(plateSupplyText(r, texts));
+    if (findTubeTypeSwitches(r.tubeType)->rectifierMode) {
         lines << ReadingText::tr("  Skala Ua: %1")
-                     .arg(choiceText(r.plateScale, OperatingPointTable::plateScaleHoles));
-        lines << ReadingText::tr("  Lastwiderstand: %1").arg(resistorText(r));
+                     .arg(r.plateScale < 0
+                              ? ReadingText::tr("300 V (ohne Loch)")
+                              : choiceText(r.plateScale, OperatingPointTable::plateScaleHoles));
+        lines << ReadingText::tr("  Lastwiderstand: %1").arg(resistorText(r, texts));
         lines << ReadingText::tr("  Ladekondensator: %1")
-                     .arg(r.capacitor == 0
-                              ? ReadingText::tr("5 µF (ohne Loch)")
-                              : meaningOf(OperatingPointTable::capacitors[std::size_t(r.capacitor)]
-                                              .front()));
+                     .arg(listText(texts.capacitors, r.capacitor));
     } else {
         lines
             << ReadingText::tr("  Anodenspannung: %1").arg(quantityText("Ua", r.plateVoltage, "V"));
@@ -278,12 +278,9 @@ QString reportText(const Outcome &o, const ListTexts &texts)
         if (r.gridVoltage.known)
             lines << ReadingText::tr("  Gittervorspannung: %1")
                          .arg(quantityText("Ug1", r.gridVoltage, "V"));
-        lines << ReadingText::tr("  Kathodenwiderstand: %1").arg(resistorText(r));
+        lines << ReadingText::tr("  Kathodenwiderstand: %1").arg(resistorText(r, texts));
         lines << ReadingText::tr("  Kathodenkondensator: %1")
-                     .arg(r.capacitor == 0
-                              ? ReadingText::tr("5 µF (ohne Loch)")
-                              : meaningOf(OperatingPointTable::capacitors[std::size_t(r.capacitor)]
-                                              .front()));
+                     .arg(listText(texts.capacitors, r.capacitor));
     }
 
     lines << QString() << ReadingText::tr("Sollwerte:");
@@ -305,8 +302,8 @@ QString reportText(const Outcome &o, const ListTexts &texts)
 
     lines << QString()
           << ReadingText::tr("Isolationsprüfung: %1, %2")
-                 .arg(choiceText(r.isotestVoltage, IsolationTestTable::voltageHoles),
-                      choiceText(r.isotestRange, IsolationTestTable::rangeHoles));
+                 .arg(listText(texts.isotestVoltages, r.isotestVoltage),
+                      listText(texts.isotestRanges, r.isotestRange));
     lines << QString()
           << ReadingText::tr("Nicht auf der Karte: %1")
                  .arg(unknownTexts(r).join(QStringLiteral(", ")));

@@ -29,6 +29,13 @@ struct ListTexts
     QStringList sockets;
     QStringList tubeTypes;
     QStringList pinFunctions;
+    QStringList heatingTaps;
+    QStringList resistors;
+    QStringList loadResistors;
+    QStringList capacitors;
+    QStringList rectSupplies;
+    QStringList isotestVoltages;
+    QStringList isotestRanges;
 };
 
 QString reportText(const Outcome &outcome, const ListTexts &texts);

@@ -233,7 +233,8 @@ std::optional<HoleList> holesToRead(const Options &options, QTextStream &err)
             err << "lochkartor-render: " << options.holesFile << ": " << file.errorString() << "\n";
             return std::nullopt;
         }
-        parsed = HoleInput::fromJson(file.readAll());
+        // A card's holes take a few hundred bytes; a huge file is no card.
+        parsed = HoleInput::fromJson(file.read(1 << 20));
     }
     if (!parsed.error.isEmpty()) {
         err << "lochkartor-render: " << parsed.error << "\n";
