@@ -28,6 +28,14 @@
 #include <QtTest>
 #include <algorithm>
 
+// Like QVERIFY2, but builds its message (which reads cards in windows of
+// its own) only when the check fails.
+#define VERIFY_OR_EXPLAIN(condition, message)                                                      \
+    do {                                                                                           \
+        if (!(condition))                                                                          \
+            QFAIL(qPrintable(message));                                                            \
+    } while (false)
+
 namespace {
 
 using CardReading::Fault;
@@ -126,16 +134,18 @@ void CardReadingTest::userFormsReadBackToTheSameCard()
             edits << randomUserEdit(user, random);
         const SavedCard saved = cardOfSavedForm(user, fileName);
         QVERIFY2(saved.socket >= 0, qPrintable(edits.join(QLatin1Char(' '))));
-        const QString context = QStringLiteral("form %1 after %2:\n%3")
-                                    .arg(i)
-                                    .arg(edits.join(QLatin1Char(' ')), describe(formState(user)));
+        const auto context = [&] {
+            return QStringLiteral("form %1 after %2:\n%3\n")
+                .arg(i)
+                .arg(edits.join(QLatin1Char(' ')), describe(formState(user)));
+        };
         Lochkartor fresh;
         const CardReading::Outcome outcome = ReadCard::read(saved.holes, saved.socket, fresh);
-        QVERIFY2(outcome.reading.contradictions.empty(), qPrintable(context + describe(outcome)));
-        QVERIFY2(outcome.identical(), qPrintable(context + describe(outcome)));
-        QVERIFY2(std::find(outcome.sockets.begin(), outcome.sockets.end(), saved.socket)
-                     != outcome.sockets.end(),
-                 qPrintable(context + describe(outcome)));
+        VERIFY_OR_EXPLAIN(outcome.reading.contradictions.empty(), context() + describe(outcome));
+        VERIFY_OR_EXPLAIN(outcome.identical(), context() + describe(outcome));
+        VERIFY_OR_EXPLAIN(std::find(outcome.sockets.begin(), outcome.sockets.end(), saved.socket)
+                              != outcome.sockets.end(),
+                          context() + describe(outcome));
         if (outcome.sockets.front() == saved.socket) {
             // Without a socket the reader picks the same one, so it builds
             // the same form; every tenth such card is checked in a window.
@@ -143,7 +153,7 @@ void CardReadingTest::userFormsReadBackToTheSameCard()
                 Lochkartor another;
                 const CardReading::Outcome unnamed = ReadCard::read(saved.holes, -1, another);
                 QCOMPARE(unnamed.socket, saved.socket);
-                QVERIFY2(unnamed.identical(), qPrintable(context + describe(unnamed)));
+                VERIFY_OR_EXPLAIN(unnamed.identical(), context() + describe(unnamed));
             } else {
                 QVERIFY(CardReading::buildForm(outcome.reading, outcome.sockets.front())
                         == outcome.form);
@@ -286,13 +296,13 @@ void CardReadingTest::damagedCardsListTheExactDifference()
                             std::back_inserter(missing));
         std::set_difference(card.begin(), card.end(), read.begin(), read.end(),
                             std::back_inserter(extra));
-        const QString context
-            = CardReading::holesText(read) + QLatin1Char('\n') + describe(outcome);
-        QVERIFY2(outcome.missing == missing, qPrintable(context));
-        QVERIFY2(outcome.extra == extra, qPrintable(context));
+        const auto context
+            = [&] { return CardReading::holesText(read) + QLatin1Char('\n') + describe(outcome); };
+        VERIFY_OR_EXPLAIN(outcome.missing == missing, context());
+        VERIFY_OR_EXPLAIN(outcome.extra == extra, context());
         // A card whose form gives other holes always names a contradiction.
         if (!outcome.identical() && outcome.socket >= 0 && socket < 0)
-            QVERIFY2(!outcome.reading.contradictions.empty(), qPrintable(context));
+            VERIFY_OR_EXPLAIN(!outcome.reading.contradictions.empty(), context());
         QVERIFY(!CardReading::reportJson(outcome, ReadCard::listTexts(fresh)).isEmpty());
     }
 }
