@@ -189,8 +189,8 @@ int main(int argc, char *argv[])
     // A trivial edit of a widget without card logic is the edits' baseline.
     QDoubleSpinBox bare;
     bare.setRange(0, 300);
-    const Timing editBaseline = measure(
-        editRuns, alternate(&bare, &QDoubleSpinBox::setValue, std::vector<double>{100.0, 200.0}));
+    const Timing editBaseline = measure(editRuns, alternate(&bare, &QDoubleSpinBox::setValue,
+                                                            std::vector<double>{100.0, 200.0}));
 
     combo("genericTubeType")->setCurrentIndex(3);
     struct Edit
@@ -199,21 +199,23 @@ int main(int argc, char *argv[])
         std::function<void()> work;
     };
     std::vector<Edit> edits = {
-        {QStringLiteral("socket"),
-         alternate(combo("socket"), &QComboBox::setCurrentIndex, std::vector<int>{10, 0, 13})},
-        {QStringLiteral("tube type"),
-         alternate(combo("genericTubeType"), &QComboBox::setCurrentIndex,
-                   std::vector<int>{1, 3, 8, 7, 0})},
-        {QStringLiteral("plate voltage"), alternate(spin("plateVoltage"), &QDoubleSpinBox::setValue,
-                                                    std::vector<double>{20.0, 100.0, 250.0})},
-        {QStringLiteral("grid voltage"), alternate(spin("gridVoltage"), &QDoubleSpinBox::setValue,
-                                                   std::vector<double>{-2.0, 0.0, -20.0})},
-        {QStringLiteral("heating method"),
-         alternate(combo("heatingMethod"), &QComboBox::setCurrentIndex,
-                   std::vector<int>{1, 2, 3, 0})},
-        {QStringLiteral("cathode resistor"),
-         alternate(combo("cathodeResistor"), &QComboBox::setCurrentIndex,
-                   std::vector<int>{6, 14, 0, 11})},
+            {QStringLiteral("socket"),
+             alternate(combo("socket"), &QComboBox::setCurrentIndex, std::vector<int>{10, 0, 13})},
+            {QStringLiteral("tube type"),
+             alternate(combo("genericTubeType"), &QComboBox::setCurrentIndex,
+                       std::vector<int>{1, 3, 8, 7, 0})},
+            {QStringLiteral("plate voltage"),
+             alternate(spin("plateVoltage"), &QDoubleSpinBox::setValue,
+                       std::vector<double>{20.0, 100.0, 250.0})},
+            {QStringLiteral("grid voltage"),
+             alternate(spin("gridVoltage"), &QDoubleSpinBox::setValue,
+                       std::vector<double>{-2.0, 0.0, -20.0})},
+            {QStringLiteral("heating method"),
+             alternate(combo("heatingMethod"), &QComboBox::setCurrentIndex,
+                       std::vector<int>{1, 2, 3, 0})},
+            {QStringLiteral("cathode resistor"),
+             alternate(combo("cathodeResistor"), &QComboBox::setCurrentIndex,
+                       std::vector<int>{6, 14, 0, 11})},
     };
     combo("socket")->setCurrentIndex(13); // nine pins on nine different lines
     for (int pin = 1; pin <= 9; ++pin) {
@@ -254,8 +256,8 @@ int main(int argc, char *argv[])
         window.loadTubeData(*flip ? pentode : triode);
     });
     rows.push_back({QStringLiteral("load a complete tube data file"), load,
-                    QStringLiteral("read the file's bytes"), fileBaseline, QStringLiteral("< 5 ms"),
-                    load.worst < 5.0});
+                    QStringLiteral("read the file's bytes"), fileBaseline,
+                    QStringLiteral("< 5 ms"), load.worst < 5.0});
 
     // Reading a card back: the decoding alone, and with the check of the form
     // in a fresh window, whose construction is the baseline.

@@ -98,8 +98,8 @@ void CardScenes::addCardTexts()
     for (const CardTextLayout &layout : cardTextLayouts) {
         const QFont font = cardFont(layout.pointSize);
         const QString content = layout.translated
-                                    ? QCoreApplication::translate("Lochkartor", layout.initialText)
-                                    : QString::fromUtf8(layout.initialText);
+                                        ? QCoreApplication::translate("Lochkartor", layout.initialText)
+                                        : QString::fromUtf8(layout.initialText);
         QGraphicsTextItem *item = m_createdScene->addText(content, font);
         if (layout.rotated)
             item->setRotation(-90);
@@ -235,7 +235,7 @@ bool CardScenes::isPunched(const Hole &hole) const
 }
 
 static HoleList visibleMarkers(
-    const std::array<std::array<QGraphicsEllipseItem *, HoleGrid::HolesPerField>, 2> &markers)
+        const std::array<std::array<QGraphicsEllipseItem *, HoleGrid::HolesPerField>, 2> &markers)
 {
     HoleList holes;
     for (int f = 0; f < 2; ++f) {

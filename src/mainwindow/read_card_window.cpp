@@ -46,6 +46,8 @@ QString Lochkartor::fillFormFromCard(const HoleList &holes, int socket)
 {
     Lochkartor fresh;
     const CardReading::Outcome outcome = ReadCard::read(holes, socket, fresh);
+    // Like a load, from a fresh form: the card then is the one checked.
+    resetToFreshForm();
     ReadCard::applyForm(*this, outcome.form);
     return CardReading::reportText(outcome, ReadCard::listTexts(fresh));
 }
