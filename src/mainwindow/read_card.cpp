@@ -3,10 +3,12 @@
 #include "lochkartor.h"
 #include "tube_data_form.h"
 #include "tube_data_keys.h"
+#include "tube_type_table.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <algorithm>
+#include <cstring>
 
 namespace ReadCard {
 
@@ -70,15 +72,33 @@ CardReading::ListTexts listTexts(const Lochkartor &window)
     return texts;
 }
 
+// The keys a tube data file of this form holds, in the order a load puts
+// them into the form: file order, a few keys moved ahead of the tube type.
 void applyForm(Lochkartor &window, const CardReading::Form &form)
 {
+    const auto valueOf = [&form](const char *field) -> const QVariant * {
+        const auto entry = std::find_if(form.begin(), form.end(), [field](const auto &pair) {
+            return pair.first == QLatin1String(field);
+        });
+        return entry == form.end() ? nullptr : &entry->second;
+    };
+    const QVariant *type = valueOf("genericTubeType");
+    const TubeTypeSwitches *switches = findTubeTypeSwitches(type ? type->toInt() : 0);
+    const bool rectifier = switches && switches->rectifierMode;
+    std::vector<const TubeData::Key *> keys;
     for (const TubeData::Key &key : TubeData::keys()) {
-        const QString field = QLatin1String(key.field);
-        const auto entry = std::find_if(form.begin(), form.end(),
-                                        [&field](const auto &pair) { return pair.first == field; });
-        if (entry != form.end())
-            TubeData::setFieldValue(window, key, entry->second);
+        if ((key.when == TubeData::When::Rectifier && !rectifier)
+            || (key.when == TubeData::When::NoRectifier && rectifier) || !valueOf(key.field))
+            continue;
+        keys.push_back(&key);
     }
+    const auto typeKey = std::find_if(keys.begin(), keys.end(), [](const TubeData::Key *key) {
+        return std::strcmp(key->field, "genericTubeType") == 0;
+    });
+    std::stable_partition(typeKey, keys.end(),
+                          [](const TubeData::Key *key) { return key->beforeTubeType; });
+    for (const TubeData::Key *key : keys)
+        TubeData::setFieldValue(window, *key, *valueOf(key->field));
 }
 
 CardReading::Outcome read(const HoleList &holes, int socket, Lochkartor &fresh)

@@ -592,22 +592,28 @@ void Reader::readValues()
 
     const bool amplifier = !s->rectifierMode;
     double plateCurrentMaximum = m_limits.plateCurrent.maximum;
+    // The plate meter's range; a rectifier keeps the one its plate voltage
+    // chose before the tube became a rectifier.
+    const int scaleRow = r.plateScale >= 0 ? r.plateScale : int(std::size(plateScales)) - 1;
+    ValueRange scale = everything;
+    double low = -Infinity;
+    for (int row = 0; row < int(std::size(plateScales)); ++row) {
+        if (row == scaleRow)
+            scale = {low, plateScales[row].bound, false, std::isfinite(plateScales[row].bound)};
+        low = plateScales[row].bound;
+    }
     if (r.plateSupply >= 0 && !isRectifierSupply(r.plateSupply)) {
         const ValueRange supply = rangeUpTo(plateVoltageRanges, bySupply, r.plateSupply);
-        const int scaleRow = r.plateScale >= 0 ? r.plateScale : int(std::size(plateScales)) - 1;
-        double low = -Infinity;
-        ValueRange scale = everything;
-        for (int row = 0; row < int(std::size(plateScales)); ++row) {
-            if (row == scaleRow)
-                scale = {low, plateScales[row].bound, false, std::isfinite(plateScales[row].bound)};
-            low = plateScales[row].bound;
-        }
         r.plateVoltage = quantity(
             {supply, scale}, m_limits.plateVoltage, false,
             QT_TRANSLATE_NOOP("Lochkartor", "Anodenspannung"),
             punched({plateSupplies[std::size_t(r.plateSupply)], plateScaleHoles}), faults);
         plateCurrentMaximum
             = firstRowNotExceeded(plateVoltageRanges, r.plateVoltage.value).plateCurrentMaximum;
+    } else if (s->rectifierMode) {
+        r.plateVoltage = quantity({scale}, m_limits.plateVoltage, false,
+                                  QT_TRANSLATE_NOOP("Lochkartor", "Anodenspannung"),
+                                  punched({plateScaleHoles}), faults);
     }
     if (amplifier && s->screenGrid && r.screenSupplyChoice >= 0) {
         FieldLimits limits = m_limits.screenVoltage;
@@ -781,6 +787,7 @@ Form buildForm(const Reading &r, int socketIndex)
         set("rectLoadResistor",
             r.resistor >= FirstLoadResistor ? r.resistor - FirstLoadResistor : 0);
         set("rectCap", std::min(r.capacitor, 1));
+        set("plateVoltage", value(r.plateVoltage, 5.0));
     } else {
         set("plateVoltage", value(r.plateVoltage, 5.0));
         if (s->screenGrid)
