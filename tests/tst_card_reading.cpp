@@ -16,13 +16,14 @@
 #include "testsupport.h"
 #include "wiring_table.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -307,8 +308,9 @@ void CardReadingTest::damagedCardsListTheExactDifference()
     }
 }
 
-// "Karte einlesen…" fills the form with one that punches the card read; a
-// cancelled dialog changes nothing.
+// "Karte einlesen…" fills the form with one that punches the card read, as
+// a new tube not yet saved; a cancelled dialog, or a cancelled question about
+// unsaved changes, leaves everything as it was.
 void CardReadingTest::windowReadsACard()
 {
     const QString sample = QDir(qEnvironmentVariable("LOCHKARTOR_SOURCE_DIR"))
@@ -319,18 +321,30 @@ void CardReadingTest::windowReadsACard()
     const int socket = TestSupport::widget<QComboBox>(source, "socket")->currentIndex();
 
     Lochkartor window;
+    auto *action = window.findChild<QAction *>(QStringLiteral("readCardAction"));
+    QVERIFY(action);
+    auto *file = window.findChild<QMenu *>(QStringLiteral("fileMenu"));
+    QVERIFY(file && file->actions().contains(action));
     TestSupport::widget<QLineEdit>(window, "tubeName")->setText(QStringLiteral("ALT"));
-    auto *button = TestSupport::widget<QPushButton>(window, "readCardButton");
+    QVERIFY(window.isWindowModified());
     const HoleList before = window.cards().punchedHoles();
-    button->click();
+    action->trigger();
+    QCOMPARE(window.cards().punchedHoles(), before);
+
+    Dialogs::Script::answerCardHoles({holes, socket});
+    Dialogs::Script::answerAskToSave(Dialogs::SaveAnswer::Cancel);
+    action->trigger();
     QCOMPARE(window.cards().punchedHoles(), before);
     QCOMPARE(TestSupport::widget<QLineEdit>(window, "tubeName")->text(), QStringLiteral("ALT"));
 
     Dialogs::Script::answerCardHoles({holes, socket});
-    button->click();
+    Dialogs::Script::answerAskToSave(Dialogs::SaveAnswer::Discard);
+    action->trigger();
     QCOMPARE(window.cards().punchedHoles(), holes);
     QCOMPARE(TestSupport::widget<QComboBox>(window, "socket")->currentIndex(), socket);
     QVERIFY(TestSupport::widget<QLineEdit>(window, "tubeName")->text().isEmpty());
+    QVERIFY(window.documentFile().isEmpty());
+    QVERIFY(window.isWindowModified());
 }
 
 namespace {

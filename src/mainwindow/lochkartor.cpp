@@ -39,7 +39,6 @@ Lochkartor::Lochkartor(QWidget *parent) : QMainWindow(parent), ui(new Ui::Lochka
     ui->setupUi(this);
     ui->tubeName->setValidator(new WholeCharactersValidator(ui->tubeName));
     wrapFormInScrollArea();
-    addReadCardButton();
     createItemModels();
     pinCount = 9;
     pinFunctionBoxes = {ui->pin1Function, ui->pin2Function, ui->pin3Function,
@@ -64,6 +63,7 @@ Lochkartor::Lochkartor(QWidget *parent) : QMainWindow(parent), ui(new Ui::Lochka
     checkValidity();
 
     createMenus();
+    addReadCardAction();
     fitToScreen();
     setUpDocument();
 

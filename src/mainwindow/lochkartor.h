@@ -185,7 +185,7 @@ private slots:
 
 private:
     void createItemModels();
-    void addReadCardButton();
+    void addReadCardAction();
     void runInitialEncoderPass();
     void fitViews();
     void pinFunctionChanged(int pin, int function);

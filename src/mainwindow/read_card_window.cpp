@@ -5,26 +5,23 @@
 #include "read_card.h"
 #include "ui_lochkartor.h"
 
-#include <QBoxLayout>
+#include <QAction>
 #include <QComboBox>
-#include <QPushButton>
+#include <QMenu>
 
-// Beside the four buttons, after "Daten laden", the other way in, also in
-// the tab chain; connected here rather than by name, so the window's table
-// of slots stays as it is.
-void Lochkartor::addReadCardButton()
+// In the "Datei" menu after the files to open, the other way in.
+void Lochkartor::addReadCardAction()
 {
-    auto *button = new QPushButton(tr("Karte einlesen…"), this);
-    button->setObjectName(QStringLiteral("readCardButton"));
-    for (QBoxLayout *layout : findChildren<QBoxLayout *>()) {
-        const int at = layout->indexOf(ui->loadDataButton);
-        if (at >= 0) {
-            layout->insertWidget(at + 1, button);
-            break;
-        }
-    }
-    setTabOrder(ui->loadDataButton, button);
-    connect(button, &QPushButton::clicked, this, &Lochkartor::askAndReadCard);
+    auto *file = findChild<QMenu *>(QStringLiteral("fileMenu"));
+    auto *recent = findChild<QMenu *>(QStringLiteral("recentMenu"));
+    if (!file)
+        return;
+    auto *action = new QAction(tr("Karte &einlesen…"), file);
+    action->setObjectName(QStringLiteral("readCardAction"));
+    const QList<QAction *> actions = file->actions();
+    const qsizetype at = recent ? actions.indexOf(recent->menuAction()) : -1;
+    file->insertAction(at >= 0 && at + 1 < actions.size() ? actions.at(at + 1) : nullptr, action);
+    connect(action, &QAction::triggered, this, &Lochkartor::askAndReadCard);
 }
 
 void Lochkartor::askAndReadCard()
@@ -38,7 +35,8 @@ void Lochkartor::askAndReadCard()
     for (int i = 0; i < ui->socket->count(); ++i)
         sockets << ui->socket->itemText(i);
     const std::optional<Dialogs::CardHoles> answer = Dialogs::askCardHoles(this, sockets, report);
-    if (answer)
+    // Only a card that is read replaces the form, so only then the question.
+    if (answer && maybeSave())
         fillFormFromCard(answer->holes, answer->socket);
 }
 
@@ -46,8 +44,10 @@ QString Lochkartor::fillFormFromCard(const HoleList &holes, int socket)
 {
     Lochkartor fresh;
     const CardReading::Outcome outcome = ReadCard::read(holes, socket, fresh);
-    // Like a load, from a fresh form: the card then is the one checked.
+    // Like "Neu" and a load, from a fresh form: the card then is the one
+    // checked. The form is a new tube that has not been saved.
     resetToFreshForm();
+    startDocument(QString());
     ReadCard::applyForm(*this, outcome.form);
     return CardReading::reportText(outcome, ReadCard::listTexts(fresh));
 }
