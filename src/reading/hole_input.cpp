@@ -1,5 +1,5 @@
 #include "hole_input.h"
-#include "reading_text.h"
+#include "texts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -31,9 +31,9 @@ QString addHole(Parsed &parsed, int field, const QString &word)
     bool isNumber = false;
     const int number = word.toInt(&isNumber);
     if (!isNumber)
-        return ReadingText::tr("„%1“ ist keine Lochnummer").arg(word);
+        return LochkartorText::tr("„%1“ ist keine Lochnummer").arg(word);
     if (number < 1 || number > HoleGrid::HolesPerField)
-        return ReadingText::tr("Loch %1 %2 gibt es nicht: die Löcher eines Feldes sind 1 bis 72")
+        return LochkartorText::tr("Loch %1 %2 gibt es nicht: die Löcher eines Feldes sind 1 bis 72")
             .arg(fieldMark(field))
             .arg(number);
     const Hole hole{field, number};
@@ -66,12 +66,12 @@ Parsed fromText(const QString &text)
             field = fieldOf(word);
             if (field == 0)
                 return failed(
-                    ReadingText::tr("unbekanntes Feld „%1“: die Felder heißen I und II").arg(word));
+                    LochkartorText::tr("unbekanntes Feld „%1“: die Felder heißen I und II").arg(word));
             continue;
         }
         if (field == 0)
             return failed(
-                ReadingText::tr("vor der Lochnummer %1 fehlt das Feld (I oder II)").arg(word));
+                LochkartorText::tr("vor der Lochnummer %1 fehlt das Feld (I oder II)").arg(word));
         const QString error = addHole(parsed, field, word);
         if (!error.isEmpty())
             return failed(error);
@@ -97,11 +97,11 @@ Parsed fromJson(const QByteArray &json)
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject())
-        return failed(ReadingText::tr("kein JSON-Objekt mit Löchern"));
+        return failed(LochkartorText::tr("kein JSON-Objekt mit Löchern"));
     QJsonObject holes = document.object();
     if (holes.contains(QLatin1String("holes"))) {
         if (!holes.value(QLatin1String("holes")).isObject())
-            return failed(ReadingText::tr("„holes“ ist kein Objekt"));
+            return failed(LochkartorText::tr("„holes“ ist kein Objekt"));
         holes = holes.value(QLatin1String("holes")).toObject();
     }
     Parsed parsed;
@@ -109,9 +109,9 @@ Parsed fromJson(const QByteArray &json)
         const int field = fieldOf(it.key());
         if (field == 0)
             return failed(
-                ReadingText::tr("unbekanntes Feld „%1“: die Felder heißen I und II").arg(it.key()));
+                LochkartorText::tr("unbekanntes Feld „%1“: die Felder heißen I und II").arg(it.key()));
         if (!it.value().isArray())
-            return failed(ReadingText::tr("Feld %1 ist keine Liste von Lochnummern").arg(it.key()));
+            return failed(LochkartorText::tr("Feld %1 ist keine Liste von Lochnummern").arg(it.key()));
         for (const QJsonValue &value : it.value().toArray()) {
             const double number = value.toDouble(-1.0);
             const QString word

@@ -5,7 +5,7 @@
 #include "isolation_test_table.h"
 #include "legend.h"
 #include "operating_point_table.h"
-#include "reading_text.h"
+#include "texts.h"
 #include "tube_type_table.h"
 #include "wiring_table.h"
 
@@ -46,8 +46,8 @@ QString rangeText(const char *symbol, const ValueRange &range, const char *unit)
 QString quantityText(const char *symbol, const Quantity &q, const char *unit)
 {
     if (!q.known)
-        return ReadingText::tr("unbekannt");
-    return ReadingText::tr("%1, Formwert %2 %3")
+        return LochkartorText::tr("unbekannt");
+    return LochkartorText::tr("%1, Formwert %2 %3")
         .arg(rangeText(symbol, q.range, unit), number(q.value), QLatin1String(unit));
 }
 
@@ -60,19 +60,19 @@ QString faultText(Fault fault)
 {
     switch (fault) {
     case Fault::TwoChoices:
-        return ReadingText::tr("zwei Wahlen einer Gruppe");
+        return LochkartorText::tr("zwei Wahlen einer Gruppe");
     case Fault::UncombinedBuses:
-        return ReadingText::tr("Leitung auf zwei Schienen, die keine Pinfunktion verbindet");
+        return LochkartorText::tr("Leitung auf zwei Schienen, die keine Pinfunktion verbindet");
     case Fault::Unexplained:
-        return ReadingText::tr("Loch, das keine Einstellung stanzt");
+        return LochkartorText::tr("Loch, das keine Einstellung stanzt");
     case Fault::HeaterIncomplete:
-        return ReadingText::tr("Heizung unvollständig");
+        return LochkartorText::tr("Heizung unvollständig");
     case Fault::BlockOff:
-        return ReadingText::tr("Löcher eines Blocks, den der Grundtyp abschaltet");
+        return LochkartorText::tr("Löcher eines Blocks, den der Grundtyp abschaltet");
     case Fault::MissingChoice:
-        return ReadingText::tr("Gruppe ohne Wahl");
+        return LochkartorText::tr("Gruppe ohne Wahl");
     case Fault::RangesExclude:
-        return ReadingText::tr("Bereiche schließen einander aus");
+        return LochkartorText::tr("Bereiche schließen einander aus");
     }
     return QString();
 }
@@ -108,7 +108,7 @@ QString meaningOf(const Hole &hole)
 QString resistorText(const Reading &r, const ListTexts &texts)
 {
     if (r.resistor < 0)
-        return ReadingText::tr("keiner");
+        return LochkartorText::tr("keiner");
     if (r.resistor >= OperatingPointTable::FirstLoadResistor)
         return listText(texts.loadResistors, r.resistor - OperatingPointTable::FirstLoadResistor);
     return listText(texts.resistors, r.resistor);
@@ -143,11 +143,11 @@ QJsonValue indexJson(int index)
 
 QStringList unknownTexts(const Reading &r)
 {
-    QStringList unknown{ReadingText::tr("Röhrenname"),
-                        ReadingText::tr("genaue Werte (nur ihre Bereiche)"),
-                        ReadingText::tr("Heizstrom"), ReadingText::tr("Kappe")};
+    QStringList unknown{LochkartorText::tr("Röhrenname"),
+                        LochkartorText::tr("genaue Werte (nur ihre Bereiche)"),
+                        LochkartorText::tr("Heizstrom"), LochkartorText::tr("Kappe")};
     if (r.tubeTypes.size() > 1)
-        unknown << ReadingText::tr("welcher der Grundtypen mit denselben Blöcken");
+        unknown << LochkartorText::tr("welcher der Grundtypen mit denselben Blöcken");
     return unknown;
 }
 
@@ -174,13 +174,13 @@ namespace {
 QString choiceText(int index, const HoleList &holes)
 {
     return index >= 0 && index < int(holes.size()) ? meaningOf(holes[std::size_t(index)])
-                                                   : ReadingText::tr("kein Loch");
+                                                   : LochkartorText::tr("kein Loch");
 }
 
 QString plateSupplyText(const Reading &r, const ListTexts &texts)
 {
     if (r.plateSupply < 0)
-        return ReadingText::tr("keine");
+        return LochkartorText::tr("keine");
     for (const auto &row : OperatingPointTable::rectifierSupplies) {
         if (row.supply == r.plateSupply)
             return listText(texts.rectSupplies,
@@ -198,12 +198,12 @@ QString typeText(const Reading &r, const ListTexts &texts)
 {
     QString text = listText(texts.tubeTypes, r.tubeType);
     if (r.tubeTypes.empty())
-        return ReadingText::tr("%1 (kein Grundtyp passt genau)").arg(text);
+        return LochkartorText::tr("%1 (kein Grundtyp passt genau)").arg(text);
     if (r.tubeTypes.size() > 1) {
         QStringList others;
         for (std::size_t i = 1; i < r.tubeTypes.size(); ++i)
             others << listText(texts.tubeTypes, r.tubeTypes[i]);
-        text += ReadingText::tr(" (ebenso möglich: %1)").arg(others.join(QStringLiteral(", ")));
+        text += LochkartorText::tr(" (ebenso möglich: %1)").arg(others.join(QStringLiteral(", ")));
     }
     return text;
 }
@@ -211,16 +211,16 @@ QString typeText(const Reading &r, const ListTexts &texts)
 QString socketText(const Outcome &o, const ListTexts &texts)
 {
     if (o.socket < 0)
-        return ReadingText::tr("keine Fassung bedient alle verdrahteten Leitungen");
+        return LochkartorText::tr("keine Fassung bedient alle verdrahteten Leitungen");
     QString text = listText(texts.sockets, o.socket);
     if (!o.socketGiven) {
         QStringList listed;
         for (int socket : o.sockets)
             listed << QString::number(socket + 1);
-        text += ReadingText::tr(" (passend, beste zuerst: %1)")
+        text += LochkartorText::tr(" (passend, beste zuerst: %1)")
                     .arg(listed.join(QStringLiteral(", ")));
     } else if (std::find(o.sockets.begin(), o.sockets.end(), o.socket) == o.sockets.end()) {
-        text += ReadingText::tr(" (bedient nicht alle verdrahteten Leitungen)");
+        text += LochkartorText::tr(" (bedient nicht alle verdrahteten Leitungen)");
     }
     return text;
 }
@@ -231,102 +231,102 @@ QString reportText(const Outcome &o, const ListTexts &texts)
 {
     const Reading &r = o.reading;
     QStringList lines;
-    lines << ReadingText::tr("Gelesene Löcher: %1").arg(holesText(r.holes));
-    lines << ReadingText::tr("Fassung: %1").arg(socketText(o, texts));
-    lines << ReadingText::tr("Grundtyp: %1").arg(typeText(r, texts));
-    lines << QString() << ReadingText::tr("Prüfleitungen:");
+    lines << LochkartorText::tr("Gelesene Löcher: %1").arg(holesText(r.holes));
+    lines << LochkartorText::tr("Fassung: %1").arg(socketText(o, texts));
+    lines << LochkartorText::tr("Grundtyp: %1").arg(typeText(r, texts));
+    lines << QString() << LochkartorText::tr("Prüfleitungen:");
     for (int line = 1; line <= TesterLineCount; ++line) {
         const int function = r.lineFunctions[std::size_t(line - 1)];
         const QString name = function == PinFunction::NotConnected
-                                 ? ReadingText::tr("nicht verbunden")
+                                 ? LochkartorText::tr("nicht verbunden")
                                  : listText(texts.pinFunctions, function);
         lines << QStringLiteral("  %1: %2").arg(lineLetter(line)).arg(name);
     }
-    lines << QString() << ReadingText::tr("Heizung:");
+    lines << QString() << LochkartorText::tr("Heizung:");
     switch (r.heaterSupply) {
     case Supply::Ac:
         lines
-            << ReadingText::tr("  Wechselstrom, %1").arg(listText(texts.heatingTaps, r.heatingTap));
+            << LochkartorText::tr("  Wechselstrom, %1").arg(listText(texts.heatingTaps, r.heatingTap));
         break;
     case Supply::Dc:
         lines
-            << ReadingText::tr("  Gleichstrom, %1").arg(quantityText("Uf", r.heatingVoltage, "V"));
+            << LochkartorText::tr("  Gleichstrom, %1").arg(quantityText("Uf", r.heatingVoltage, "V"));
         break;
     case Supply::None:
-        lines << ReadingText::tr("  keine");
+        lines << LochkartorText::tr("  keine");
         break;
     }
     if (r.directlyHeated)
-        lines << ReadingText::tr("  direkt geheizt (f- an)");
+        lines << LochkartorText::tr("  direkt geheizt (f- an)");
 
-    lines << QString() << ReadingText::tr("Arbeitspunkt:");
-    lines << ReadingText::tr("  Anodenspeisung: %1").arg(plateSupplyText(r, texts));
+    lines << QString() << LochkartorText::tr("Arbeitspunkt:");
+    lines << LochkartorText::tr("  Anodenspeisung: %1").arg(plateSupplyText(r, texts));
     if (findTubeTypeSwitches(r.tubeType)->rectifierMode) {
-        lines << ReadingText::tr("  Skala Ua: %1")
+        lines << LochkartorText::tr("  Skala Ua: %1")
                      .arg(r.plateScale < 0
-                              ? ReadingText::tr("300 V (ohne Loch)")
+                              ? LochkartorText::tr("300 V (ohne Loch)")
                               : choiceText(r.plateScale, OperatingPointTable::plateScaleHoles));
-        lines << ReadingText::tr("  Lastwiderstand: %1").arg(resistorText(r, texts));
-        lines << ReadingText::tr("  Ladekondensator: %1")
+        lines << LochkartorText::tr("  Lastwiderstand: %1").arg(resistorText(r, texts));
+        lines << LochkartorText::tr("  Ladekondensator: %1")
                      .arg(listText(texts.capacitors, r.capacitor));
     } else {
         lines
-            << ReadingText::tr("  Anodenspannung: %1").arg(quantityText("Ua", r.plateVoltage, "V"));
+            << LochkartorText::tr("  Anodenspannung: %1").arg(quantityText("Ua", r.plateVoltage, "V"));
         if (r.screenVoltage.known)
-            lines << ReadingText::tr("  Schirmgitterspannung: %1")
+            lines << LochkartorText::tr("  Schirmgitterspannung: %1")
                          .arg(quantityText("Ug2", r.screenVoltage, "V"));
         if (r.gridVoltage.known)
-            lines << ReadingText::tr("  Gittervorspannung: %1")
+            lines << LochkartorText::tr("  Gittervorspannung: %1")
                          .arg(quantityText("Ug1", r.gridVoltage, "V"));
-        lines << ReadingText::tr("  Kathodenwiderstand: %1").arg(resistorText(r, texts));
-        lines << ReadingText::tr("  Kathodenkondensator: %1")
+        lines << LochkartorText::tr("  Kathodenwiderstand: %1").arg(resistorText(r, texts));
+        lines << LochkartorText::tr("  Kathodenkondensator: %1")
                      .arg(listText(texts.capacitors, r.capacitor));
     }
 
-    lines << QString() << ReadingText::tr("Sollwerte:");
+    lines << QString() << LochkartorText::tr("Sollwerte:");
     if (r.plateCurrent.known)
-        lines << ReadingText::tr("  Anodenstrom: %1 (%2)")
+        lines << LochkartorText::tr("  Anodenstrom: %1 (%2)")
                      .arg(quantityText("Ia", r.plateCurrent, "mA"),
                           meaningOf(DesiredValuesTable::plateCurrentScaleHoles[std::size_t(
                               r.plateCurrentScale)]));
     if (r.screenCurrent.known)
-        lines << ReadingText::tr("  Schirmgitterstrom: %1 (%2)")
+        lines << LochkartorText::tr("  Schirmgitterstrom: %1 (%2)")
                      .arg(quantityText("Ig2", r.screenCurrent, "mA"),
                           meaningOf(DesiredValuesTable::screenCurrentScaleHoles[std::size_t(
                               r.screenCurrentScale)]));
     if (r.transconductance.known)
-        lines << ReadingText::tr("  Steilheit: %1 (%2)")
+        lines << LochkartorText::tr("  Steilheit: %1 (%2)")
                      .arg(quantityText("S", r.transconductance, "mA/V"),
                           meaningOf(DesiredValuesTable::transconductanceScaleHoles[std::size_t(
                               r.transconductanceScale)]));
 
     lines << QString()
-          << ReadingText::tr("Isolationsprüfung: %1, %2")
+          << LochkartorText::tr("Isolationsprüfung: %1, %2")
                  .arg(listText(texts.isotestVoltages, r.isotestVoltage),
                       listText(texts.isotestRanges, r.isotestRange));
     lines << QString()
-          << ReadingText::tr("Nicht auf der Karte: %1")
+          << LochkartorText::tr("Nicht auf der Karte: %1")
                  .arg(unknownTexts(r).join(QStringLiteral(", ")));
 
     lines << QString();
     if (r.contradictions.empty()) {
-        lines << ReadingText::tr("Widersprüche: keine");
+        lines << LochkartorText::tr("Widersprüche: keine");
     } else {
-        lines << ReadingText::tr("Widersprüche:");
+        lines << LochkartorText::tr("Widersprüche:");
         for (const Contradiction &c : r.contradictions)
             lines << QStringLiteral("  %1 (%2): %3")
-                         .arg(faultText(c.fault), ReadingText::tr(c.subject.toUtf8().constData()),
+                         .arg(faultText(c.fault), LochkartorText::tr(c.subject.toUtf8().constData()),
                               holesText(c.holes));
     }
     lines << QString();
     if (!o.checked)
-        lines << ReadingText::tr("Formular: nicht geprüft");
+        lines << LochkartorText::tr("Formular: nicht geprüft");
     else if (o.identical())
-        lines << ReadingText::tr("Formular: gibt genau diese Karte");
+        lines << LochkartorText::tr("Formular: gibt genau diese Karte");
     else
-        lines << ReadingText::tr("Formular: nächstliegende Karte; es fehlen %1, zu viel sind %2")
-                     .arg(o.missing.empty() ? ReadingText::tr("keine") : holesText(o.missing),
-                          o.extra.empty() ? ReadingText::tr("keine") : holesText(o.extra));
+        lines << LochkartorText::tr("Formular: nächstliegende Karte; es fehlen %1, zu viel sind %2")
+                     .arg(o.missing.empty() ? LochkartorText::tr("keine") : holesText(o.missing),
+                          o.extra.empty() ? LochkartorText::tr("keine") : holesText(o.extra));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
