@@ -854,30 +854,6 @@
         <translation>Validity check:</translation>
     </message>
     <message>
-        <source>Aufruf: lochkartor-render [--json | --list] [--universal] [-o BILD.png | --out-dir VERZEICHNIS] DATEI.tds...
-
-Lädt jede Röhrendatei wie &quot;Daten laden&quot; und gibt die erstellte Karte aus.
-  --list         Stanzliste: Löcher mit Bedeutung, Kartentexte, Prüfung
-  --json         eine JSON-Zeile je Datei
-  --universal    die Universalkarte mit den Löchern statt der erstellten Karte
-  -o BILD.png    das Bild der Karte (nur mit einer Datei)
-  --out-dir DIR  je Datei ein Bild, benannt nach der Datei
-  --help         diese Hilfe
-Ohne --json, -o und --out-dir wird die Stanzliste ausgegeben.
-</source>
-        <translation>Usage: lochkartor-render [--json | --list] [--universal] [-o PICTURE.png | --out-dir DIRECTORY] FILE.tds...
-
-Loads each tube data file as &quot;Load data&quot; does and puts out the created card.
-  --list         punch list: holes with their meaning, card texts, check
-  --json         one JSON line per file
-  --universal    the universal card with the holes instead of the created card
-  -o PICTURE.png the picture of the card (one file only)
-  --out-dir DIR  one picture per file, named after the file
-  --help         this help
-Without --json, -o and --out-dir the punch list is printed.
-</translation>
-    </message>
-    <message>
         <source>--json und --list schließen sich aus</source>
         <translation>--json and --list exclude each other</translation>
     </message>
@@ -1308,6 +1284,474 @@ Without --json, -o and --out-dir the punch list is printed.
     <message>
         <source>Warnung: %1</source>
         <translation>Warning: %1</translation>
+    </message>
+    <message>
+        <source>Karte einlesen</source>
+        <translation>Read card</translation>
+    </message>
+    <message>
+        <source>z. B. 9 20 24</source>
+        <translation>e.g. 9 20 24</translation>
+    </message>
+    <message>
+        <source>z. B. 5 6 12</source>
+        <translation>e.g. 5 6 12</translation>
+    </message>
+    <message>
+        <source>beste passende Fassung</source>
+        <translation>best fitting socket</translation>
+    </message>
+    <message>
+        <source>Aus JSON-Datei…</source>
+        <translation>From JSON file…</translation>
+    </message>
+    <message>
+        <source>Löcher Feld I:</source>
+        <translation>Holes field I:</translation>
+    </message>
+    <message>
+        <source>Löcher Feld II:</source>
+        <translation>Holes field II:</translation>
+    </message>
+    <message>
+        <source>Fassung:</source>
+        <translation>Socket:</translation>
+    </message>
+    <message>
+        <source>Die Löcher der Karte eingeben: je Feld die Lochnummern 1 bis 72, durch Leerzeichen getrennt.</source>
+        <translation>Enter the card's holes: for each field the hole numbers 1 to 72, separated by spaces.</translation>
+    </message>
+    <message>
+        <source>Löcher aus JSON-Datei</source>
+        <translation>Holes from JSON file</translation>
+    </message>
+    <message>
+        <source>%1 lässt sich nicht lesen: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Karte &amp;einlesen…</source>
+        <translation>Rea&amp;d Card…</translation>
+    </message>
+    <message>
+        <source>Anodenspannung</source>
+        <translation>plate voltage</translation>
+    </message>
+    <message>
+        <source>Kathodenwiderstand</source>
+        <translation>cathode resistor</translation>
+    </message>
+    <message>
+        <source>Skala Ia</source>
+        <translation>plate current scale</translation>
+    </message>
+    <message>
+        <source>Skala Ig2</source>
+        <translation>screen current scale</translation>
+    </message>
+    <message>
+        <source>Skala Steilheit</source>
+        <translation>transconductance scale</translation>
+    </message>
+    <message>
+        <source>Leitung</source>
+        <translation>line</translation>
+    </message>
+    <message>
+        <source>Heizung Uf</source>
+        <translation>heater supply</translation>
+    </message>
+    <message>
+        <source>Uf (V~)</source>
+        <translation>Uf (V~)</translation>
+    </message>
+    <message>
+        <source>Sk. Uf (V)</source>
+        <translation>Sk. Uf (V)</translation>
+    </message>
+    <message>
+        <source>Skala Ua (V)</source>
+        <translation>Skala Ua (V)</translation>
+    </message>
+    <message>
+        <source>Ug2 (V)</source>
+        <translation>Ug2 (V)</translation>
+    </message>
+    <message>
+        <source>Sk.Ug2 (V)</source>
+        <translation>Sk.Ug2 (V)</translation>
+    </message>
+    <message>
+        <source>Ug1 (V)</source>
+        <translation>Ug1 (V)</translation>
+    </message>
+    <message>
+        <source>Skala Ug1 (V)</source>
+        <translation>Skala Ug1 (V)</translation>
+    </message>
+    <message>
+        <source>Ck (µF)</source>
+        <translation>Ck (µF)</translation>
+    </message>
+    <message>
+        <source>Ufk (V)</source>
+        <translation>Ufk (V)</translation>
+    </message>
+    <message>
+        <source>Skala Ifk, Ig1, Ia0, Ileck (µA)</source>
+        <translation>Skala Ifk, Ig1, Ia0, Ileck (µA)</translation>
+    </message>
+    <message>
+        <source>f- an</source>
+        <translation>f- an</translation>
+    </message>
+    <message>
+        <source>Glr.-Lastwiderstand</source>
+        <translation>rectifier load resistor</translation>
+    </message>
+    <message>
+        <source>I Glr (mA)</source>
+        <translation>I Glr (mA)</translation>
+    </message>
+    <message>
+        <source>RvStab</source>
+        <translation>RvStab</translation>
+    </message>
+    <message>
+        <source>Heizspannung</source>
+        <translation>heater voltage</translation>
+    </message>
+    <message>
+        <source>Schirmgitterspannung</source>
+        <translation>screen-grid voltage</translation>
+    </message>
+    <message>
+        <source>Gittervorspannung</source>
+        <translation>grid bias</translation>
+    </message>
+    <message>
+        <source>Gleichrichterstrom</source>
+        <translation>rectified current</translation>
+    </message>
+    <message>
+        <source>Anodenstrom</source>
+        <translation>plate current</translation>
+    </message>
+    <message>
+        <source>Schirmgitterstrom</source>
+        <translation>screen-grid current</translation>
+    </message>
+    <message>
+        <source>Steilheit</source>
+        <translation>transconductance</translation>
+    </message>
+    <message>
+        <source>Loch</source>
+        <translation>hole</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Lochnummer</source>
+        <translation>“%1” is no hole number</translation>
+    </message>
+    <message>
+        <source>Loch %1 %2 gibt es nicht: die Löcher eines Feldes sind 1 bis 72</source>
+        <translation>there is no hole %1 %2: the holes of a field are 1 to 72</translation>
+    </message>
+    <message>
+        <source>unbekanntes Feld „%1“: die Felder heißen I und II</source>
+        <translation>unknown field “%1”: the fields are I and II</translation>
+    </message>
+    <message>
+        <source>vor der Lochnummer %1 fehlt das Feld (I oder II)</source>
+        <translation>the field (I or II) is missing before hole number %1</translation>
+    </message>
+    <message>
+        <source>kein JSON-Objekt mit Löchern</source>
+        <translation>no JSON object with holes</translation>
+    </message>
+    <message>
+        <source>„holes“ ist kein Objekt</source>
+        <translation>“holes” is no object</translation>
+    </message>
+    <message>
+        <source>Feld %1 ist keine Liste von Lochnummern</source>
+        <translation>field %1 is no list of hole numbers</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>%1, Formwert %2 %3</source>
+        <translation>%1, form value %2 %3</translation>
+    </message>
+    <message>
+        <source>zwei Wahlen einer Gruppe</source>
+        <translation>two choices of one group</translation>
+    </message>
+    <message>
+        <source>Leitung auf zwei Schienen, die keine Pinfunktion verbindet</source>
+        <translation>line on two buses that no pin function joins</translation>
+    </message>
+    <message>
+        <source>Loch, das keine Einstellung stanzt</source>
+        <translation>hole that no setting punches</translation>
+    </message>
+    <message>
+        <source>Heizung unvollständig</source>
+        <translation>heater incomplete</translation>
+    </message>
+    <message>
+        <source>Löcher eines Blocks, den der Grundtyp abschaltet</source>
+        <translation>holes of a block the tube type switches off</translation>
+    </message>
+    <message>
+        <source>Gruppe ohne Wahl</source>
+        <translation>group without a choice</translation>
+    </message>
+    <message>
+        <source>Bereiche schließen einander aus</source>
+        <translation>ranges exclude each other</translation>
+    </message>
+    <message>
+        <source>keiner</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Röhrenname</source>
+        <translation>tube name</translation>
+    </message>
+    <message>
+        <source>genaue Werte (nur ihre Bereiche)</source>
+        <translation>exact values (only their ranges)</translation>
+    </message>
+    <message>
+        <source>Heizstrom</source>
+        <translation>heater current</translation>
+    </message>
+    <message>
+        <source>Kappe</source>
+        <translation>top cap</translation>
+    </message>
+    <message>
+        <source>welcher der Grundtypen mit denselben Blöcken</source>
+        <translation>which of the tube types with the same blocks</translation>
+    </message>
+    <message>
+        <source>kein Loch</source>
+        <translation>no hole</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1 (kein Grundtyp passt genau)</source>
+        <translation>%1 (no tube type fits exactly)</translation>
+    </message>
+    <message>
+        <source> (ebenso möglich: %1)</source>
+        <translation> (also possible: %1)</translation>
+    </message>
+    <message>
+        <source>keine Fassung bedient alle verdrahteten Leitungen</source>
+        <translation>no socket serves every wired line</translation>
+    </message>
+    <message>
+        <source> (passend, beste zuerst: %1)</source>
+        <translation> (fitting, best first: %1)</translation>
+    </message>
+    <message>
+        <source> (bedient nicht alle verdrahteten Leitungen)</source>
+        <translation> (does not serve every wired line)</translation>
+    </message>
+    <message>
+        <source>Gelesene Löcher: %1</source>
+        <translation>Holes read: %1</translation>
+    </message>
+    <message>
+        <source>Fassung: %1</source>
+        <translation>Socket: %1</translation>
+    </message>
+    <message>
+        <source>Prüfleitungen:</source>
+        <translation>Tester lines:</translation>
+    </message>
+    <message>
+        <source>nicht verbunden</source>
+        <translation>not connected</translation>
+    </message>
+    <message>
+        <source>Heizung:</source>
+        <translation>Heating:</translation>
+    </message>
+    <message>
+        <source>  Wechselstrom, %1</source>
+        <translation>  AC, %1</translation>
+    </message>
+    <message>
+        <source>  Gleichstrom, %1</source>
+        <translation>  DC, %1</translation>
+    </message>
+    <message>
+        <source>  keine</source>
+        <translation>  none</translation>
+    </message>
+    <message>
+        <source>  direkt geheizt (f- an)</source>
+        <translation>  directly heated (f- on)</translation>
+    </message>
+    <message>
+        <source>Arbeitspunkt:</source>
+        <translation>Operating point:</translation>
+    </message>
+    <message>
+        <source>  Anodenspeisung: %1</source>
+        <translation>  Plate supply: %1</translation>
+    </message>
+    <message>
+        <source>  Skala Ua: %1</source>
+        <translation>  Plate voltage scale: %1</translation>
+    </message>
+    <message>
+        <source>300 V (ohne Loch)</source>
+        <translation>300 V (no hole)</translation>
+    </message>
+    <message>
+        <source>  Lastwiderstand: %1</source>
+        <translation>  Load resistor: %1</translation>
+    </message>
+    <message>
+        <source>  Ladekondensator: %1</source>
+        <translation>  Filter capacitor: %1</translation>
+    </message>
+    <message>
+        <source>  Anodenspannung: %1</source>
+        <translation>  Plate voltage: %1</translation>
+    </message>
+    <message>
+        <source>  Schirmgitterspannung: %1</source>
+        <translation>  Screen-grid voltage: %1</translation>
+    </message>
+    <message>
+        <source>  Gittervorspannung: %1</source>
+        <translation>  Grid bias: %1</translation>
+    </message>
+    <message>
+        <source>  Kathodenwiderstand: %1</source>
+        <translation>  Cathode resistor: %1</translation>
+    </message>
+    <message>
+        <source>  Kathodenkondensator: %1</source>
+        <translation>  Cathode capacitor: %1</translation>
+    </message>
+    <message>
+        <source>Sollwerte:</source>
+        <translation>Desired values:</translation>
+    </message>
+    <message>
+        <source>  Anodenstrom: %1 (%2)</source>
+        <translation>  Plate current: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>  Schirmgitterstrom: %1 (%2)</source>
+        <translation>  Screen-grid current: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>  Steilheit: %1 (%2)</source>
+        <translation>  Transconductance: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Isolationsprüfung: %1, %2</source>
+        <translation>Isolation test: %1, %2</translation>
+    </message>
+    <message>
+        <source>Nicht auf der Karte: %1</source>
+        <translation>Not on the card: %1</translation>
+    </message>
+    <message>
+        <source>Widersprüche: keine</source>
+        <translation>Contradictions: none</translation>
+    </message>
+    <message>
+        <source>Widersprüche:</source>
+        <translation>Contradictions:</translation>
+    </message>
+    <message>
+        <source>Formular: nicht geprüft</source>
+        <translation>Form: not checked</translation>
+    </message>
+    <message>
+        <source>Formular: gibt genau diese Karte</source>
+        <translation>Form: gives exactly this card</translation>
+    </message>
+    <message>
+        <source>Formular: nächstliegende Karte; es fehlen %1, zu viel sind %2</source>
+        <translation>Form: nearest card; missing %1, extra %2</translation>
+    </message>
+    <message>
+        <source>Aufruf: lochkartor-render [--json | --list] [--universal] [-o BILD.png | --out-dir VERZEICHNIS] DATEI.tds...
+
+Lädt jede Röhrendatei wie &quot;Daten laden&quot; und gibt die erstellte Karte aus.
+  --list         Stanzliste: Löcher mit Bedeutung, Kartentexte, Prüfung
+  --json         eine JSON-Zeile je Datei
+  --universal    die Universalkarte mit den Löchern statt der erstellten Karte
+  -o BILD.png    das Bild der Karte (nur mit einer Datei)
+  --out-dir DIR  je Datei ein Bild, benannt nach der Datei
+  --help         diese Hilfe
+Ohne --json, -o und --out-dir wird die Stanzliste ausgegeben.
+
+Aufruf: lochkartor-render (--read-holes &quot;I 9 20 II 5&quot; | --read-json DATEI) [--socket N] [--json] [-o RÖHRE.tds]
+
+Liest eine gestanzte Karte zurück und gibt aus, was ihre Löcher einstellen.
+  --read-holes   die Löcher als Text: Feld I oder II, dann seine Lochnummern
+  --read-json    die Löcher als JSON, wie --json sie unter &quot;holes&quot; ausgibt
+  --socket N     die Fassung, wie die Fassungsliste sie zählt (1 bis 24)
+  --json         der Bericht als eine JSON-Zeile
+  -o RÖHRE.tds   das Formular zur Karte als Röhrendatei
+Status: 0 die Karte ist widerspruchsfrei und das Formular gibt genau sie, 1 sonst, 2 Aufruffehler.
+</source>
+        <translation>Usage: lochkartor-render [--json | --list] [--universal] [-o PICTURE.png | --out-dir DIRECTORY] FILE.tds...
+
+Loads each tube data file as &quot;Load data&quot; does and puts out the created card.
+  --list         punch list: holes with their meaning, card texts, check
+  --json         one JSON line per file
+  --universal    the universal card with the holes instead of the created card
+  -o PICTURE.png the picture of the card (one file only)
+  --out-dir DIR  one picture per file, named after the file
+  --help         this help
+Without --json, -o and --out-dir the punch list is printed.
+
+Usage: lochkartor-render (--read-holes &quot;I 9 20 II 5&quot; | --read-json FILE) [--socket N] [--json] [-o TUBE.tds]
+
+Reads a punched card back and prints what its holes set.
+  --read-holes   the holes as text: field I or II, then its hole numbers
+  --read-json    the holes as JSON, as --json prints them under &quot;holes&quot;
+  --socket N     the socket as the socket list counts it (1 to 24)
+  --json         the report as one JSON line
+  -o TUBE.tds    the form of the card as a tube data file
+Status: 0 the card is free of contradictions and the form gives exactly it, 1 otherwise, 2 usage error.
+</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen Wert</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>--socket nimmt eine Fassungsnummer von 1 bis %1, nicht „%2“</source>
+        <translation>--socket takes a socket number from 1 to %1, not “%2”</translation>
+    </message>
+    <message>
+        <source>--read-holes und --read-json schließen sich aus</source>
+        <translation>--read-holes and --read-json exclude each other</translation>
+    </message>
+    <message>
+        <source>beim Einlesen einer Karte gelten nur --socket, --json und -o</source>
+        <translation>when reading a card only --socket, --json and -o apply</translation>
+    </message>
+    <message>
+        <source>--socket gilt nur mit --read-holes oder --read-json</source>
+        <translation>--socket applies only with --read-holes or --read-json</translation>
     </message>
 </context>
 </TS>
