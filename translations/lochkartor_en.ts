@@ -1319,7 +1319,7 @@
     </message>
     <message>
         <source>Die Löcher der Karte eingeben: je Feld die Lochnummern 1 bis 72, durch Leerzeichen getrennt.</source>
-        <translation>Enter the card's holes: for each field the hole numbers 1 to 72, separated by spaces.</translation>
+        <translation>Enter the card&apos;s holes: for each field the hole numbers 1 to 72, separated by spaces.</translation>
     </message>
     <message>
         <source>Löcher aus JSON-Datei</source>
