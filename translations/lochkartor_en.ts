@@ -1690,6 +1690,58 @@
         <translation>Form: nearest card; missing %1, extra %2</translation>
     </message>
     <message>
+        <source>%1 braucht einen Wert</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>--socket nimmt eine Fassungsnummer von 1 bis %1, nicht „%2“</source>
+        <translation>--socket takes a socket number from 1 to %1, not “%2”</translation>
+    </message>
+    <message>
+        <source>beim Einlesen einer Karte gelten nur --socket, --json und -o</source>
+        <translation>when reading a card only --socket, --json and -o apply</translation>
+    </message>
+    <message>
+        <source>keine Karte gefunden</source>
+        <translation>no card found</translation>
+    </message>
+    <message>
+        <source>Aus Bild der Karte…</source>
+        <translation>From a picture of the card…</translation>
+    </message>
+    <message>
+        <source>Karte aus einem Bild lesen</source>
+        <translation>Read the card from a picture</translation>
+    </message>
+    <message>
+        <source>Bilder (*.png *.jpg *.jpeg *.tif *.tiff)</source>
+        <translation>Pictures (*.png *.jpg *.jpeg *.tif *.tiff)</translation>
+    </message>
+    <message>
+        <source>Karte gefunden; die Löcher zeigen sich hell.</source>
+        <translation>Card found; its holes show light.</translation>
+    </message>
+    <message>
+        <source>Karte gefunden; die Löcher zeigen sich dunkel.</source>
+        <translation>Card found; its holes show dark.</translation>
+    </message>
+    <message>
+        <source>Unsichere Stellen: keine</source>
+        <translation>Uncertain positions: none</translation>
+    </message>
+    <message>
+        <source>%1 %2 als gestanzt gelesen</source>
+        <translation>%1 %2 read as punched</translation>
+    </message>
+    <message>
+        <source>%1 %2 als offen gelesen</source>
+        <translation>%1 %2 read as not punched</translation>
+    </message>
+    <message>
+        <source>Unsichere Stellen (bitte auf der Karte nachsehen): %1</source>
+        <translation>Uncertain positions (please check them on the card): %1</translation>
+    </message>
+    <message>
         <source>Aufruf: lochkartor-render [--json | --list] [--universal] [-o BILD.png | --out-dir VERZEICHNIS] DATEI.tds...
 
 Lädt jede Röhrendatei wie &quot;Daten laden&quot; und gibt die erstellte Karte aus.
@@ -1701,15 +1753,16 @@ Lädt jede Röhrendatei wie &quot;Daten laden&quot; und gibt die erstellte Karte
   --help         diese Hilfe
 Ohne --json, -o und --out-dir wird die Stanzliste ausgegeben.
 
-Aufruf: lochkartor-render (--read-holes &quot;I 9 20 II 5&quot; | --read-json DATEI) [--socket N] [--json] [-o RÖHRE.tds]
+Aufruf: lochkartor-render (--read-holes &quot;I 9 20 II 5&quot; | --read-json DATEI | --read-image BILD) [--socket N] [--json] [-o RÖHRE.tds]
 
 Liest eine gestanzte Karte zurück und gibt aus, was ihre Löcher einstellen.
   --read-holes   die Löcher als Text: Feld I oder II, dann seine Lochnummern
   --read-json    die Löcher als JSON, wie --json sie unter &quot;holes&quot; ausgibt
+  --read-image   die Löcher aus einem Scan oder Foto der Karte (PNG, JPEG, TIFF)
   --socket N     die Fassung, wie die Fassungsliste sie zählt (1 bis 24)
   --json         der Bericht als eine JSON-Zeile
   -o RÖHRE.tds   das Formular zur Karte als Röhrendatei
-Status: 0 die Karte ist widerspruchsfrei und das Formular gibt genau sie, 1 sonst, 2 Aufruffehler.
+Status: 0 die Karte ist widerspruchsfrei und das Formular gibt genau sie, 1 sonst (auch: keine Karte im Bild, unsichere Stellen), 2 Aufruffehler.
 </source>
         <translation>Usage: lochkartor-render [--json | --list] [--universal] [-o PICTURE.png | --out-dir DIRECTORY] FILE.tds...
 
@@ -1722,20 +1775,21 @@ Loads each tube data file as &quot;Load data&quot; does and puts out the created
   --help         this help
 Without --json, -o and --out-dir the punch list is printed.
 
-Usage: lochkartor-render (--read-holes &quot;I 9 20 II 5&quot; | --read-json FILE) [--socket N] [--json] [-o TUBE.tds]
+Usage: lochkartor-render (--read-holes &quot;I 9 20 II 5&quot; | --read-json FILE | --read-image PICTURE) [--socket N] [--json] [-o TUBE.tds]
 
 Reads a punched card back and prints what its holes set.
   --read-holes   the holes as text: field I or II, then its hole numbers
   --read-json    the holes as JSON, as --json prints them under &quot;holes&quot;
+  --read-image   the holes from a scan or photograph of the card (PNG, JPEG, TIFF)
   --socket N     the socket as the socket list counts it (1 to 24)
   --json         the report as one JSON line
   -o TUBE.tds    the form of the card as a tube data file
-Status: 0 the card is free of contradictions and the form gives exactly it, 1 otherwise, 2 usage error.
+Status: 0 the card is free of contradictions and the form gives exactly it, 1 otherwise (also: no card in the picture, uncertain positions), 2 usage error.
 </translation>
     </message>
     <message>
-        <source>%1 braucht einen Wert</source>
-        <translation>%1 needs a value</translation>
+        <source>--read-holes, --read-json und --read-image schließen sich aus</source>
+        <translation>--read-holes, --read-json and --read-image exclude each other</translation>
     </message>
     <message>
         <source>--socket nimmt eine Fassungsnummer von 1 bis %1, nicht „%2“</source>
@@ -1752,6 +1806,10 @@ Status: 0 the card is free of contradictions and the form gives exactly it, 1 ot
     <message>
         <source>--socket gilt nur mit --read-holes oder --read-json</source>
         <translation>--socket applies only with --read-holes or --read-json</translation>
+    </message>
+    <message>
+        <source>--socket gilt nur mit --read-holes, --read-json oder --read-image</source>
+        <translation>--socket applies only with --read-holes, --read-json or --read-image</translation>
     </message>
 </context>
 </TS>

@@ -1,8 +1,11 @@
 #include "read_card_dialog.h"
 
+#include "cardscenes.h"
 #include "dialogs.h"
 #include "hole_input.h"
 #include "reading_report.h"
+#include "scan_reader.h"
+#include "scan_report.h"
 #include "texts.h"
 
 #include <QComboBox>
@@ -11,10 +14,18 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFormLayout>
+#include <QGraphicsEllipseItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QHBoxLayout>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -45,6 +56,16 @@ ReadCardDialog::ReadCardDialog(QWidget *parent, const QStringList &sockets,
     m_socket->addItem(LochkartorText::tr("beste passende Fassung"));
     m_socket->addItems(sockets);
     auto *jsonButton = new QPushButton(LochkartorText::tr("Aus JSON-Datei…"), this);
+    auto *pictureButton = new QPushButton(LochkartorText::tr("Aus Bild der Karte…"), this);
+    pictureButton->setObjectName(QStringLiteral("readPictureButton"));
+    m_cards = std::make_unique<CardScenes>();
+    m_cardView = new QGraphicsView(m_cards->universalScene(), this);
+    m_cardView->setObjectName(QStringLiteral("readCardView"));
+    // Half size: the whole card beside the report, hole numbers still legible.
+    m_cardView->setTransform(QTransform::fromScale(0.5, 0.5));
+    m_cardView->setFixedSize(m_cards->universalScene()->sceneRect().size().toSize() / 2
+                             + QSize(4, 4));
+    m_cardView->hide();
     m_reportView = new QPlainTextEdit(this);
     m_reportView->setReadOnly(true);
     m_reportView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -54,10 +75,15 @@ ReadCardDialog::ReadCardDialog(QWidget *parent, const QStringList &sockets,
     auto *form = new QFormLayout;
     form->addRow(LochkartorText::tr("Löcher Feld I:"), m_fieldI);
     form->addRow(LochkartorText::tr("Löcher Feld II:"), m_fieldII);
-    form->addRow(QString(), jsonButton);
+    auto *sources = new QHBoxLayout;
+    sources->addWidget(jsonButton);
+    sources->addWidget(pictureButton);
+    sources->addStretch();
+    form->addRow(QString(), sources);
     form->addRow(LochkartorText::tr("Fassung:"), m_socket);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(m_cardView, 0, Qt::AlignHCenter);
     layout->addWidget(m_reportView);
     layout->addWidget(m_buttons);
 
@@ -65,10 +91,13 @@ ReadCardDialog::ReadCardDialog(QWidget *parent, const QStringList &sockets,
     connect(m_fieldII, &QLineEdit::textChanged, this, &ReadCardDialog::update);
     connect(m_socket, &QComboBox::currentIndexChanged, this, &ReadCardDialog::update);
     connect(jsonButton, &QPushButton::clicked, this, &ReadCardDialog::loadJson);
+    connect(pictureButton, &QPushButton::clicked, this, &ReadCardDialog::choosePicture);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     update();
 }
+
+ReadCardDialog::~ReadCardDialog() = default;
 
 int ReadCardDialog::socket() const
 {
@@ -85,14 +114,88 @@ void ReadCardDialog::update()
     m_holes.insert(m_holes.end(), fieldII.holes.begin(), fieldII.holes.end());
     const bool readable = error.isEmpty() && !m_holes.empty();
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(readable);
+    // The card shows what OK would read, also after edits to the fields.
+    for (int field : {HoleGrid::FieldI, HoleGrid::FieldII}) {
+        for (int number = 1; number <= HoleGrid::HolesPerField; ++number) {
+            const Hole hole{field, number};
+            m_cards->setHole(hole, std::find(m_holes.begin(), m_holes.end(), hole) != m_holes.end());
+        }
+    }
     if (!error.isEmpty())
-        m_reportView->setPlainText(error);
+        m_reportView->setPlainText(m_pictureNote + error);
     else if (m_holes.empty())
         m_reportView->setPlainText(
-            LochkartorText::tr("Die Löcher der Karte eingeben: je Feld die Lochnummern "
-                               "1 bis 72, durch Leerzeichen getrennt."));
+            m_pictureNote
+            + LochkartorText::tr("Die Löcher der Karte eingeben: je Feld die Lochnummern "
+                                 "1 bis 72, durch Leerzeichen getrennt."));
     else
-        m_reportView->setPlainText(m_report(m_holes, socket()));
+        m_reportView->setPlainText(m_pictureNote + m_report(m_holes, socket()));
+}
+
+bool ReadCardDialog::isCardShown() const
+{
+    return !m_cardView->isHidden();
+}
+
+QString ReadCardDialog::reportText() const
+{
+    return m_reportView->toPlainText();
+}
+
+void ReadCardDialog::choosePicture()
+{
+    const QString fileName = Dialogs::openFileName(
+        this, LochkartorText::tr("Karte aus einem Bild lesen"), QDir::homePath(),
+        LochkartorText::tr("Bilder (*.png *.jpg *.jpeg *.tif *.tiff)"));
+    if (!fileName.isEmpty())
+        readPicture(fileName);
+}
+
+bool ReadCardDialog::readPicture(const QString &fileName)
+{
+    QImageReader reader(fileName);
+    reader.setAutoTransform(true);
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        m_reportView->setPlainText(LochkartorText::tr("%1 lässt sich nicht lesen: %2")
+                                       .arg(QDir::toNativeSeparators(fileName),
+                                            reader.errorString()));
+        return false;
+    }
+    const ScanReading reading = readCardPicture(picture);
+    if (!reading.cardFound) {
+        // The holes read so far stay as they were.
+        m_reportView->setPlainText(QDir::toNativeSeparators(fileName) + QStringLiteral(": ")
+                                   + reading.failure);
+        return false;
+    }
+    m_pictureNote = QDir::toNativeSeparators(fileName) + QStringLiteral(":\n")
+                    + ScanReport::text(reading) + QLatin1Char('\n');
+    markUncertain(reading.uncertain);
+    m_cardView->show();
+    const QSignalBlocker blockI(m_fieldI);
+    const QSignalBlocker blockII(m_fieldII);
+    m_fieldI->setText(numbersOf(reading.holes, HoleGrid::FieldI));
+    m_fieldII->setText(numbersOf(reading.holes, HoleGrid::FieldII));
+    update();
+    return true;
+}
+
+// A red ring around each position the picture left in doubt.
+void ReadCardDialog::markUncertain(const HoleList &positions)
+{
+    for (QGraphicsItem *ring : m_doubtRings)
+        delete ring;
+    m_doubtRings.clear();
+    QPen pen(Qt::red);
+    pen.setWidth(3);
+    const int margin = 5;
+    for (const Hole &hole : positions) {
+        const QRectF around(HoleGrid::markerX(hole.number) - margin,
+                            HoleGrid::markerY(hole.field, hole.number) - margin,
+                            HoleGrid::MarkerSize + 2 * margin, HoleGrid::MarkerSize + 2 * margin);
+        m_doubtRings.push_back(m_cards->universalScene()->addEllipse(around, pen));
+    }
 }
 
 void ReadCardDialog::loadJson()

@@ -4,15 +4,23 @@
 
 #include <QDialog>
 #include <functional>
+#include <memory>
+#include <vector>
+
+class CardScenes;
+class QGraphicsItem;
+class QGraphicsView;
 
 class QComboBox;
 class QDialogButtonBox;
 class QLineEdit;
 class QPlainTextEdit;
 
-// "Karte einlesen…": the holes of both fields (typed, or from a JSON file)
-// and a socket; shows the report of each try and, on OK, hands the holes and
-// the socket back.
+// "Karte einlesen…": the holes of both fields (typed, from a JSON file or
+// read from a picture of the card) and a socket; shows the report of each
+// try and, on OK, hands the holes and the socket back. Once a picture was
+// read, the universal card shows the holes that will be read, and rings
+// the positions the picture left in doubt.
 class ReadCardDialog : public QDialog
 {
     Q_OBJECT
@@ -22,6 +30,14 @@ public:
     // best that serves every line).
     ReadCardDialog(QWidget *parent, const QStringList &sockets,
                    std::function<QString(const HoleList &, int)> report);
+    ~ReadCardDialog() override;
+
+    // Reads the holes from a scan or photograph; false, with the reason in
+    // the report, when the file is no picture or shows no card.
+    bool readPicture(const QString &fileName);
+    const CardScenes &cards() const { return *m_cards; }
+    bool isCardShown() const;
+    QString reportText() const;
 
     HoleList holes() const { return m_holes; }
     int socket() const;
@@ -29,6 +45,8 @@ public:
 private:
     void update();
     void loadJson();
+    void choosePicture();
+    void markUncertain(const HoleList &positions);
 
     std::function<QString(const HoleList &, int)> m_report;
     QLineEdit *m_fieldI = nullptr;
@@ -36,5 +54,9 @@ private:
     QComboBox *m_socket = nullptr;
     QPlainTextEdit *m_reportView = nullptr;
     QDialogButtonBox *m_buttons = nullptr;
+    QGraphicsView *m_cardView = nullptr;
+    std::unique_ptr<CardScenes> m_cards;
+    std::vector<QGraphicsItem *> m_doubtRings;
+    QString m_pictureNote; // what the picture reader says, above the report
     HoleList m_holes;
 };

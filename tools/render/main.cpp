@@ -7,6 +7,8 @@
 #include "hole_input.h"
 #include "lochkartor.h"
 #include "read_card.h"
+#include "scan_reader.h"
+#include "scan_report.h"
 #include "socket_table.h"
 #include "text_limits.h"
 #include "texts.h"
@@ -19,6 +21,9 @@
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QImage>
+#include <QImageReader>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
 #include <QSet>
 #include <QTextStream>
@@ -41,8 +46,10 @@ struct Options
     // Reading a card back instead of rendering files.
     bool readHoles = false;
     bool readJson = false;
+    bool readImage = false;
     QString holesText;
     QString holesFile;
+    QString imageFile;
     int socket = -1; // socket list index
 };
 
@@ -61,17 +68,18 @@ QString usage()
         "  --help         diese Hilfe\n"
         "Ohne --json, -o und --out-dir wird die Stanzliste ausgegeben.\n"
         "\n"
-        "Aufruf: lochkartor-render (--read-holes \"I 9 20 II 5\" | --read-json DATEI) [--socket N] "
-        "[--json] [-o RÖHRE.tds]\n"
+        "Aufruf: lochkartor-render (--read-holes \"I 9 20 II 5\" | --read-json DATEI | "
+        "--read-image BILD) [--socket N] [--json] [-o RÖHRE.tds]\n"
         "\n"
         "Liest eine gestanzte Karte zurück und gibt aus, was ihre Löcher einstellen.\n"
         "  --read-holes   die Löcher als Text: Feld I oder II, dann seine Lochnummern\n"
         "  --read-json    die Löcher als JSON, wie --json sie unter \"holes\" ausgibt\n"
+        "  --read-image   die Löcher aus einem Scan oder Foto der Karte (PNG, JPEG, TIFF)\n"
         "  --socket N     die Fassung, wie die Fassungsliste sie zählt (1 bis 24)\n"
         "  --json         der Bericht als eine JSON-Zeile\n"
         "  -o RÖHRE.tds   das Formular zur Karte als Röhrendatei\n"
-        "Status: 0 die Karte ist widerspruchsfrei und das Formular gibt genau sie, 1 sonst, "
-        "2 Aufruffehler.\n");
+        "Status: 0 die Karte ist widerspruchsfrei und das Formular gibt genau sie, 1 sonst "
+        "(auch: keine Karte im Bild, unsichere Stellen), 2 Aufruffehler.\n");
 }
 
 // Returns the options, or nothing after a usage error has been reported.
@@ -94,6 +102,7 @@ std::optional<Options> parse(const QStringList &arguments, bool *helpOnly)
             options.report = report;
         } else if (argument == QLatin1String("--read-holes")
                    || argument == QLatin1String("--read-json")
+                   || argument == QLatin1String("--read-image")
                    || argument == QLatin1String("--socket")) {
             if (i + 1 >= arguments.size())
                 return fail(LochkartorText::tr("%1 braucht einen Wert").arg(argument));
@@ -104,6 +113,9 @@ std::optional<Options> parse(const QStringList &arguments, bool *helpOnly)
             } else if (argument == QLatin1String("--read-json")) {
                 options.readJson = true;
                 options.holesFile = value;
+            } else if (argument == QLatin1String("--read-image")) {
+                options.readImage = true;
+                options.imageFile = value;
             } else {
                 bool isNumber = false;
                 const int number = value.toInt(&isNumber);
@@ -127,9 +139,10 @@ std::optional<Options> parse(const QStringList &arguments, bool *helpOnly)
             options.files << argument;
         }
     }
-    if (options.readHoles && options.readJson)
-        return fail(LochkartorText::tr("--read-holes und --read-json schließen sich aus"));
-    if (options.readHoles || options.readJson) {
+    if (int(options.readHoles) + int(options.readJson) + int(options.readImage) > 1)
+        return fail(
+            LochkartorText::tr("--read-holes, --read-json und --read-image schließen sich aus"));
+    if (options.readHoles || options.readJson || options.readImage) {
         if (!options.files.isEmpty() || options.universal || !options.outDir.isEmpty()
             || options.report == Report::List)
             return fail(
@@ -137,7 +150,8 @@ std::optional<Options> parse(const QStringList &arguments, bool *helpOnly)
         return options;
     }
     if (options.socket >= 0)
-        return fail(LochkartorText::tr("--socket gilt nur mit --read-holes oder --read-json"));
+        return fail(LochkartorText::tr(
+            "--socket gilt nur mit --read-holes, --read-json oder --read-image"));
     if (options.files.isEmpty())
         return fail(LochkartorText::tr("keine Röhrendatei angegeben"));
     if (!options.outFile.isEmpty() && !options.outDir.isEmpty())
@@ -243,17 +257,58 @@ std::optional<HoleList> holesToRead(const Options &options, QTextStream &err)
     return parsed.holes;
 }
 
+// The card in the picture of --read-image, or nothing after a reported
+// error: status 2 when the file is no picture, 1 when it shows no card.
+std::optional<ScanReading> scanToRead(const Options &options, QTextStream &out, QTextStream &err,
+                                      int *status)
+{
+    QImageReader reader(options.imageFile);
+    reader.setAutoTransform(true);
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        err << "lochkartor-render: " << shown(options.imageFile) << ": " << reader.errorString()
+            << "\n";
+        *status = 2;
+        return std::nullopt;
+    }
+    ScanReading scan = readCardPicture(picture);
+    if (!scan.cardFound) {
+        if (options.report == Report::Json)
+            out << QJsonDocument(QJsonObject{{QStringLiteral("scan"), ScanReport::json(scan)}})
+                            .toJson(QJsonDocument::Compact)
+                << "\n";
+        err << "lochkartor-render: " << shown(options.imageFile) << ": " << scan.failure << "\n";
+        *status = 1;
+        return std::nullopt;
+    }
+    return scan;
+}
+
+// The report's JSON line with what the picture reader adds as "scan".
+QString withScan(const QString &json, const ScanReading &scan)
+{
+    QJsonObject object = QJsonDocument::fromJson(json.toUtf8()).object();
+    object.insert(QStringLiteral("scan"), ScanReport::json(scan));
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
 // Prints the report and writes the form; 0 when the card is free of
-// contradictions and the form gives exactly it, 1 otherwise.
-int readCard(const Options &options, const HoleList &holes, QTextStream &out, QTextStream &err)
+// contradictions and the form gives exactly it, and a picture of it was
+// read without doubt; 1 otherwise.
+int readCard(const Options &options, const HoleList &holes, const ScanReading *scan,
+             QTextStream &out, QTextStream &err)
 {
     Lochkartor window;
     const CardReading::Outcome outcome = ReadCard::read(holes, options.socket, window);
     const CardReading::ListTexts texts = ReadCard::listTexts(window);
-    if (options.report == Report::Json)
-        out << CardReading::reportJson(outcome, texts) << "\n";
-    else
+    if (options.report == Report::Json) {
+        const QString json = CardReading::reportJson(outcome, texts);
+        out << (scan ? withScan(json, *scan) : json) << "\n";
+    } else {
+        if (scan)
+            out << ScanReport::text(*scan);
         out << CardReading::reportText(outcome, texts);
+    }
     bool written = true;
     if (!options.outFile.isEmpty()) {
         written = window.saveTubeData(options.outFile);
@@ -263,7 +318,8 @@ int readCard(const Options &options, const HoleList &holes, QTextStream &out, QT
                 << QString(messages.last().text).replace(QLatin1Char('\n'), QLatin1Char(' '))
                 << "\n";
     }
-    const bool sound = outcome.identical() && outcome.reading.contradictions.empty();
+    const bool sound = outcome.identical() && outcome.reading.contradictions.empty()
+                       && (!scan || scan->uncertain.empty());
     return sound && written ? 0 : 1;
 }
 
@@ -295,7 +351,14 @@ int main(int argc, char *argv[])
         if (!holes)
             return 2;
         out.flush();
-        return readCard(*options, *holes, out, err);
+        return readCard(*options, *holes, nullptr, out, err);
+    }
+    if (options->readImage) {
+        int status = 0;
+        const std::optional<ScanReading> scan = scanToRead(*options, out, err, &status);
+        if (!scan)
+            return status;
+        return readCard(*options, scan->holes, &*scan, out, err);
     }
     // A picture folder that does not exist yet is made; if that fails, each
     // picture says so on its own line.
