@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-  qt6-qpa-plugins qt6-translations-l10n libgl-dev libglx-dev
+  qt6-qpa-plugins qt6-translations-l10n qt6-image-formats-plugins libgl-dev libglx-dev
   fonts-liberation
   xvfb xauth xdotool
   desktop-file-utils libxml2-utils shared-mime-info
