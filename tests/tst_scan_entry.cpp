@@ -125,6 +125,13 @@ void ScanEntryTest::renderToolReadsAScan()
                 .toArray()
                 .isEmpty());
     QVERIFY(report.value(QStringLiteral("contradictions")).toArray().isEmpty());
+
+    // Scanners write TIFF too.
+    const QString tiff = directory.filePath(QStringLiteral("scan.tif"));
+    QVERIFY(QImage(scan).save(tiff));
+    const Run fromTiff = runRender({QStringLiteral("--read-image"), tiff}, directory.path());
+    QCOMPARE(fromTiff.exitCode, 0);
+    QCOMPARE(fromTiff.out, read.out);
 }
 
 void ScanEntryTest::renderToolRefuses_data()
