@@ -118,7 +118,8 @@ void ReadCardDialog::update()
     for (int field : {HoleGrid::FieldI, HoleGrid::FieldII}) {
         for (int number = 1; number <= HoleGrid::HolesPerField; ++number) {
             const Hole hole{field, number};
-            m_cards->setHole(hole, std::find(m_holes.begin(), m_holes.end(), hole) != m_holes.end());
+            m_cards->setHole(hole,
+                             std::find(m_holes.begin(), m_holes.end(), hole) != m_holes.end());
         }
     }
     if (!error.isEmpty())
@@ -157,9 +158,9 @@ bool ReadCardDialog::readPicture(const QString &fileName)
     reader.setAutoTransform(true);
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        m_reportView->setPlainText(LochkartorText::tr("%1 lässt sich nicht lesen: %2")
-                                       .arg(QDir::toNativeSeparators(fileName),
-                                            reader.errorString()));
+        m_reportView->setPlainText(
+            LochkartorText::tr("%1 lässt sich nicht lesen: %2")
+                .arg(QDir::toNativeSeparators(fileName), reader.errorString()));
         return false;
     }
     const ScanReading reading = readCardPicture(picture);

@@ -275,7 +275,7 @@ std::optional<ScanReading> scanToRead(const Options &options, QTextStream &out, 
     if (!scan.cardFound) {
         if (options.report == Report::Json)
             out << QJsonDocument(QJsonObject{{QStringLiteral("scan"), ScanReport::json(scan)}})
-                            .toJson(QJsonDocument::Compact)
+                       .toJson(QJsonDocument::Compact)
                 << "\n";
         err << "lochkartor-render: " << shown(options.imageFile) << ": " << scan.failure << "\n";
         *status = 1;
