@@ -1702,10 +1702,6 @@
         <translation>when reading a card only --socket, --json and -o apply</translation>
     </message>
     <message>
-        <source>keine Karte gefunden</source>
-        <translation>no card found</translation>
-    </message>
-    <message>
         <source>Aus Bild der Karte…</source>
         <translation>From a picture of the card…</translation>
     </message>
@@ -1790,22 +1786,6 @@ Status: 0 the card is free of contradictions and the form gives exactly it, 1 ot
     <message>
         <source>--read-holes, --read-json und --read-image schließen sich aus</source>
         <translation>--read-holes, --read-json and --read-image exclude each other</translation>
-    </message>
-    <message>
-        <source>--socket nimmt eine Fassungsnummer von 1 bis %1, nicht „%2“</source>
-        <translation>--socket takes a socket number from 1 to %1, not “%2”</translation>
-    </message>
-    <message>
-        <source>--read-holes und --read-json schließen sich aus</source>
-        <translation>--read-holes and --read-json exclude each other</translation>
-    </message>
-    <message>
-        <source>beim Einlesen einer Karte gelten nur --socket, --json und -o</source>
-        <translation>when reading a card only --socket, --json and -o apply</translation>
-    </message>
-    <message>
-        <source>--socket gilt nur mit --read-holes oder --read-json</source>
-        <translation>--socket applies only with --read-holes or --read-json</translation>
     </message>
     <message>
         <source>--socket gilt nur mit --read-holes, --read-json oder --read-image</source>
