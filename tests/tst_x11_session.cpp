@@ -148,7 +148,7 @@ QSize X11SessionTest::windowSize(const QString &window)
 void X11SessionTest::typeNameAndSaveCardThroughDialog()
 {
     startProgram({});
-    const QString window = waitForWindow(QStringLiteral("^Unbenannt .* Lochkartor$"), 10000);
+    const QString window = waitForWindow(QStringLiteral("^Unbenannt .* Lochkartor$"), 30000);
     QVERIFY2(!window.isEmpty(),
              qPrintable(QStringLiteral("no window titled \"Unbenannt – Lochkartor\" appeared "
                                        "within 10 s; the program %1:\n%2")
@@ -175,13 +175,13 @@ void X11SessionTest::typeNameAndSaveCardThroughDialog()
 
     // The new tube's checks are red: the program asks once, in German down to
     // the buttons ("&Ja"), whether to save anyway.
-    const QString question = waitForWindow(QStringLiteral("ltigkeitspr"), 10000);
+    const QString question = waitForWindow(QStringLiteral("ltigkeitspr"), 30000);
     QVERIFY2(!question.isEmpty(), "the question about the red checks did not appear");
     runXdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), question});
     QTest::qWait(300);
     runXdotool({QStringLiteral("key"), QStringLiteral("alt+j")});
 
-    const QString dialog = waitForWindow(QStringLiteral("Karte als Bild speichern"), 10000);
+    const QString dialog = waitForWindow(QStringLiteral("Karte als Bild speichern"), 30000);
     QVERIFY2(!dialog.isEmpty(), "the file dialog \"Karte als Bild speichern\" did not appear");
     runXdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), dialog});
     QTest::qWait(300);
@@ -220,7 +220,7 @@ void X11SessionTest::quitWithUnsavedChangesAsks()
                             + QStringLiteral("/tests/data/tubes/pentode.tds"),
                         file));
     startProgram({file});
-    const QString window = waitForWindow(QStringLiteral("^pentode\\.tds .* Lochkartor$"), 10000);
+    const QString window = waitForWindow(QStringLiteral("^pentode\\.tds .* Lochkartor$"), 30000);
     QVERIFY2(!window.isEmpty(), "no window titled \"pentode.tds – Lochkartor\" appeared");
     runXdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
     QTest::qWait(300);
@@ -230,7 +230,7 @@ void X11SessionTest::quitWithUnsavedChangesAsks()
                               QStringLiteral("pentode.tds* – Lochkartor"), 5000);
 
     runXdotool({QStringLiteral("key"), QStringLiteral("ctrl+q")});
-    const QString question = waitForWindow(QStringLiteral("^Ungespeicherte .*nderungen$"), 10000);
+    const QString question = waitForWindow(QStringLiteral("^Ungespeicherte .*nderungen$"), 30000);
     QVERIFY2(!question.isEmpty(), "Ctrl+Q closed a changed window without asking");
     runXdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), question});
     QTest::qWait(300);
