@@ -66,9 +66,7 @@ CardReading::ListTexts listTexts(const Lochkartor &window)
     texts.isotestVoltages = itemTexts(window, "isotestVolage");
     texts.isotestRanges = itemTexts(window, "isotestRange");
     // Every line's list holds all functions; line 1's box shows one of them.
-    const QComboBox *pinBox = window.findChild<QComboBox *>(QStringLiteral("pin1Function"));
-    for (int i = 0; i < pinBox->count(); ++i)
-        texts.pinFunctions << pinBox->itemText(i);
+    texts.pinFunctions = itemTexts(window, "pin1Function");
     return texts;
 }
 
