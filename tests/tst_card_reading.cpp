@@ -11,6 +11,7 @@
 #include "isolation_test_table.h"
 #include "lochkartor.h"
 #include "operating_point_table.h"
+#include "program_run.h"
 #include "read_card.h"
 #include "socket_table.h"
 #include "testsupport.h"
@@ -23,7 +24,6 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -361,31 +361,12 @@ void CardReadingTest::windowReadsACard()
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Run = TestSupport::ProgramRun;
 
 Run runRender(const QStringList &arguments, const QString &directory)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
-        environment.remove(QLatin1String(name));
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), directory);
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(directory);
-    process.start(QStringLiteral(LOCHKARTOR_RENDER_BINARY), arguments);
-    Run run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return TestSupport::runProgram(QStringLiteral(LOCHKARTOR_RENDER_BINARY), arguments, directory,
+                                   directory);
 }
 
 } // namespace

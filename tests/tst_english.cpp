@@ -7,6 +7,7 @@
 #include "card_report.h"
 #include "dialogs.h"
 #include "lochkartor.h"
+#include "program_run.h"
 #include "testsupport.h"
 
 #include <QAbstractButton>
@@ -484,22 +485,13 @@ void EnglishTest::renderToolFollowsLocale()
     QFETCH(QStringList, expected);
     QTemporaryDir working;
     QVERIFY(working.isValid());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LANGUAGE"})
-        environment.remove(QLatin1String(name));
-    environment.insert(QStringLiteral("LANG"), language);
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    QProcess tool;
-    tool.setProcessEnvironment(environment);
-    tool.setWorkingDirectory(working.path());
-    tool.start(QStringLiteral(LOCHKARTOR_RENDER_BINARY),
-               {QStringLiteral("--list"),
-                QDir(sourceDir()).filePath(QStringLiteral("tests/data/tubes/triode.tds"))});
-    QVERIFY(tool.waitForFinished(60000));
-    QCOMPARE(tool.exitCode(), 0);
-    const QStringList lines
-        = QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\n'));
+    const TestSupport::ProgramRun tool = TestSupport::runProgram(
+        QStringLiteral(LOCHKARTOR_RENDER_BINARY),
+        {QStringLiteral("--list"),
+         QDir(sourceDir()).filePath(QStringLiteral("tests/data/tubes/triode.tds"))},
+        working.path(), m_runtime.path(), language);
+    QCOMPARE(tool.exitCode, 0);
+    const QStringList lines = tool.out.split(QLatin1Char('\n'));
     for (const QString &line : expected)
         QVERIFY2(lines.contains(line),
                  qPrintable(line + QStringLiteral(" not in:\n") + lines.join(QLatin1Char('\n'))));

@@ -6,6 +6,7 @@
 #include "dialogs.h"
 #include "legend.h"
 #include "lochkartor.h"
+#include "program_run.h"
 #include "testsupport.h"
 
 #include <QComboBox>
@@ -19,7 +20,6 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -63,15 +63,7 @@ const CheckLabel checkLabels[] = {
     {"plateOK", "anode", "Anode"},
 };
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-
-    QStringList outLines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-    QStringList errLines() const { return err.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-};
+using Run = TestSupport::ProgramRun;
 
 QString quoted(const QString &text)
 {
@@ -274,27 +266,8 @@ QString RenderToolTest::sample(const QString &name) const
 // platform; the locale variables that would outrank LANG are removed.
 Run RenderToolTest::run(const QStringList &arguments)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LANGUAGE"})
-        environment.remove(QLatin1String(name));
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(m_work->path());
-    process.start(QStringLiteral(LOCHKARTOR_RENDER_BINARY), arguments);
-    Run result;
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    if (process.exitStatus() == QProcess::NormalExit)
-        result.exitCode = process.exitCode();
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    return TestSupport::runProgram(QStringLiteral(LOCHKARTOR_RENDER_BINARY), arguments,
+                                   m_work->path(), m_runtime.path());
 }
 
 // A fresh window into which the "Daten laden" button loaded `file`.

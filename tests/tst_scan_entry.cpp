@@ -3,6 +3,7 @@
 
 #include "cardscenes.h"
 #include "lochkartor.h"
+#include "program_run.h"
 #include "read_card_dialog.h"
 #include "synthetic_scan.h"
 #include "testsupport.h"
@@ -12,7 +13,6 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QPainter>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -21,31 +21,12 @@ using TestSupport::holesText;
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Run = TestSupport::ProgramRun;
 
 Run runRender(const QStringList &arguments, const QString &directory)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
-        environment.remove(QLatin1String(name));
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), directory);
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(directory);
-    process.start(QStringLiteral(LOCHKARTOR_RENDER_BINARY), arguments);
-    Run run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return TestSupport::runProgram(QStringLiteral(LOCHKARTOR_RENDER_BINARY), arguments, directory,
+                                   directory);
 }
 
 QString sampleTube(const char *name)

@@ -3,6 +3,7 @@
 #include "ini_text.h"
 #include "safe_write.h"
 #include "texts.h"
+#include "tube_data_values.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -73,11 +74,8 @@ Problem writeFile(const QString &fileName, const Conditions &conditions,
     if (!readExisting(fileName, &ini, &problem))
         return problem;
     ini.setInt(QString::fromLatin1(FormatGroup), QString::fromLatin1(VersionKey), FileVersion);
-    for (const Key &key : keys()) {
-        if (applies(key, conditions))
-            setValue(ini, key,
-                     key.kind == Kind::PinCount ? QVariant(conditions.pinCount) : fieldValue(key));
-    }
+    for (const auto &[key, value] : valuesToWrite(conditions, fieldValue))
+        setValue(ini, *key, value);
     // What reaches the disk must read back as exactly these keys and values.
     const QByteArray bytes = ini.toUtf8();
     const QString failure = SafeWrite::replaceFile(fileName, bytes, [&ini](const QByteArray &text) {

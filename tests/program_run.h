@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace TestSupport {
+
+// What one run of a program printed and how it ended.
+struct ProgramRun
+{
+    int exitCode = -1; // -1: crashed or timed out
+    QString out;
+    QString err;
+
+    QStringList outLines() const;
+    QStringList errLines() const;
+};
+
+// Runs `program` on the offscreen platform in `workingDirectory`, with the
+// locale variables that would outrank LANG removed and LANG set to
+// `language`, so its texts do not depend on the machine running the test.
+ProgramRun runProgram(const QString &program, const QStringList &arguments,
+                      const QString &workingDirectory, const QString &runtimeDirectory,
+                      const QString &language = QStringLiteral("de_DE.UTF-8"));
+
+} // namespace TestSupport
