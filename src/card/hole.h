@@ -28,19 +28,34 @@ constexpr int HolesPerField = 72;
 constexpr int Columns = 12;
 constexpr int Rows = 6;
 constexpr int MarkerSize = 15;
+// Where the markers sit, in card pixels: the top-left corner of hole 1 of
+// each field, and the distance from one column or row to the next.
+constexpr int FirstMarkerX = 100;
+constexpr int FieldIFirstMarkerY = 79;
+constexpr int FieldIIFirstMarkerY = 405;
+constexpr int ColumnPitch = 65;
+constexpr int RowPitch = 41;
 
-constexpr int column(int number) { return (number - 1) / Rows; }
-constexpr int row(int number) { return (number - 1) % Rows; }
+constexpr int column(int number)
+{
+    return (number - 1) / Rows;
+}
+constexpr int row(int number)
+{
+    return (number - 1) % Rows;
+}
 // Top-left corner of the marker of a hole, in card pixels.
-constexpr int markerX(int number) { return 100 + 65 * column(number); }
+constexpr int markerX(int number)
+{
+    return FirstMarkerX + ColumnPitch * column(number);
+}
 constexpr int markerY(int field, int number)
 {
-    return (field == FieldI ? 79 : 405) + 41 * row(number);
+    return (field == FieldI ? FieldIFirstMarkerY : FieldIIFirstMarkerY) + RowPitch * row(number);
 }
 constexpr bool isValid(const Hole &h)
 {
-    return (h.field == FieldI || h.field == FieldII) && h.number >= 1
-           && h.number <= HolesPerField;
+    return (h.field == FieldI || h.field == FieldII) && h.number >= 1 && h.number <= HolesPerField;
 }
 } // namespace HoleGrid
 
@@ -56,8 +71,14 @@ inline HoleList withoutHoles(HoleList holes, const HoleList &removed)
     return holes;
 }
 
-inline Hole holeI(int number) { return {HoleGrid::FieldI, number}; }
-inline Hole holeII(int number) { return {HoleGrid::FieldII, number}; }
+inline Hole holeI(int number)
+{
+    return {HoleGrid::FieldI, number};
+}
+inline Hole holeII(int number)
+{
+    return {HoleGrid::FieldII, number};
+}
 
 namespace HoleGrid {
 // The hole whose marker lies at (x, y) in card pixels, within a few pixels of

@@ -3,6 +3,7 @@
 // which the punched holes are shown. Usage: lochkartor-cardart OUTDIR
 // writes OUTDIR/unicard.png and OUTDIR/empcard.png.
 
+#include "card_outline.h"
 #include "hole.h"
 #include "legend.h"
 
@@ -23,18 +24,9 @@
 
 namespace {
 
-constexpr int UniversalWidth = 928;
-constexpr int CreatedWidth = 927;
-constexpr int CardHeight = 700;
-
-// The card outline, in card pixels (both ends inclusive).
-constexpr int FrameLeft = 21;
-constexpr int FrameTop = 24;
-constexpr int FrameBottom = 679;
 // The universal card is one pixel wider than the created card.
-constexpr int UniversalFrameRight = 907;
-constexpr int CreatedFrameRight = 906;
-constexpr int FrameWidth = 6;
+constexpr int UniversalWidth = CardOutline::Width + 1;
+constexpr int UniversalFrameRight = CardOutline::FrameRight + 1;
 
 // The printed legend of the universal card lies inside this rectangle.
 constexpr int LegendLeft = 69;
@@ -42,8 +34,8 @@ constexpr int LegendTop = 55;
 constexpr int LegendRight = 860;
 constexpr int LegendBottom = 654;
 
-constexpr int ColumnPitch = 65;
-constexpr int RowPitch = 41;
+using HoleGrid::ColumnPitch;
+using HoleGrid::RowPitch;
 // Columns are divided half way between their holes.
 constexpr int ColumnLeft0 = 75;
 
@@ -88,28 +80,24 @@ void fillPixels(QPainter &p, int x1, int y1, int x2, int y2, const QColor &color
 // right edge of the frame.
 void drawOutline(QPainter &p, int frameRight)
 {
+    using namespace CardOutline;
     fillPixels(p, FrameLeft, FrameTop, frameRight, FrameBottom, Ink);
     fillPixels(p, FrameLeft + FrameWidth, FrameTop + FrameWidth, frameRight - FrameWidth,
                FrameBottom - FrameWidth, Qt::white);
 
-    // Index rings level with the third row of each field, 13 px across.
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(Ink, 2.0));
     p.setBrush(Qt::NoBrush);
-    for (int x : {40, 886}) {
-        for (int y : {168, 493})
-            p.drawEllipse(QPointF(x + 0.5, y + 0.5), 5.5, 5.5);
+    const double ringRadius = (RingDiameter - 2) / 2.0;
+    for (int x : {RingLeftX, RingRightX}) {
+        for (int y : {RingFieldIY, RingFieldIIY})
+            p.drawEllipse(QPointF(x + 0.5, y + 0.5), ringRadius, ringRadius);
     }
     p.restore();
 
-    // Field marks: "I" beside field I, "II" beside field II.
-    for (int x : {38, 884})
-        fillPixels(p, x, 278, x + 5, 311, Ink);
-    for (int x : {33, 872}) {
-        fillPixels(p, x, 585, x + 5, 618, Ink);
-        fillPixels(p, x + 12, 585, x + 17, 618, Ink);
-    }
+    for (const Bar &bar : FieldMarkBars)
+        fillPixels(p, bar.left, bar.top, bar.right, bar.bottom, Ink);
 }
 
 // Draws `text` turned to read from bottom to top. The text block starts at
@@ -308,7 +296,7 @@ void drawLegend(QPainter &p)
 
 QImage drawCard(int width, int frameRight, bool withLegend)
 {
-    QImage image(width, CardHeight, QImage::Format_ARGB32);
+    QImage image(width, CardOutline::Height, QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     drawOutline(p, frameRight);
@@ -353,7 +341,7 @@ int main(int argc, char *argv[])
     }
     const bool ok = write(drawCard(UniversalWidth, UniversalFrameRight, true),
                           dir.filePath(QStringLiteral("unicard.png")))
-                    && write(drawCard(CreatedWidth, CreatedFrameRight, false),
+                    && write(drawCard(CardOutline::Width, CardOutline::FrameRight, false),
                              dir.filePath(QStringLiteral("empcard.png")));
     return ok ? 0 : 1;
 }
