@@ -1,7 +1,7 @@
 # Everyday developer targets; newcomers use ./run.sh and ./test.sh.
 BUILD ?= build
 
-.PHONY: build test run card-art bench test-sanitize fuzz install format clean
+.PHONY: build test run card-art bench test-sanitize fuzz install package format clean
 
 build:
 	cmake -S . -B $(BUILD) -G "Unix Makefiles" >/dev/null
@@ -37,6 +37,11 @@ fuzz:
 
 install: build
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+# The Debian package lochkartor_<version>_<arch>.deb, left in this folder.
+package: build
+	cd $(BUILD) && cpack -G DEB
+	mv $(BUILD)/lochkartor_*.deb .
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

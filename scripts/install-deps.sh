@@ -10,6 +10,7 @@ packages=(
   fonts-liberation
   xvfb xauth xdotool
   desktop-file-utils libxml2-utils shared-mime-info
+  dpkg-dev appstream man-db
 )
 
 missing=()
