@@ -137,18 +137,28 @@ unset LD_LIBRARY_PATH
 render="$root/usr/bin/lochkartor-render"
 help=$(LANG=de_DE.UTF-8 LC_ALL= LANGUAGE= "$render" --help) || fail "lochkartor-render --help failed"
 
-# Every option that the renderer's help names is described in its man page.
-page_source=$(zcat "$root/usr/share/man/man1/lochkartor-render.1.gz")
-options=$(grep -oE '(^|[][ (|])--?[a-z][a-z-]*' <<<"$help" | sed -E 's/^[][ (|]//' | sort -u)
-[ -n "$options" ] || fail "no options found in the help: $help"
-for option in $options; do
-  grep -qF -- "${option//-/\\-}" <<<"$page_source" ||
-    fail "lochkartor-render.1 does not describe $option"
-done
+# Every option that a program's help names is described in its man page.
+check_documented() {
+  local program=$1 help=$2 page_source options option
+  page_source=$(zcat "$root/usr/share/man/man1/$program.1.gz")
+  options=$(grep -oE '(^|[][ (|,])--?[a-z][a-z-]*' <<<"$help" | sed -E 's/^[][ (|,]//' | sort -u)
+  [ -n "$options" ] || fail "no options found in the help of $program: $help"
+  for option in $options; do
+    grep -qF -- "${option//-/\\-}" <<<"$page_source" || fail "$program.1 does not describe $option"
+  done
+}
+check_documented lochkartor-render "$help"
 
+# --version came to both programs at once, and with it the window program's
+# --help, which prints without a display.
 if grep -q -- '--version' <<<"$help"; then
-  shown=$("$render" --version) || fail "lochkartor-render --version failed"
-  [[ $shown == *"$version"* ]] || fail "lochkartor-render --version shows '$shown'"
+  for program in lochkartor lochkartor-render; do
+    shown=$(timeout 60 "$root/usr/bin/$program" --version) || fail "$program --version failed"
+    [[ $shown == *"$version"* ]] || fail "$program --version shows '$shown'"
+  done
+  window_help=$(LANG=de_DE.UTF-8 LC_ALL= LANGUAGE= timeout 60 "$root/usr/bin/lochkartor" --help) ||
+    fail "lochkartor --help failed"
+  check_documented lochkartor "$window_help"
 fi
 english=$(LANG=en_GB.UTF-8 LC_ALL= LANGUAGE= "$render" --help)
 [[ $english == Usage:* ]] || fail "the installed renderer finds no English translation: $english"
