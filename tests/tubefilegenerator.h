@@ -10,12 +10,15 @@
 class TubeFileGenerator
 {
 public:
-    explicit TubeFileGenerator(quint32 seed) : m_random(seed) { }
+    explicit TubeFileGenerator(quint32 seed)
+        : m_random(seed)
+    { }
 
     QByteArray next();
+    // A file as the form itself saves one: every value in range.
+    QByteArray validFile();
 
 private:
-    QByteArray validFile();
     QByteArray mutate(QByteArray file);
     QByteArray strangeValue();
 

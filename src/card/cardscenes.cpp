@@ -204,9 +204,13 @@ void CardScenes::setTubeNameText(const QString &name)
     item->setFont(cardFont(length <= 7 ? 50 : 78 - 4 * length));
 }
 
+// Every new text is laid out at once, and the encoders often write the text
+// that is there already.
 void CardScenes::setText(CardText text, const QString &content)
 {
-    textItem(text)->setPlainText(content);
+    QGraphicsTextItem *item = textItem(text);
+    if (item->toPlainText() != content)
+        item->setPlainText(content);
 }
 
 void CardScenes::setTextVisible(CardText text, bool visible)

@@ -19,7 +19,9 @@ void CardScenes::copyStateFrom(const CardScenes &other)
         const QGraphicsTextItem *source = other.m_texts[text];
         if (item->toPlainText() != source->toPlainText())
             item->setPlainText(source->toPlainText());
-        item->setFont(source->font());
+        // A new font lays the text out again.
+        if (item->font() != source->font())
+            item->setFont(source->font());
         item->setVisible(source->isVisible());
     }
 }

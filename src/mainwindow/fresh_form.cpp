@@ -1,17 +1,66 @@
 // "Neu" and a load start from exactly what a freshly built window shows. The
-// window copies that from a second window built for the purpose: the very
-// same construction runs, so nothing the constructor sets up can be missed,
-// and the widgets themselves stay (pointers to them and the focus survive).
+// window copies that from a window built for the purpose: the very same
+// construction runs, so nothing the constructor sets up can be missed, and
+// the widgets themselves stay (pointers to them and the focus survive).
+// That window is built once and kept while windows use it.
 
+#include "fresh_form.h"
 #include "lochkartor.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
+#include <QEvent>
+#include <QHash>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStandardItemModel>
+
+class FreshForm : public QObject
+{
+public:
+    FreshForm() { QCoreApplication::instance()->installEventFilter(this); }
+
+    static std::shared_ptr<FreshForm> shared()
+    {
+        static std::weak_ptr<FreshForm> current;
+        std::shared_ptr<FreshForm> form = current.lock();
+        if (!form) {
+            form = std::make_shared<FreshForm>();
+            current = form;
+        }
+        return form;
+    }
+
+    const Lochkartor &window()
+    {
+        if (!m_window) {
+            m_window = std::make_unique<Lochkartor>();
+            ++m_generation;
+        }
+        return *m_window;
+    }
+    int generation() const { return m_generation; }
+
+protected:
+    // What a window shows is fixed at its construction in the language,
+    // locale and font of that moment; after a change the next reset must
+    // give what a window built then would show.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == QCoreApplication::instance()
+            && (event->type() == QEvent::LanguageChange || event->type() == QEvent::LocaleChange
+                || event->type() == QEvent::ApplicationFontChange))
+            m_window.reset();
+        return false;
+    }
+
+private:
+    std::unique_ptr<Lochkartor> m_window;
+    int m_generation = 0;
+};
 
 namespace {
 
@@ -29,20 +78,28 @@ void copyItemFlags(QStandardItemModel *target, const QStandardItemModel *source)
     }
 }
 
+// Each setter of a spin box rewrites its text, so only what differs is set.
 template<typename SpinBox>
-void copySpinBox(SpinBox *target, const SpinBox *source)
+void copyLimitsAndValue(SpinBox *target, const SpinBox *source)
 {
-    target->setDecimals(source->decimals());
-    target->setSingleStep(source->singleStep());
-    target->setRange(source->minimum(), source->maximum());
-    target->setValue(source->value());
+    if (target->singleStep() != source->singleStep())
+        target->setSingleStep(source->singleStep());
+    if (target->minimum() != source->minimum() || target->maximum() != source->maximum())
+        target->setRange(source->minimum(), source->maximum());
+    if (target->value() != source->value())
+        target->setValue(source->value());
+}
+
+void copySpinBox(QDoubleSpinBox *target, const QDoubleSpinBox *source)
+{
+    if (target->decimals() != source->decimals())
+        target->setDecimals(source->decimals());
+    copyLimitsAndValue(target, source);
 }
 
 void copySpinBox(QSpinBox *target, const QSpinBox *source)
 {
-    target->setSingleStep(source->singleStep());
-    target->setRange(source->minimum(), source->maximum());
-    target->setValue(source->value());
+    copyLimitsAndValue(target, source);
 }
 
 // A box that still shows the list the form gave it, once its own list was
@@ -58,6 +115,63 @@ QStandardItemModel *copyOfOwnModel(QComboBox *box, const QComboBox *source)
 }
 
 } // namespace
+
+FreshFormLink::FreshFormLink() = default;
+FreshFormLink::~FreshFormLink() = default;
+
+const Lochkartor &FreshFormLink::freshWindow()
+{
+    if (!m_form)
+        m_form = FreshForm::shared();
+    return m_form->window();
+}
+
+const std::vector<std::pair<QWidget *, const QWidget *>> &FreshFormLink::widgetPairs(
+    Lochkartor &target)
+{
+    const Lochkartor &fresh = freshWindow();
+    if (m_pairedWith == m_form->generation())
+        return m_pairs;
+    QHash<QString, QWidget *> byName;
+    for (QWidget *widget : target.centralWidget()->findChildren<QWidget *>()) {
+        if (isFormWidget(widget))
+            byName.insert(widget->objectName(), widget);
+    }
+    m_pairs.clear();
+    for (const QWidget *source : fresh.centralWidget()->findChildren<QWidget *>()) {
+        if (!isFormWidget(source))
+            continue;
+        QWidget *widget = byName.value(source->objectName());
+        if (widget && widget->metaObject() == source->metaObject())
+            m_pairs.emplace_back(widget, source);
+    }
+    m_pairedWith = m_form->generation();
+    return m_pairs;
+}
+
+Lochkartor &FreshFormLink::checkWindow()
+{
+    freshWindow();
+    if (m_checkWindow && m_checkWindowBuiltWith == m_form->generation()) {
+        m_checkWindow->resetToFreshForm();
+    } else {
+        m_checkWindow = std::make_unique<Lochkartor>();
+        m_checkWindowBuiltWith = m_form->generation();
+    }
+    return *m_checkWindow;
+}
+
+FreshFormLink &Lochkartor::freshFormLink()
+{
+    if (!m_freshForm)
+        m_freshForm = std::make_unique<FreshFormLink>();
+    return *m_freshForm;
+}
+
+Lochkartor &Lochkartor::freshCheckWindow()
+{
+    return freshFormLink().checkWindow();
+}
 
 // Maps one of `fresh`'s item models to this window's model of the same role;
 // a box's own model (from the form) maps to null.
@@ -78,7 +192,9 @@ QAbstractItemModel *Lochkartor::counterpartModel(const Lochkartor &fresh,
 void Lochkartor::copyWidgetState(const Lochkartor &fresh, QWidget *target, const QWidget *source)
 {
     const QSignalBlocker blocker(target);
-    target->setEnabled(!source->testAttribute(Qt::WA_ForceDisabled));
+    const bool enabled = !source->testAttribute(Qt::WA_ForceDisabled);
+    if (target->testAttribute(Qt::WA_ForceDisabled) == enabled)
+        target->setEnabled(enabled);
     if (target->styleSheet() != source->styleSheet())
         target->setStyleSheet(source->styleSheet());
     // The check labels say in their tooltips why they have their colour.
@@ -92,7 +208,8 @@ void Lochkartor::copyWidgetState(const Lochkartor &fresh, QWidget *target, const
             box->setModel(model);
         else if (!model && box->model()->parent() != box)
             box->setModel(copyOfOwnModel(box, from));
-        box->setCurrentIndex(from->currentIndex());
+        if (box->currentIndex() != from->currentIndex())
+            box->setCurrentIndex(from->currentIndex());
     } else if (auto *doubleSpin = qobject_cast<QDoubleSpinBox *>(target)) {
         copySpinBox(doubleSpin, qobject_cast<const QDoubleSpinBox *>(source));
     } else if (auto *spin = qobject_cast<QSpinBox *>(target)) {
@@ -101,27 +218,24 @@ void Lochkartor::copyWidgetState(const Lochkartor &fresh, QWidget *target, const
         if (edit->text() != qobject_cast<const QLineEdit *>(source)->text())
             edit->setText(qobject_cast<const QLineEdit *>(source)->text());
     } else if (auto *button = qobject_cast<QAbstractButton *>(target)) {
-        if (button->isCheckable())
-            button->setChecked(qobject_cast<const QAbstractButton *>(source)->isChecked());
+        const bool checked = qobject_cast<const QAbstractButton *>(source)->isChecked();
+        if (button->isCheckable() && button->isChecked() != checked)
+            button->setChecked(checked);
     }
 }
 
 void Lochkartor::resetToFreshForm()
 {
-    const Lochkartor fresh;
+    const auto &pairs = freshFormLink().widgetPairs(*this);
+    const Lochkartor &fresh = m_freshForm->freshWindow();
 
     for (std::size_t line = 0; line < lineModels.size(); ++line)
         copyItemFlags(lineModels[line], fresh.lineModels[line]);
     copyItemFlags(noPinModel, fresh.noPinModel);
     copyItemFlags(heatingMethodModel, fresh.heatingMethodModel);
 
-    for (const QWidget *source : fresh.centralWidget()->findChildren<QWidget *>()) {
-        if (!isFormWidget(source))
-            continue;
-        QWidget *target = centralWidget()->findChild<QWidget *>(source->objectName());
-        if (target && target->metaObject() == source->metaObject())
-            copyWidgetState(fresh, target, source);
-    }
+    for (const auto &[target, source] : pairs)
+        copyWidgetState(fresh, target, source);
 
     pinCount = fresh.pinCount;
     pinLines = fresh.pinLines;

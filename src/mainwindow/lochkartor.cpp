@@ -1,5 +1,6 @@
 #include "lochkartor.h"
 #include "card_view_help.h"
+#include "fresh_form.h"
 #include "number_fields.h"
 #include "switched_off_help.h"
 #include "tube_type_table.h"

@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 
+class FreshFormLink;
 class QAbstractItemModel;
 class QCloseEvent;
 class QComboBox;
@@ -194,6 +195,9 @@ private:
     QAbstractItemModel *counterpartModel(const Lochkartor &fresh,
                                          const QAbstractItemModel *model) const;
     void copyWidgetState(const Lochkartor &fresh, QWidget *target, const QWidget *source);
+    // A window nobody has edited, to check a card's form in.
+    Lochkartor &freshCheckWindow();
+    FreshFormLink &freshFormLink();
     void paintCardAt150Ppi(QPainter *painter, int resolution);
     bool printCardToPdf(QPrinter *printer);
     std::array<Validity::Finding, Validity::CheckCount> validityFindings() const;
@@ -238,4 +242,5 @@ private:
     TubeData::Values m_savedValues;
     std::vector<QWidget *> m_saveFields; // the form field of each tube data key
     QMenu *m_recentMenu = nullptr;
+    std::unique_ptr<FreshFormLink> m_freshForm;
 };

@@ -26,8 +26,8 @@ void Lochkartor::addReadCardAction()
 
 void Lochkartor::askAndReadCard()
 {
-    const auto report = [](const HoleList &holes, int socket) {
-        Lochkartor fresh;
+    const auto report = [this](const HoleList &holes, int socket) {
+        Lochkartor &fresh = freshCheckWindow();
         const CardReading::Outcome outcome = ReadCard::read(holes, socket, fresh);
         return CardReading::reportText(outcome, ReadCard::listTexts(fresh));
     };
@@ -42,7 +42,7 @@ void Lochkartor::askAndReadCard()
 
 QString Lochkartor::fillFormFromCard(const HoleList &holes, int socket)
 {
-    Lochkartor fresh;
+    Lochkartor &fresh = freshCheckWindow();
     const CardReading::Outcome outcome = ReadCard::read(holes, socket, fresh);
     // Like "Neu" and a load, from a fresh form: the card then is the one
     // checked. The form is a new tube that has not been saved.

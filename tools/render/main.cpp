@@ -191,8 +191,10 @@ QString shown(const QString &name)
     return TextLimits::withVisibleControls(name);
 }
 
-bool render(const Options &options, const QString &file, QSet<QString> &pictures, QTextStream &out,
-            QTextStream &err)
+// `window` serves every file in turn: a load starts from a fresh form and a
+// refused file changes nothing, so each file renders as if alone.
+bool render(const Options &options, const QString &file, Lochkartor &window,
+            QSet<QString> &pictures, QTextStream &out, QTextStream &err)
 {
     // Two tube files of the same name from different folders would give
     // the same picture name; the second must not replace the first.
@@ -206,7 +208,6 @@ bool render(const Options &options, const QString &file, QSet<QString> &pictures
             << "\n";
         return false;
     }
-    Lochkartor window;
     std::vector<TubeData::Adjustment> adjusted;
     const TubeData::Problem problem = window.loadTubeDataQuietly(file, &adjusted);
     if (!problem.ok()) {
@@ -366,7 +367,8 @@ int main(int argc, char *argv[])
         QDir().mkpath(options->outDir);
     bool allRendered = true;
     QSet<QString> pictures;
+    Lochkartor window;
     for (const QString &file : options->files)
-        allRendered = render(*options, file, pictures, out, err) && allRendered;
+        allRendered = render(*options, file, window, pictures, out, err) && allRendered;
     return allRendered ? 0 : 1;
 }
