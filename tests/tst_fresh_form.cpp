@@ -8,6 +8,9 @@
 #include <QComboBox>
 #include <QRandomGenerator>
 #include <QStandardItemModel>
+#include <QTranslator>
+
+#include <memory>
 
 namespace {
 
@@ -54,6 +57,33 @@ QString firstDifference(const QStringList &actual, const QStringList &expected)
     return QString();
 }
 
+// Edits, resets and compares with a window built now; empty when equal.
+QString resetDifference(Lochkartor &window, QRandomGenerator &random)
+{
+    const QStringList edits = randomEdits(window, random, 1 + random.bounded(30));
+    window.resetToFreshForm();
+    const Lochkartor fresh;
+    const QString difference = firstDifference(picture(window), picture(fresh));
+    return difference.isEmpty()
+               ? difference
+               : QStringLiteral("edits: %1\n%2").arg(edits.join(QStringLiteral(", ")), difference);
+}
+
+// The English translation installed while it lives.
+class English
+{
+public:
+    explicit English(QTranslator &translator)
+        : m_translator(translator)
+    {
+        QCoreApplication::installTranslator(&m_translator);
+    }
+    ~English() { QCoreApplication::removeTranslator(&m_translator); }
+
+private:
+    QTranslator &m_translator;
+};
+
 } // namespace
 
 class FreshFormTest : public QObject
@@ -63,6 +93,9 @@ private slots:
     void resetEqualsFreshWindow_data();
     void resetEqualsFreshWindow();
     void resetKeepsTheWidgets();
+    void resetFollowsTheLanguage_data();
+    void resetFollowsTheLanguage();
+    void resetOutlivesTheWindowsThatUsedIt();
 };
 
 void FreshFormTest::resetEqualsFreshWindow_data()
@@ -121,6 +154,70 @@ void FreshFormTest::resetKeepsTheWidgets()
     QCOMPARE(TestSupport::widget<QComboBox>(window, "socket"), socket);
     QCOMPARE(socket->currentIndex(), 0);
     QCOMPARE(window.cards().createdScene(), scene);
+    QCOMPARE(warnings.messages(), QStringList());
+}
+
+void FreshFormTest::resetFollowsTheLanguage_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed = 1; seed <= 6; ++seed)
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+// The window a reset copies from was built in the language of that moment.
+// A window built after a change of language resets to what a window built
+// then shows: the card's socket text, the open lines, the check tooltips;
+// and the report of a card read back names the lists' rows in that language.
+void FreshFormTest::resetFollowsTheLanguage()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    const TestSupport::WarningCollector warnings;
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(LOCHKARTOR_QM_FILE)));
+    Lochkartor source;
+    FormEdits::edit(source, QStringLiteral("socket=11; genericTubeType=3"));
+    FormEdits::wireAllPins(source);
+    const HoleList holes = source.cards().punchedHoles();
+
+    // Kept over both changes of language.
+    Lochkartor german;
+    QVERIFY2(resetDifference(german, random).isEmpty(),
+             qPrintable(resetDifference(german, random)));
+    const QString germanReport = german.fillFormFromCard(holes, -1);
+    {
+        const English installed(english);
+        Lochkartor window;
+        const QString difference = resetDifference(window, random);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        const QString englishReport = Lochkartor().fillFormFromCard(holes, -1);
+        QVERIFY(englishReport != germanReport);
+        QCOMPARE(german.fillFormFromCard(holes, -1), englishReport);
+    }
+    Lochkartor window;
+    const QString difference = resetDifference(window, random);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    QCOMPARE(german.fillFormFromCard(holes, -1), germanReport);
+    QCOMPARE(warnings.messages(), QStringList());
+}
+
+// Windows come and go in any order; a reset in whichever is left still
+// gives a fresh window, and the last one leaves nothing behind (the
+// sanitizer run checks that).
+void FreshFormTest::resetOutlivesTheWindowsThatUsedIt()
+{
+    QRandomGenerator random(77);
+    const TestSupport::WarningCollector warnings;
+    auto first = std::make_unique<Lochkartor>();
+    Lochkartor second;
+    QVERIFY(resetDifference(*first, random).isEmpty());
+    randomEdits(second, random, 20);
+    first.reset();
+    QVERIFY(resetDifference(second, random).isEmpty());
+    auto third = std::make_unique<Lochkartor>();
+    QVERIFY(resetDifference(*third, random).isEmpty());
+    third.reset();
+    QVERIFY(resetDifference(second, random).isEmpty());
     QCOMPARE(warnings.messages(), QStringList());
 }
 
