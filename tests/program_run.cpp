@@ -37,8 +37,10 @@ ProgramRun runProgram(const QString &program, const QStringList &arguments,
     }
     if (process.exitStatus() == QProcess::NormalExit)
         run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
+    run.outBytes = process.readAllStandardOutput();
+    run.errBytes = process.readAllStandardError();
+    run.out = QString::fromUtf8(run.outBytes);
+    run.err = QString::fromUtf8(run.errBytes);
     return run;
 }
 

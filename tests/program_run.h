@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,8 @@ struct ProgramRun
     int exitCode = -1; // -1: crashed or timed out
     QString out;
     QString err;
+    QByteArray outBytes; // as written, for comparisons byte by byte
+    QByteArray errBytes;
 
     QStringList outLines() const;
     QStringList errLines() const;

@@ -4,43 +4,20 @@
 // refused and adjusted files among them, in an order that would carry a
 // previous file's socket, tube type and values over.
 
+#include "program_run.h"
 #include "tubefilegenerator.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-struct Output
+TestSupport::ProgramRun render(const QStringList &arguments, const QString &runtime)
 {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// German messages whatever the machine's locale, as the other render tests,
-// and no notice of Qt's about the runtime folder among them.
-Output render(const QStringList &arguments)
-{
-    static const QTemporaryDir runtime;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
-        environment.remove(QString::fromLatin1(name));
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(LOCHKARTOR_RENDER_BINARY), arguments);
-    Output output;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return output;
-    output.exitCode = process.exitCode();
-    output.out = process.readAllStandardOutput();
-    output.err = process.readAllStandardError();
-    return output;
+    return TestSupport::runProgram(QStringLiteral(LOCHKARTOR_RENDER_BINARY), arguments,
+                                   QDir::currentPath(), runtime);
 }
 
 } // namespace
@@ -55,6 +32,7 @@ private slots:
 
 private:
     QTemporaryDir m_directory;
+    QTemporaryDir m_runtime;
     QStringList m_files;
 };
 
@@ -65,6 +43,7 @@ private:
 void BatchRenderTest::initTestCase()
 {
     QVERIFY(m_directory.isValid());
+    QVERIFY(m_runtime.isValid());
     const QDir samples(QFINDTESTDATA("data/tubes"));
     const QStringList sampleNames = samples.entryList({QStringLiteral("*.tds")}, QDir::Files);
     QVERIFY(sampleNames.size() >= 5);
@@ -94,26 +73,27 @@ void BatchRenderTest::batchEqualsOneByOne_data()
 void BatchRenderTest::batchEqualsOneByOne()
 {
     QFETCH(QString, report);
-    const Output batch = render(QStringList{report} + m_files);
+    const TestSupport::ProgramRun batch = render(QStringList{report} + m_files, m_runtime.path());
     QVERIFY2(batch.exitCode >= 0, "the batch did not finish");
 
-    Output alone;
+    QByteArray out;
+    QByteArray err;
     int refused = 0;
     for (const QString &file : m_files) {
-        const Output one = render({report, file});
+        const TestSupport::ProgramRun one = render({report, file}, m_runtime.path());
         QVERIFY2(one.exitCode >= 0, qPrintable(file));
         refused += one.exitCode != 0;
-        alone.out += one.out;
-        alone.err += one.err;
+        out += one.outBytes;
+        err += one.errBytes;
     }
     // The mix this test is about: refused files, adjusted ones, rendered ones.
     QVERIFY(refused > 0);
     QVERIFY(refused < m_files.size() / 2);
-    QVERIFY(batch.err.contains(": Warnung: "));
+    QVERIFY(batch.err.contains(QStringLiteral(": Warnung: ")));
 
     QCOMPARE(batch.exitCode, 1);
-    QCOMPARE(batch.out, alone.out);
-    QCOMPARE(batch.err, alone.err);
+    QCOMPARE(batch.outBytes, out);
+    QCOMPARE(batch.errBytes, err);
 }
 
 QTEST_MAIN(BatchRenderTest)
