@@ -4,10 +4,12 @@
 // tube type change, both cards and the check colours.
 
 #include "form_edits.h"
+#include "tubefilegenerator.h"
 
 #include <QComboBox>
 #include <QRandomGenerator>
 #include <QStandardItemModel>
+#include <QTemporaryDir>
 #include <QTranslator>
 
 #include <memory>
@@ -69,6 +71,17 @@ QString resetDifference(Lochkartor &window, QRandomGenerator &random)
                : QStringLiteral("edits: %1\n%2").arg(edits.join(QStringLiteral(", ")), difference);
 }
 
+// The colour and the tooltip of the five check labels.
+QStringList checkLabels(const Lochkartor &window)
+{
+    QStringList state;
+    for (const char *name : {"heaterOK", "cathodeOK", "gridOK", "screenOK", "plateOK"}) {
+        const auto *label = TestSupport::widget<QLabel>(window, name);
+        state << QStringLiteral("%1: %2 %3").arg(name, label->styleSheet(), label->toolTip());
+    }
+    return state;
+}
+
 // The English translation installed while it lives.
 class English
 {
@@ -96,6 +109,8 @@ private slots:
     void resetFollowsTheLanguage_data();
     void resetFollowsTheLanguage();
     void resetOutlivesTheWindowsThatUsedIt();
+    void checkColoursFollowTheForm_data();
+    void checkColoursFollowTheForm();
 };
 
 void FreshFormTest::resetEqualsFreshWindow_data()
@@ -219,6 +234,39 @@ void FreshFormTest::resetOutlivesTheWindowsThatUsedIt()
     third.reset();
     QVERIFY(resetDifference(second, random).isEmpty());
     QCOMPARE(warnings.messages(), QStringList());
+}
+
+void FreshFormTest::checkColoursFollowTheForm_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed = 1; seed <= 60; ++seed)
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+// A load colours the check labels once, when the form is complete, rather
+// than after every value. That gives the same colours only because they
+// follow from the form alone: after any edits, and after a load, working
+// them out again changes nothing.
+void FreshFormTest::checkColoursFollowTheForm()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    Lochkartor window;
+    const QStringList edits = randomEdits(window, random, 1 + random.bounded(40));
+    const QStringList afterEdits = checkLabels(window);
+    window.checkValidity();
+    QVERIFY2(checkLabels(window) == afterEdits, qPrintable(edits.join(QStringLiteral(", "))));
+
+    QTemporaryDir directory;
+    const QString file = directory.filePath(QStringLiteral("tube.tds"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(TubeFileGenerator(seed).validFile());
+    out.close();
+    QVERIFY(window.loadTubeDataQuietly(file, nullptr).ok());
+    const QStringList afterLoad = checkLabels(window);
+    window.checkValidity();
+    QCOMPARE(checkLabels(window), afterLoad);
 }
 
 QTEST_MAIN(FreshFormTest)

@@ -53,13 +53,18 @@ QVariant valueOf(const QWidget *field, Kind kind)
 
 void setFieldValue(QWidget &form, const Key &key, const QVariant &value)
 {
+    setFieldValue(key.kind == Kind::PinCount ? nullptr : findField<QWidget>(form, key), key, value);
+}
+
+void setFieldValue(QWidget *field, const Key &key, const QVariant &value)
+{
     switch (key.kind) {
     case Kind::Text:
-        if (auto *edit = findField<QLineEdit>(form, key))
+        if (auto *edit = qobject_cast<QLineEdit *>(field))
             edit->setText(TextLimits::cutToLength(value.toString(), edit->maxLength()));
         break;
     case Kind::Index:
-        if (auto *box = findField<QComboBox>(form, key)) {
+        if (auto *box = qobject_cast<QComboBox *>(field)) {
             // An empty pin box leaves the card alone; passing through
             // "Unbelegt" first clears what the pin's line had wired.
             if (key.pin != 0 && value.toInt() == -1)
@@ -68,7 +73,7 @@ void setFieldValue(QWidget &form, const Key &key, const QVariant &value)
         }
         break;
     case Kind::Number:
-        if (auto *spinBox = findField<QDoubleSpinBox>(form, key))
+        if (auto *spinBox = qobject_cast<QDoubleSpinBox *>(field))
             spinBox->setValue(value.toDouble());
         break;
     case Kind::PinCount:
@@ -78,9 +83,19 @@ void setFieldValue(QWidget &form, const Key &key, const QVariant &value)
 
 std::vector<Adjustment> adjustments(const QWidget &form, const std::vector<Entry> &entries)
 {
+    return adjustments(
+        [&form](const Key &key) {
+            return key.kind == Kind::PinCount ? nullptr : findField<QWidget>(form, key);
+        },
+        entries);
+}
+
+std::vector<Adjustment> adjustments(const std::function<const QWidget *(const Key &)> &fieldOf,
+                                    const std::vector<Entry> &entries)
+{
     std::vector<Adjustment> result;
     for (const Entry &entry : entries) {
-        const QVariant loaded = fieldValue(form, *entry.key);
+        const QVariant loaded = valueOf(fieldOf(*entry.key), entry.key->kind);
         QString loadedText;
         if (entry.key->kind == Kind::Text) {
             if (loaded.toString() == entry.value.toString())

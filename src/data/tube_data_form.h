@@ -5,6 +5,7 @@
 #include "tube_data_reader.h"
 
 #include <QVariant>
+#include <functional>
 
 class QWidget;
 
@@ -20,9 +21,14 @@ QVariant valueOf(const QWidget *field, Kind kind);
 // field's slot runs its card encoder at once if the value changes.
 // A text longer than its field takes is cut between two characters.
 void setFieldValue(QWidget &form, const Key &key, const QVariant &value);
+// The same for a field already found (null for the pin count).
+void setFieldValue(QWidget *field, const Key &key, const QVariant &value);
 
 // The loaded values that the form holds differently from the file: numbers
 // its fields clamped or rounded, texts cut to the field's length.
 std::vector<Adjustment> adjustments(const QWidget &form, const std::vector<Entry> &entries);
+// The same with the fields already found: `fieldOf` gives a key's field.
+std::vector<Adjustment> adjustments(const std::function<const QWidget *(const Key &)> &fieldOf,
+                                    const std::vector<Entry> &entries);
 
 } // namespace TubeData

@@ -105,6 +105,8 @@ void Lochkartor::documentLoaded(const QString &fileName)
 
 void Lochkartor::refreshModified()
 {
+    if (m_fillingForm)
+        return;
     setWindowModified(valuesToSave() != m_savedValues);
 }
 

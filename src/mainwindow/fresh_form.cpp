@@ -13,10 +13,13 @@
 #include <QDoubleSpinBox>
 #include <QEvent>
 #include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStandardItemModel>
+
+#include <algorithm>
 
 class FreshForm : public QObject
 {
@@ -234,8 +237,14 @@ void Lochkartor::resetToFreshForm()
     copyItemFlags(noPinModel, fresh.noPinModel);
     copyItemFlags(heatingMethodModel, fresh.heatingMethodModel);
 
-    for (const auto &[target, source] : pairs)
+    // The check labels' colours follow from the form; a form being filled
+    // colours them when it is complete (and restyling is slow).
+    const std::array<QLabel *, Validity::CheckCount> labels = checkLabels();
+    for (const auto &[target, source] : pairs) {
+        if (m_fillingForm && std::find(labels.begin(), labels.end(), target) != labels.end())
+            continue;
         copyWidgetState(fresh, target, source);
+    }
 
     pinCount = fresh.pinCount;
     pinLines = fresh.pinLines;

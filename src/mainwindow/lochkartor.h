@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
 
 class FreshFormLink;
@@ -211,6 +212,7 @@ private:
     void documentSaved(const QString &fileName);
     void documentLoaded(const QString &fileName);
     void refreshModified();
+    void fillForm(const std::function<void()> &fill);
     QString documentName() const;
     void createMenus();
     void fillRecentMenu();
@@ -242,5 +244,8 @@ private:
     TubeData::Values m_savedValues;
     std::vector<QWidget *> m_saveFields; // the form field of each tube data key
     QMenu *m_recentMenu = nullptr;
+    // While a whole form is put in, the check colours and the changed mark
+    // are worked out once at the end rather than after every value.
+    bool m_fillingForm = false;
     std::unique_ptr<FreshFormLink> m_freshForm;
 };

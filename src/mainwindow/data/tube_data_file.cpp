@@ -33,12 +33,31 @@ TubeData::Problem Lochkartor::loadTubeDataQuietly(const QString &fileName,
     const TubeData::Contents contents = TubeData::readFile(fileName);
     if (!contents.problem.ok())
         return contents.problem;
-    resetToFreshForm();
-    for (const TubeData::Entry &entry : contents.entries)
-        TubeData::setFieldValue(*this, *entry.key, entry.value);
+    fillForm([this, &contents] {
+        resetToFreshForm();
+        const TubeData::Key *first = TubeData::keys().data();
+        for (const TubeData::Entry &entry : contents.entries)
+            TubeData::setFieldValue(m_saveFields.at(std::size_t(entry.key - first)), *entry.key,
+                                    entry.value);
+    });
     if (adjusted)
-        *adjusted = TubeData::adjustments(*this, contents.entries);
+        *adjusted = TubeData::adjustments(
+            [this](const TubeData::Key &key) {
+                return m_saveFields.at(std::size_t(&key - TubeData::keys().data()));
+            },
+            contents.entries);
     return contents.problem;
+}
+
+// Every value's slot runs as for a user edit; only the check colours and
+// the changed mark, which depend on the finished form alone, wait for it.
+void Lochkartor::fillForm(const std::function<void()> &fill)
+{
+    m_fillingForm = true;
+    fill();
+    m_fillingForm = false;
+    checkValidity();
+    refreshModified();
 }
 
 bool Lochkartor::loadTubeData(const QString &fileName)

@@ -74,6 +74,8 @@ std::array<QLabel *, CheckCount> Lochkartor::checkLabels() const
 // and tells in each label's tooltip why.
 void Lochkartor::checkValidity()
 {
+    if (m_fillingForm)
+        return;
     const std::array<Finding, CheckCount> findings = validityFindings();
     const std::array<QLabel *, CheckCount> labels = checkLabels();
     for (int check = 0; check < CheckCount; ++check)
