@@ -1,6 +1,7 @@
 #include "dialogs.h"
 #include "texts.h"
 
+#include "print_calibration_dialog.h"
 #include "read_card_dialog.h"
 
 #include <QFileDialog>
@@ -18,6 +19,7 @@ struct ScriptState
     QQueue<Dialogs::SaveAnswer> saveAnswers;
     QQueue<bool> questionAnswers;
     QQueue<Dialogs::CardHoles> cardAnswers;
+    QQueue<Dialogs::Calibration> calibrationAnswers;
     QList<Dialogs::Record> records;
 };
 
@@ -53,6 +55,32 @@ std::optional<CardHoles> askCardHoles(QWidget *parent, const QStringList &socket
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return CardHoles{dialog.holes(), dialog.socket()};
+}
+
+std::optional<Calibration> askPrintCalibration(QWidget *parent, const QString &current,
+                                               bool hasCorrection, double measuredX,
+                                               double measuredY,
+                                               const std::function<void()> &printTestPage)
+{
+    if (script().active) {
+        script().records.append(
+            {Record::Calibration, QString(), QString(), QString(), current, {}});
+        if (script().calibrationAnswers.isEmpty())
+            return std::nullopt;
+        const Calibration answer = script().calibrationAnswers.dequeue();
+        if (answer.printTestPage)
+            printTestPage();
+        return answer;
+    }
+    PrintCalibrationDialog dialog(parent, current, hasCorrection, measuredX, measuredY,
+                                  printTestPage);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    Calibration answer;
+    answer.reset = dialog.resetRequested();
+    answer.measuredX = dialog.measuredX();
+    answer.measuredY = dialog.measuredY();
+    return answer;
 }
 
 QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
@@ -168,8 +196,7 @@ bool question(QWidget *parent, const QString &title, const QString &text)
                                  QMessageBox::Yes | QMessageBox::No});
         return !script().questionAnswers.isEmpty() && script().questionAnswers.dequeue();
     }
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
-                    parent);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
@@ -216,6 +243,11 @@ void answerQuestion(bool yes)
 void answerCardHoles(const CardHoles &answer)
 {
     script().cardAnswers.enqueue(answer);
+}
+
+void answerPrintCalibration(const Calibration &answer)
+{
+    script().calibrationAnswers.enqueue(answer);
 }
 
 const QList<Record> &records()

@@ -51,6 +51,21 @@ struct CardHoles
 std::optional<CardHoles> askCardHoles(QWidget *parent, const QStringList &sockets,
                                       const std::function<QString(const HoleList &, int)> &report);
 
+// "Druck kalibrieren…": the ruler lengths the user measured (millimetres),
+// or the wish to print uncorrected again; nothing when cancelled.
+// `printTestPage` runs when the user asks for the test page.
+struct Calibration
+{
+    bool reset = false;
+    double measuredX = 0;
+    double measuredY = 0;
+    bool printTestPage = false; // scripted only: the test page was asked for first
+};
+std::optional<Calibration> askPrintCalibration(QWidget *parent, const QString &current,
+                                               bool hasCorrection, double measuredX,
+                                               double measuredY,
+                                               const std::function<void()> &printTestPage);
+
 struct Record
 {
     enum Kind {
@@ -63,7 +78,8 @@ struct Record
         About,
         AskToSave,
         Question,
-        ReadCard
+        ReadCard,
+        Calibration
     };
     Kind kind;
     QString caption; // dialog caption or message title
@@ -86,6 +102,8 @@ void answerAskToSave(SaveAnswer answer);
 void answerQuestion(bool yes);
 // Without a queued answer the card dialog is cancelled.
 void answerCardHoles(const CardHoles &answer);
+// Without a queued answer the calibration dialog is cancelled.
+void answerPrintCalibration(const Calibration &answer);
 const QList<Record> &records();
 QList<Record> messages(); // critical, information and warning messages
 void clearRecords();

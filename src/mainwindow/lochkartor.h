@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cardscenes.h"
+#include "print_calibration.h"
 #include "tube_data_conditions.h"
 #include "tube_data_problem.h"
 #include "tube_data_values.h"
@@ -110,6 +111,11 @@ public:
     bool saveCardImage(const QString &fileName);
     void renderCreatedCard(QPainter *painter, const QRectF &target);
     bool printCard(QPrinter *printer);
+    // "Druck kalibrieren…": the test page, and the correction kept in the
+    // settings that "Karte drucken" applies (none without settings).
+    bool printCalibrationPage(QPrinter *printer);
+    void calibratePrinting();
+    PrintCalibration::Correction printCorrection() const;
     bool saveTubeData(const QString &fileName);
     bool loadTubeData(const QString &fileName);
     // Loads without a message box: an empty string, or why the file was
@@ -200,7 +206,18 @@ private:
     Lochkartor &freshCheckWindow();
     FreshFormLink &freshFormLink();
     void paintCardAt150Ppi(QPainter *painter, int resolution);
-    bool printCardToPdf(QPrinter *printer);
+    // One page printed by `paint` (painter, device resolution); a failure is
+    // reported under the given texts.
+    using PagePainter = std::function<void(QPainter *, int)>;
+    struct PrintTexts
+    {
+        QString notPrinted;   // message title
+        QString printerFault; // %1: the printer
+    };
+    bool printPage(QPrinter *printer, const PagePainter &paint, const PrintTexts &texts);
+    bool printPageToPdf(QPrinter *printer, const PagePainter &paint, const PrintTexts &texts);
+    void printCalibrationPageFromDialog();
+    bool storePrintCorrection(const PrintCalibration::Correction &correction);
     std::array<Validity::Finding, Validity::CheckCount> validityFindings() const;
     std::array<QLabel *, Validity::CheckCount> checkLabels() const;
 

@@ -62,6 +62,8 @@ void Lochkartor::createMenus()
     connect(menuAction(file, "printCardAction", tr("Karte &drucken…"),
                        shortcuts(QKeySequence::Print, Qt::CTRL | Qt::Key_P)),
             &QAction::triggered, this, &Lochkartor::on_printCardButton_clicked);
+    connect(menuAction(file, "calibratePrintAction", tr("Druck &kalibrieren…"), {}),
+            &QAction::triggered, this, &Lochkartor::calibratePrinting);
     file->addSeparator();
     QAction *quit = menuAction(file, "quitAction", tr("&Beenden"),
                                shortcuts(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));

@@ -3,6 +3,7 @@
 // true size.
 
 #include "card_image.h"
+#include "card_page.h"
 #include "dialogs.h"
 #include "lochkartor.h"
 #include "safe_write.h"
@@ -19,10 +20,6 @@
 #include <cerrno>
 
 namespace {
-
-constexpr double CardPixelsPerInch = 150.0;
-// The card's top left corner lies one inch right of and below the page origin.
-const QRectF cardOnPage(CardPixelsPerInch, CardPixelsPerInch, CardImage::Width, CardImage::Height);
 
 QString printerName(const QPrinter &printer)
 {
@@ -50,22 +47,34 @@ void Lochkartor::renderCreatedCard(QPainter *painter, const QRectF &target)
 }
 
 // Scales the painter to 150 card pixels per inch of a device with the
-// given resolution and draws the card one inch from the page origin.
+// given resolution, corrected for the printer, and draws the card one inch
+// from the page origin.
 void Lochkartor::paintCardAt150Ppi(QPainter *painter, int resolution)
 {
-    const double scale = resolution / CardPixelsPerInch;
-    painter->scale(scale, scale);
+    const double scale = CardPage::scaleToCardPixels(painter, resolution, printCorrection());
     qDebug() << scale;
-    renderCreatedCard(painter, cardOnPage);
+    renderCreatedCard(painter, CardPage::CardOnPage);
+}
+
+bool Lochkartor::printCard(QPrinter *printer)
+{
+    const PrintTexts texts{tr("Karte nicht gedruckt"),
+                           tr("Der Drucker „%1“ meldet einen Fehler; die Karte ist wohl nicht "
+                              "gedruckt.")};
+    return printPage(
+        printer,
+        [this](QPainter *painter, int resolution) { paintCardAt150Ppi(painter, resolution); },
+        texts);
 }
 
 // A PDF is made in memory and checked before it replaces a file, so a full
 // disk cannot leave a cut-off printout that looks like a success.
-bool Lochkartor::printCardToPdf(QPrinter *printer)
+bool Lochkartor::printPageToPdf(QPrinter *printer, const PagePainter &paint,
+                                const PrintTexts &texts)
 {
     const QString fileName = printer->outputFileName();
     auto refuse = [&](const QString &failure) {
-        Dialogs::critical(this, tr("Karte nicht gedruckt"),
+        Dialogs::critical(this, texts.notPrinted,
                           tr("Die Datei „%1“ kann nicht geschrieben werden.\n%2")
                               .arg(QDir::toNativeSeparators(fileName), failure));
         return false;
@@ -85,34 +94,29 @@ bool Lochkartor::printCardToPdf(QPrinter *printer)
         pdf.setPageLayout(printer->pageLayout());
         QPainter painter;
         if (painter.begin(&pdf)) {
-            paintCardAt150Ppi(&painter, pdf.resolution());
+            paint(&painter, pdf.resolution());
             painter.end();
         }
     }
     buffer.close();
-    const QString failure = SafeWrite::replaceFile(fileName, bytes, [](const QByteArray &pdf) {
-        return pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF");
-    });
+    const QString failure = SafeWrite::replaceFile(fileName, bytes, CardPage::isCompletePdf);
     return failure.isEmpty() || refuse(failure);
 }
 
-bool Lochkartor::printCard(QPrinter *printer)
+bool Lochkartor::printPage(QPrinter *printer, const PagePainter &paint, const PrintTexts &texts)
 {
     if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty())
-        return printCardToPdf(printer);
+        return printPageToPdf(printer, paint, texts);
     QPainter painter;
     if (!painter.begin(printer)) {
         Dialogs::critical(
-            this, tr("Karte nicht gedruckt"),
+            this, texts.notPrinted,
             tr("Der Drucker „%1“ kann nicht geöffnet werden.").arg(printerName(*printer)));
         return false;
     }
-    paintCardAt150Ppi(&painter, printer->resolution());
+    paint(&painter, printer->resolution());
     if (painter.end() && printer->printerState() != QPrinter::Error)
         return true;
-    Dialogs::critical(this, tr("Karte nicht gedruckt"),
-                      tr("Der Drucker „%1“ meldet einen Fehler; die Karte ist wohl nicht "
-                         "gedruckt.")
-                          .arg(printerName(*printer)));
+    Dialogs::critical(this, texts.notPrinted, texts.printerFault.arg(printerName(*printer)));
     return false;
 }

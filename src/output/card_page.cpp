@@ -1,0 +1,26 @@
+#include "card_page.h"
+
+#include <QGraphicsScene>
+#include <QPainter>
+
+namespace CardPage {
+
+double scaleToCardPixels(QPainter *painter, int resolution,
+                         const PrintCalibration::Correction &correction)
+{
+    const double scale = resolution / CardPixelsPerInch;
+    painter->scale(scale * correction.x, scale * correction.y);
+    return scale;
+}
+
+void paintCard(QPainter *painter, QGraphicsScene *card)
+{
+    card->render(painter, CardOnPage, QRectF(), Qt::KeepAspectRatio);
+}
+
+bool isCompletePdf(const QByteArray &bytes)
+{
+    return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF");
+}
+
+} // namespace CardPage
