@@ -6,6 +6,7 @@
 #include "dialogs.h"
 #include "hole_input.h"
 #include "lochkartor.h"
+#include "pdf_output.h"
 #include "read_card.h"
 #include "scan_reader.h"
 #include "scan_report.h"
@@ -51,13 +52,19 @@ struct Options
     QString holesFile;
     QString imageFile;
     int socket = -1; // socket list index
+    // One page per tube for punching by hand.
+    QString pdfFile;
+    QString pageSize;
+    bool noList = false;
+    bool noCalibration = false;
 };
 
 QString usage()
 {
     return LochkartorText::tr(
         "Aufruf: lochkartor-render [--json | --list] [--universal] "
-        "[-o BILD.png | --out-dir VERZEICHNIS] DATEI.tds...\n"
+        "[-o BILD.png | --out-dir VERZEICHNIS] [--pdf KARTEN.pdf [--page-size A4|Letter] "
+        "[--no-list] [--no-calibration]] DATEI.tds...\n"
         "\n"
         "Lädt jede Röhrendatei wie \"Daten laden\" und gibt die erstellte Karte aus.\n"
         "  --list         Stanzliste: Löcher mit Bedeutung, Kartentexte, Prüfung\n"
@@ -65,8 +72,13 @@ QString usage()
         "  --universal    die Universalkarte mit den Löchern statt der erstellten Karte\n"
         "  -o BILD.png    das Bild der Karte (nur mit einer Datei)\n"
         "  --out-dir DIR  je Datei ein Bild, benannt nach der Datei\n"
+        "  --pdf KARTEN.pdf  je Röhre eine Seite: die Karte in wahrer Größe zum Stanzen,\n"
+        "                 darunter Röhrenname und Stanzliste\n"
+        "  --page-size A4|Letter  das Papier der Seiten (sonst nach der Sprachumgebung)\n"
+        "  --no-list      auf den Seiten keine Stanzliste\n"
+        "  --no-calibration  ohne die Korrektur aus \"Druck kalibrieren…\"\n"
         "  --help         diese Hilfe\n"
-        "Ohne --json, -o und --out-dir wird die Stanzliste ausgegeben.\n"
+        "Ohne --json, -o, --out-dir und --pdf wird die Stanzliste ausgegeben.\n"
         "\n"
         "Aufruf: lochkartor-render (--read-holes \"I 9 20 II 5\" | --read-json DATEI | "
         "--read-image BILD) [--socket N] [--json] [-o RÖHRE.tds]\n"
@@ -128,11 +140,25 @@ std::optional<Options> parse(const QStringList &arguments, bool *helpOnly)
             }
         } else if (argument == QLatin1String("--universal")) {
             options.universal = true;
-        } else if (argument == QLatin1String("-o") || argument == QLatin1String("--out-dir")) {
+        } else if (argument == QLatin1String("-o") || argument == QLatin1String("--out-dir")
+                   || argument == QLatin1String("--pdf")) {
             if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty())
                 return fail(LochkartorText::tr("%1 braucht einen Namen").arg(argument));
-            (argument == QLatin1String("-o") ? options.outFile : options.outDir)
+            (argument == QLatin1String("-o")          ? options.outFile
+             : argument == QLatin1String("--out-dir") ? options.outDir
+                                                      : options.pdfFile)
                 = arguments.at(++i);
+        } else if (argument == QLatin1String("--page-size")) {
+            if (i + 1 >= arguments.size())
+                return fail(LochkartorText::tr("%1 braucht einen Wert").arg(argument));
+            options.pageSize = arguments.at(++i);
+            if (!paperNamed(options.pageSize))
+                return fail(LochkartorText::tr("--page-size nimmt A4 oder Letter, nicht „%1“")
+                                .arg(options.pageSize));
+        } else if (argument == QLatin1String("--no-list")) {
+            options.noList = true;
+        } else if (argument == QLatin1String("--no-calibration")) {
+            options.noCalibration = true;
         } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
             return fail(LochkartorText::tr("unbekannte Option %1").arg(argument));
         } else {
@@ -144,7 +170,7 @@ std::optional<Options> parse(const QStringList &arguments, bool *helpOnly)
             LochkartorText::tr("--read-holes, --read-json und --read-image schließen sich aus"));
     if (options.readHoles || options.readJson || options.readImage) {
         if (!options.files.isEmpty() || options.universal || !options.outDir.isEmpty()
-            || options.report == Report::List)
+            || options.report == Report::List || !options.pdfFile.isEmpty())
             return fail(
                 LochkartorText::tr("beim Einlesen einer Karte gelten nur --socket, --json und -o"));
         return options;
@@ -152,15 +178,35 @@ std::optional<Options> parse(const QStringList &arguments, bool *helpOnly)
     if (options.socket >= 0)
         return fail(LochkartorText::tr(
             "--socket gilt nur mit --read-holes, --read-json oder --read-image"));
+    if (options.pdfFile.isEmpty()) {
+        for (const auto &[given, option] : {std::pair{!options.pageSize.isEmpty(), "--page-size"},
+                                            std::pair{options.noList, "--no-list"},
+                                            std::pair{options.noCalibration, "--no-calibration"}}) {
+            if (given)
+                return fail(LochkartorText::tr("%1 gilt nur mit --pdf").arg(QLatin1String(option)));
+        }
+    }
     if (options.files.isEmpty())
         return fail(LochkartorText::tr("keine Röhrendatei angegeben"));
     if (!options.outFile.isEmpty() && !options.outDir.isEmpty())
         return fail(LochkartorText::tr("-o und --out-dir schließen sich aus"));
     if (!options.outFile.isEmpty() && options.files.size() > 1)
         return fail(LochkartorText::tr("-o nimmt genau eine Datei; für mehrere --out-dir"));
-    if (options.report == Report::None && options.outFile.isEmpty() && options.outDir.isEmpty())
+    if (options.report == Report::None && options.outFile.isEmpty() && options.outDir.isEmpty()
+        && options.pdfFile.isEmpty())
         options.report = Report::List;
     return options;
+}
+
+PdfRequest pdfRequest(const Options &options)
+{
+    PdfRequest request;
+    request.fileName = options.pdfFile;
+    request.paper = options.pageSize.isEmpty() ? CardSheets::defaultPaper(QLocale::system())
+                                               : *paperNamed(options.pageSize);
+    request.list = !options.noList;
+    request.calibrated = !options.noCalibration;
+    return request;
 }
 
 // Writes the card picture the options ask for, by the same code as "Karte
@@ -194,7 +240,7 @@ QString shown(const QString &name)
 // `window` serves every file in turn: a load starts from a fresh form and a
 // refused file changes nothing, so each file renders as if alone.
 bool render(const Options &options, const QString &file, Lochkartor &window,
-            QSet<QString> &pictures, QTextStream &out, QTextStream &err)
+            QSet<QString> &pictures, PdfOutput *pdf, QTextStream &out, QTextStream &err)
 {
     // Two tube files of the same name from different folders would give
     // the same picture name; the second must not replace the first.
@@ -228,6 +274,8 @@ bool render(const Options &options, const QString &file, Lochkartor &window,
         }
         pictures.insert(pictureKey);
     }
+    if (pdf)
+        pdf->add(window, file);
     if (options.report == Report::Json)
         out << CardReport::json(window, file) << "\n";
     else if (options.report == Report::List)
@@ -365,10 +413,16 @@ int main(int argc, char *argv[])
     // picture says so on its own line.
     if (!options->outDir.isEmpty())
         QDir().mkpath(options->outDir);
+    std::optional<PdfOutput> pdf;
+    if (!options->pdfFile.isEmpty())
+        pdf.emplace(pdfRequest(*options));
     bool allRendered = true;
     QSet<QString> pictures;
     Lochkartor window;
     for (const QString &file : options->files)
-        allRendered = render(*options, file, window, pictures, out, err) && allRendered;
+        allRendered = render(*options, file, window, pictures, pdf ? &*pdf : nullptr, out, err)
+                      && allRendered;
+    if (pdf)
+        allRendered = pdf->finish(err) && allRendered;
     return allRendered ? 0 : 1;
 }

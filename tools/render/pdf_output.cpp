@@ -1,0 +1,72 @@
+#include "pdf_output.h"
+
+#include "card_report.h"
+#include "lochkartor.h"
+#include "program_settings.h"
+#include "text_limits.h"
+#include "texts.h"
+
+#include <QFileInfo>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QSettings>
+#include <QTextStream>
+
+namespace {
+
+// The correction the window's "Druck kalibrieren…" stored for this user.
+PrintCalibration::Correction storedCorrection()
+{
+    const QSettings settings(ProgramSettings::organisation(), ProgramSettings::application());
+    return PrintCalibration::load(settings);
+}
+
+QStringList punchListLines(const Lochkartor &window)
+{
+    QStringList lines = CardReport::punchList(window).split(QLatin1Char('\n'));
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+std::optional<QPageSize::PageSizeId> paperNamed(const QString &name)
+{
+    if (name.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
+        return QPageSize::A4;
+    if (name.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
+        return QPageSize::Letter;
+    return std::nullopt;
+}
+
+PdfOutput::PdfOutput(const PdfRequest &request)
+    : m_request(request)
+    , m_sheets(request.paper,
+               request.calibrated ? storedCorrection() : PrintCalibration::Correction())
+{ }
+
+void PdfOutput::add(const Lochkartor &window, const QString &file)
+{
+    const QString name = window.cards().textItem(CardText::TubeName)->toPlainText();
+    const QString fileName = TextLimits::withVisibleControls(QFileInfo(file).fileName());
+    m_sheets.addPage(window.cards().createdScene(),
+                     name.isEmpty() ? fileName : TextLimits::withVisibleControls(name), fileName,
+                     m_request.list ? punchListLines(window) : QStringList());
+}
+
+bool PdfOutput::finish(QTextStream &err)
+{
+    const QString shownName = TextLimits::withVisibleControls(m_request.fileName);
+    if (m_sheets.pageCount() == 0) {
+        err << shownName << ": "
+            << LochkartorText::tr("keine Röhre geladen; die PDF-Datei wird nicht geschrieben.")
+            << "\n";
+        return false;
+    }
+    const QString failure = m_sheets.write(m_request.fileName);
+    if (failure.isEmpty())
+        return true;
+    err << shownName << ": " << failure << "\n";
+    return false;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "card_sheets.h"
+
+#include <QPageSize>
+#include <QString>
+#include <optional>
+
+class Lochkartor;
+class QTextStream;
+
+// --pdf: one page per tube for punching by hand.
+struct PdfRequest
+{
+    QString fileName;
+    QPageSize::PageSizeId paper = QPageSize::A4;
+    bool list = true;       // the punch list under the card
+    bool calibrated = true; // the correction of "Druck kalibrieren…"
+};
+
+// The paper --page-size names ("A4" or "Letter", in any case).
+std::optional<QPageSize::PageSizeId> paperNamed(const QString &name);
+
+class PdfOutput
+{
+public:
+    explicit PdfOutput(const PdfRequest &request);
+
+    // The page of the tube the window shows, loaded from `file`.
+    void add(const Lochkartor &window, const QString &file);
+    // Writes the file after the last tube; false after a reported failure,
+    // and when no tube gave a page (an old file is then left as it was).
+    bool finish(QTextStream &err);
+
+private:
+    PdfRequest m_request;
+    CardSheets m_sheets;
+};
