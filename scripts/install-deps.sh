@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool
   desktop-file-utils libxml2-utils shared-mime-info
   dpkg-dev appstream man-db
+  poppler-utils
 )
 
 missing=()

@@ -526,7 +526,7 @@ void RenderToolTest::usageErrors_data()
     QTest::newRow("options but no file")
         << QStringList{"--json", "--universal"} << "keine Röhrendatei angegeben";
     QTest::newRow("unknown option")
-        << QStringList{"--pdf", "diode.tds"} << "unbekannte Option --pdf";
+        << QStringList{"--postscript", "diode.tds"} << "unbekannte Option --postscript";
     QTest::newRow("-o with two files") << QStringList{"-o", "card.png", "diode.tds", "triode.tds"}
                                        << "-o nimmt genau eine Datei; für mehrere --out-dir";
     QTest::newRow("--json with --list")

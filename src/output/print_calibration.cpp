@@ -23,8 +23,10 @@ double storedFactor(const QSettings &settings, const QString &key)
 {
     bool isNumber = false;
     const double factor = settings.value(key).toDouble(&isNumber);
-    if (!isNumber || !std::isfinite(factor) || factor < RulerLength / LongestMeasured
-        || factor > RulerLength / ShortestMeasured)
+    // A hand-written value rounded to a few digits still counts at the bounds.
+    constexpr double slack = 1e-4;
+    if (!isNumber || !std::isfinite(factor) || factor < RulerLength / LongestMeasured - slack
+        || factor > RulerLength / ShortestMeasured + slack)
         return 1.0;
     return factor;
 }
