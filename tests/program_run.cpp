@@ -17,14 +17,18 @@ QStringList ProgramRun::errLines() const
 
 ProgramRun runProgram(const QString &program, const QStringList &arguments,
                       const QString &workingDirectory, const QString &runtimeDirectory,
-                      const QString &language)
+                      const QString &language,
+                      const QList<QPair<QString, QString>> &extraEnvironment)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LANGUAGE"})
+    for (const char *name :
+         {"LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LC_MEASUREMENT", "LC_PAPER", "LANGUAGE"})
         environment.remove(QLatin1String(name));
     environment.insert(QStringLiteral("LANG"), language);
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDirectory);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const auto &[name, value] : extraEnvironment)
+        environment.insert(name, value);
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(workingDirectory);

@@ -5,6 +5,7 @@
 
 #include "card_outline.h"
 #include "card_sheets.h"
+#include "program_run.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,13 +26,7 @@ constexpr double MillimetresPerInch = 25.4;
 constexpr double CardPixelsPerInch = 150.0;
 constexpr int MeasuringDpi = 1200; // 0.02 mm a pixel
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-    QStringList errLines() const { return err.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-};
+using Run = TestSupport::ProgramRun;
 
 struct Tool
 {
@@ -187,33 +182,12 @@ void RenderPdfTest::cleanup()
     m_config.reset();
 }
 
-// In the test's own working directory, with its own settings folder, on the
-// offscreen platform, in the given language and country.
+// In the test's own working directory, with its own settings folder.
 Run RenderPdfTest::run(const QStringList &arguments, const QString &language)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name :
-         {"LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LC_MEASUREMENT", "LC_PAPER", "LANGUAGE"})
-        environment.remove(QLatin1String(name));
-    environment.insert(QStringLiteral("LANG"), language);
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(m_work->path());
-    process.start(QStringLiteral(LOCHKARTOR_RENDER_BINARY), arguments);
-    Run result;
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    if (process.exitStatus() == QProcess::NormalExit)
-        result.exitCode = process.exitCode();
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    return TestSupport::runProgram(QStringLiteral(LOCHKARTOR_RENDER_BINARY), arguments,
+                                   m_work->path(), m_runtime.path(), language,
+                                   {{QStringLiteral("XDG_CONFIG_HOME"), m_config->path()}});
 }
 
 // What "Druck kalibrieren…" keeps, where the window keeps it.
