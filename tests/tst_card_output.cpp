@@ -1,6 +1,7 @@
 #include "card_image.h"
 #include "dialogs.h"
 #include "form_edits.h"
+#include "recording_printer.h"
 #include "testsupport.h"
 
 #include <QGraphicsScene>
@@ -50,56 +51,7 @@ private:
     }
 };
 
-// Records where pictures and hole markers land on the page, in printer dots.
-class RecordingEngine : public QPaintEngine
-{
-public:
-    RecordingEngine()
-        : QPaintEngine(QPaintEngine::AllFeatures)
-    { }
-    bool begin(QPaintDevice *) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState &state) override
-    {
-        if (state.state() & QPaintEngine::DirtyTransform)
-            m_transform = state.transform();
-    }
-    void drawPixmap(const QRectF &r, const QPixmap &pixmap, const QRectF &) override
-    {
-        pictures.append({m_transform.mapRect(r), pixmap.size()});
-    }
-    void drawImage(const QRectF &r, const QImage &image, const QRectF &,
-                   Qt::ImageConversionFlags) override
-    {
-        pictures.append({m_transform.mapRect(r), image.size()});
-    }
-    void drawEllipse(const QRectF &r) override { ellipses.append(m_transform.mapRect(r)); }
-    void drawPath(const QPainterPath &) override { }
-    void drawPolygon(const QPointF *, int, PolygonDrawMode) override { }
-    void drawTextItem(const QPointF &, const QTextItem &) override { }
-    Type type() const override { return QPaintEngine::User; }
-
-    QList<QPair<QRectF, QSize>> pictures;
-    QList<QRectF> ellipses;
-
-private:
-    QTransform m_transform;
-};
-
-// A PDF printer of a chosen resolution whose painting is recorded instead
-// of written.
-class RecordingPrinter : public QPrinter
-{
-public:
-    explicit RecordingPrinter(int dotsPerInch)
-        : QPrinter(QPrinter::HighResolution)
-    {
-        setOutputFormat(QPrinter::PdfFormat);
-        setResolution(dotsPerInch);
-    }
-    QPaintEngine *paintEngine() const override { return &engine; }
-    mutable RecordingEngine engine;
-};
+using TestSupport::RecordingPrinter;
 
 QRectF markerRect(const Hole &hole)
 {
@@ -345,18 +297,37 @@ void CardOutputTest::printedCardHasTrueSize_data()
 {
     QTest::addColumn<int>("dotsPerInch");
     QTest::addColumn<QString>("debugLine");
-    QTest::newRow("300 dpi") << 300 << "2";
-    QTest::newRow("600 dpi") << 600 << "4";
-    QTest::newRow("1200 dpi") << 1200 << "8";
-    QTest::newRow("72 dpi") << 72 << "0.48";
+    // The rulers of the calibration test page as the user measured them;
+    // 150 mm is a printer that needs no correction.
+    QTest::addColumn<double>("measuredX");
+    QTest::addColumn<double>("measuredY");
+    QTest::newRow("300 dpi") << 300 << "2" << 150.0 << 150.0;
+    QTest::newRow("600 dpi") << 600 << "4" << 150.0 << 150.0;
+    QTest::newRow("1200 dpi") << 1200 << "8" << 150.0 << 150.0;
+    QTest::newRow("72 dpi") << 72 << "0.48" << 150.0 << 150.0;
+    QTest::newRow("600 dpi, printer 1 % small across, 2 % large down")
+        << 600 << "4" << 148.5 << 153.0;
+    QTest::newRow("300 dpi, the shortest and longest rulers") << 300 << "2" << 140.0 << 160.0;
 }
 
 // 927 x 700 card pixels at 150 per inch are 156.97 x 118.53 mm, one inch
-// right of and below the page origin, at any printer resolution.
+// right of and below the page origin, at any printer resolution; with a
+// correction from "Druck kalibrieren…" all of it is drawn so much larger
+// or smaller that the printer's scale brings it back.
 void CardOutputTest::printedCardHasTrueSize()
 {
     QFETCH(int, dotsPerInch);
     QFETCH(QString, debugLine);
+    QFETCH(double, measuredX);
+    QFETCH(double, measuredY);
+    {
+        Lochkartor calibrating;
+        Dialogs::Script::answerPrintCalibration({false, measuredX, measuredY, false});
+        calibrating.calibratePrinting();
+        QVERIFY2(Dialogs::Script::messages().isEmpty(), qPrintable(messageTexts()));
+    }
+    const double correctionX = 150.0 / measuredX;
+    const double correctionY = 150.0 / measuredY;
     Lochkartor window;
     FormEdits::edit(window, QStringLiteral("socket=10; genericTubeType=1; pin2Function=6"));
     RecordingPrinter printer(dotsPerInch);
@@ -369,12 +340,12 @@ void CardOutputTest::printedCardHasTrueSize()
     const auto [onPage, pictureSize] = printer.engine.pictures.first();
     QCOMPARE(pictureSize, QSize(927, 700));
     const double mm = MillimetresPerInch / dotsPerInch;
-    QVERIFY2(qAbs(onPage.width() * mm - 156.97) < 0.01,
+    QVERIFY2(qAbs(onPage.width() * mm - 156.97 * correctionX) < 0.01,
              qPrintable(QString::number(onPage.width())));
-    QVERIFY2(qAbs(onPage.height() * mm - 118.53) < 0.01,
+    QVERIFY2(qAbs(onPage.height() * mm - 118.53 * correctionY) < 0.01,
              qPrintable(QString::number(onPage.height())));
-    QVERIFY(qAbs(onPage.left() * mm - MillimetresPerInch) < 0.01);
-    QVERIFY(qAbs(onPage.top() * mm - MillimetresPerInch) < 0.01);
+    QVERIFY(qAbs(onPage.left() * mm - MillimetresPerInch * correctionX) < 0.01);
+    QVERIFY(qAbs(onPage.top() * mm - MillimetresPerInch * correctionY) < 0.01);
 
     // Every punched hole is printed where the card has it, no other.
     const HoleList punched = window.cards().punchedHoles();
@@ -383,8 +354,9 @@ void CardOutputTest::printedCardHasTrueSize()
     const double scale = dotsPerInch / 150.0;
     for (const Hole &hole : punched) {
         const QRectF expected = markerRect(hole).translated(150, 150);
-        const QRectF onPaper(expected.x() * scale, expected.y() * scale, expected.width() * scale,
-                             expected.height() * scale);
+        const QRectF onPaper(expected.x() * scale * correctionX, expected.y() * scale * correctionY,
+                             expected.width() * scale * correctionX,
+                             expected.height() * scale * correctionY);
         bool found = false;
         for (const QRectF &ellipse : printer.engine.ellipses)
             found = found
