@@ -1738,7 +1738,103 @@
         <translation>Uncertain positions (please check them on the card): %1</translation>
     </message>
     <message>
-        <source>Aufruf: lochkartor-render [--json | --list] [--universal] [-o BILD.png | --out-dir VERZEICHNIS] DATEI.tds...
+        <source>--read-holes, --read-json und --read-image schließen sich aus</source>
+        <translation>--read-holes, --read-json and --read-image exclude each other</translation>
+    </message>
+    <message>
+        <source>--socket gilt nur mit --read-holes, --read-json oder --read-image</source>
+        <translation>--socket applies only with --read-holes, --read-json or --read-image</translation>
+    </message>
+    <message>
+        <source>Druck &amp;kalibrieren…</source>
+        <translation>&amp;Calibrate printing…</translation>
+    </message>
+    <message>
+        <source>Druck nicht kalibriert</source>
+        <translation>Printing not calibrated</translation>
+    </message>
+    <message>
+        <source>Die Druckkorrektur kann nicht in den Einstellungen gespeichert werden; es gilt weiter die bisherige.</source>
+        <translation>The print correction cannot be stored in the settings; the previous one still applies.</translation>
+    </message>
+    <message>
+        <source>Testseite nicht gedruckt</source>
+        <translation>Test page not printed</translation>
+    </message>
+    <message>
+        <source>Der Drucker „%1“ meldet einen Fehler; die Testseite ist wohl nicht gedruckt.</source>
+        <translation>The printer “%1” reports an error; the test page is probably not printed.</translation>
+    </message>
+    <message>
+        <source>Druckkorrektur entfernt; Karten werden unkorrigiert gedruckt.</source>
+        <translation>Print correction removed; cards are printed uncorrected.</translation>
+    </message>
+    <message>
+        <source>Druckkorrektur gespeichert: %1</source>
+        <translation>Print correction stored: %1</translation>
+    </message>
+    <message>
+        <source>Lineal Y: %1</source>
+        <translation>Ruler Y: %1</translation>
+    </message>
+    <message>
+        <source>Lineal X: %1</source>
+        <translation>Ruler X: %1</translation>
+    </message>
+    <message>
+        <source>Druck kalibrieren</source>
+        <translation>Calibrate printing</translation>
+    </message>
+    <message>
+        <source>1. Drucken Sie die Testseite mit denselben Einstellungen wie die Karten.
+2. Messen Sie beide Lineale von der Marke 0 bis zur Marke 150.
+3. Geben Sie die gemessenen Längen ein.</source>
+        <translation>1. Print the test page with the same settings as the cards.
+2. Measure both rulers from mark 0 to mark 150.
+3. Enter the lengths you measured.</translation>
+    </message>
+    <message>
+        <source>Testseite &amp;drucken…</source>
+        <translation>&amp;Print test page…</translation>
+    </message>
+    <message>
+        <source>Lineal &amp;X (waagerecht):</source>
+        <translation>Ruler &amp;X (across):</translation>
+    </message>
+    <message>
+        <source>Lineal &amp;Y (senkrecht):</source>
+        <translation>Ruler &amp;Y (down):</translation>
+    </message>
+    <message>
+        <source>Derzeitige Korrektur: %1</source>
+        <translation>Current correction: %1</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Korrektur &amp;entfernen</source>
+        <translation>&amp;Remove correction</translation>
+    </message>
+    <message>
+        <source>Ein Lineal von %1 mm misst gedruckt zwischen %2 und %3 mm; %4 mm ist wohl verlesen oder die Seite wurde an das Papier angepasst gedruckt.</source>
+        <translation>A ruler of %1 mm measures between %2 and %3 mm when printed; %4 mm was probably misread, or the page was printed fitted to the paper.</translation>
+    </message>
+    <message>
+        <source>waagerecht %1, senkrecht %2</source>
+        <translation>across %1, down %2</translation>
+    </message>
+    <message>
+        <source>Lochkartor: Testseite zum Kalibrieren des Drucks</source>
+        <translation>Lochkartor: test page for calibrating printing</translation>
+    </message>
+    <message>
+        <source>Diese Seite ist ohne Druckkorrektur gedruckt. Drucken Sie sie mit denselben Einstellungen wie die Karten, in Originalgröße und nicht an das Papier angepasst. Messen Sie jedes Lineal von der Marke 0 bis zur Marke 150 so genau wie möglich und geben Sie beide Längen unter „Druck kalibrieren…“ ein.</source>
+        <translation>This page is printed without print correction. Print it with the same settings as the cards, at actual size and not fitted to the paper. Measure each ruler from mark 0 to mark 150 as exactly as you can and enter both lengths under “Calibrate printing…”.</translation>
+    </message>
+    <message>
+        <source>Aufruf: lochkartor-render [--json | --list] [--universal] [-o BILD.png | --out-dir VERZEICHNIS] [--pdf KARTEN.pdf [--page-size A4|Letter] [--no-list] [--no-calibration]] DATEI.tds...
 
 Lädt jede Röhrendatei wie &quot;Daten laden&quot; und gibt die erstellte Karte aus.
   --list         Stanzliste: Löcher mit Bedeutung, Kartentexte, Prüfung
@@ -1746,8 +1842,13 @@ Lädt jede Röhrendatei wie &quot;Daten laden&quot; und gibt die erstellte Karte
   --universal    die Universalkarte mit den Löchern statt der erstellten Karte
   -o BILD.png    das Bild der Karte (nur mit einer Datei)
   --out-dir DIR  je Datei ein Bild, benannt nach der Datei
+  --pdf KARTEN.pdf  je Röhre eine Seite: die Karte in wahrer Größe zum Stanzen,
+                 darunter Röhrenname und Stanzliste
+  --page-size A4|Letter  das Papier der Seiten (sonst nach der Sprachumgebung)
+  --no-list      auf den Seiten keine Stanzliste
+  --no-calibration  ohne die Korrektur aus &quot;Druck kalibrieren…&quot;
   --help         diese Hilfe
-Ohne --json, -o und --out-dir wird die Stanzliste ausgegeben.
+Ohne --json, -o, --out-dir und --pdf wird die Stanzliste ausgegeben.
 
 Aufruf: lochkartor-render (--read-holes &quot;I 9 20 II 5&quot; | --read-json DATEI | --read-image BILD) [--socket N] [--json] [-o RÖHRE.tds]
 
@@ -1760,7 +1861,7 @@ Liest eine gestanzte Karte zurück und gibt aus, was ihre Löcher einstellen.
   -o RÖHRE.tds   das Formular zur Karte als Röhrendatei
 Status: 0 die Karte ist widerspruchsfrei und das Formular gibt genau sie, 1 sonst (auch: keine Karte im Bild, unsichere Stellen), 2 Aufruffehler.
 </source>
-        <translation>Usage: lochkartor-render [--json | --list] [--universal] [-o PICTURE.png | --out-dir DIRECTORY] FILE.tds...
+        <translation>Usage: lochkartor-render [--json | --list] [--universal] [-o PICTURE.png | --out-dir DIRECTORY] [--pdf CARDS.pdf [--page-size A4|Letter] [--no-list] [--no-calibration]] FILE.tds...
 
 Loads each tube data file as &quot;Load data&quot; does and puts out the created card.
   --list         punch list: holes with their meaning, card texts, check
@@ -1768,8 +1869,13 @@ Loads each tube data file as &quot;Load data&quot; does and puts out the created
   --universal    the universal card with the holes instead of the created card
   -o PICTURE.png the picture of the card (one file only)
   --out-dir DIR  one picture per file, named after the file
+  --pdf CARDS.pdf  one page per tube: the card at true size for punching,
+                 under it the tube name and the punch list
+  --page-size A4|Letter  the paper of the pages (else after the locale)
+  --no-list      no punch list on the pages
+  --no-calibration  without the correction from &quot;Calibrate printing…&quot;
   --help         this help
-Without --json, -o and --out-dir the punch list is printed.
+Without --json, -o, --out-dir and --pdf the punch list is printed.
 
 Usage: lochkartor-render (--read-holes &quot;I 9 20 II 5&quot; | --read-json FILE | --read-image PICTURE) [--socket N] [--json] [-o TUBE.tds]
 
@@ -1784,12 +1890,16 @@ Status: 0 the card is free of contradictions and the form gives exactly it, 1 ot
 </translation>
     </message>
     <message>
-        <source>--read-holes, --read-json und --read-image schließen sich aus</source>
-        <translation>--read-holes, --read-json and --read-image exclude each other</translation>
+        <source>--page-size nimmt A4 oder Letter, nicht „%1“</source>
+        <translation>--page-size takes A4 or Letter, not “%1”</translation>
     </message>
     <message>
-        <source>--socket gilt nur mit --read-holes, --read-json oder --read-image</source>
-        <translation>--socket applies only with --read-holes, --read-json or --read-image</translation>
+        <source>%1 gilt nur mit --pdf</source>
+        <translation>%1 applies only with --pdf</translation>
+    </message>
+    <message>
+        <source>keine Röhre geladen; die PDF-Datei wird nicht geschrieben.</source>
+        <translation>no tube loaded; the PDF file is not written.</translation>
     </message>
 </context>
 </TS>
