@@ -50,8 +50,10 @@ void PdfOutput::add(const Lochkartor &window, const QString &file)
 {
     const QString name = window.cards().textItem(CardText::TubeName)->toPlainText();
     const QString fileName = TextLimits::withVisibleControls(QFileInfo(file).fileName());
+    // A tube without a name is known by its file alone.
     m_sheets.addPage(window.cards().createdScene(),
-                     name.isEmpty() ? fileName : TextLimits::withVisibleControls(name), fileName,
+                     name.isEmpty() ? fileName : TextLimits::withVisibleControls(name),
+                     name.isEmpty() ? QString() : fileName,
                      m_request.list ? punchListLines(window) : QStringList());
 }
 
