@@ -1901,5 +1901,113 @@ Status: 0 the card is free of contradictions and the form gives exactly it, 1 ot
         <source>keine Röhre geladen; die PDF-Datei wird nicht geschrieben.</source>
         <translation>no tube loaded; the PDF file is not written.</translation>
     </message>
+    <message>
+        <source>Entwirft die Lochkarten eines kartengesteuerten Röhrenprüfers.</source>
+        <translation>Designs the punched cards of a card-programmed tube tester.</translation>
+    </message>
+    <message>
+        <source>diese Hilfe</source>
+        <translation>this help</translation>
+    </message>
+    <message>
+        <source>die Version des Programms</source>
+        <translation>the version of the program</translation>
+    </message>
+    <message>
+        <source>DATEI.tds</source>
+        <translation>FILE.tds</translation>
+    </message>
+    <message>
+        <source>die Röhrendatei, die geöffnet wird</source>
+        <translation>the tube data file to open</translation>
+    </message>
+    <message>
+        <source>nur eine Röhrendatei, nicht %1</source>
+        <translation>only one tube data file, not %1</translation>
+    </message>
+    <message>
+        <source>Stanzliste: Löcher mit Bedeutung, Kartentexte, Prüfung</source>
+        <translation>punch list: holes with their meaning, card texts, check</translation>
+    </message>
+    <message>
+        <source>die Löcher als Text: Feld I oder II, dann seine Lochnummern</source>
+        <translation>the holes as text: field I or II, then its hole numbers</translation>
+    </message>
+    <message>
+        <source>die Löcher als JSON, wie --json sie unter &quot;holes&quot; ausgibt</source>
+        <translation>the holes as JSON, as --json prints them under &quot;holes&quot;</translation>
+    </message>
+    <message>
+        <source>die Löcher aus einem Scan oder Foto der Karte (PNG, JPEG, TIFF)</source>
+        <translation>the holes from a scan or photograph of the card (PNG, JPEG, TIFF)</translation>
+    </message>
+    <message>
+        <source>die Fassung, wie die Fassungsliste sie zählt (1 bis 24)</source>
+        <translation>the socket as the socket list counts it (1 to 24)</translation>
+    </message>
+    <message>
+        <source>eine JSON-Zeile je Datei</source>
+        <translation>one JSON line per file</translation>
+    </message>
+    <message>
+        <source>der Bericht als eine JSON-Zeile</source>
+        <translation>the report as one JSON line</translation>
+    </message>
+    <message>
+        <source>die Universalkarte mit den Löchern statt der erstellten Karte</source>
+        <translation>the universal card with the holes instead of the created card</translation>
+    </message>
+    <message>
+        <source>BILD.png</source>
+        <translation>PICTURE.png</translation>
+    </message>
+    <message>
+        <source>das Bild der Karte (nur mit einer Datei)</source>
+        <translation>the picture of the card (one file only)</translation>
+    </message>
+    <message>
+        <source>RÖHRE.tds</source>
+        <translation>TUBE.tds</translation>
+    </message>
+    <message>
+        <source>das Formular zur Karte als Röhrendatei</source>
+        <translation>the form of the card as a tube data file</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>je Datei ein Bild, benannt nach der Datei</source>
+        <translation>one picture per file, named after the file</translation>
+    </message>
+    <message>
+        <source>%1 nimmt keinen Wert</source>
+        <translation>%1 takes no value</translation>
+    </message>
+    <message>
+        <source>Aufruf: lochkartor-render [--json | --list] [--universal] [-o BILD.png | --out-dir VERZEICHNIS] DATEI.tds...</source>
+        <translation>Usage: lochkartor-render [--json | --list] [--universal] [-o PICTURE.png | --out-dir DIRECTORY] FILE.tds...</translation>
+    </message>
+    <message>
+        <source>Lädt jede Röhrendatei wie &quot;Daten laden&quot; und gibt die erstellte Karte aus.</source>
+        <translation>Loads each tube data file as &quot;Load data&quot; does and puts out the created card.</translation>
+    </message>
+    <message>
+        <source>Ohne --json, -o und --out-dir wird die Stanzliste ausgegeben.</source>
+        <translation>Without --json, -o and --out-dir the punch list is printed.</translation>
+    </message>
+    <message>
+        <source>Aufruf: lochkartor-render (--read-holes &quot;I 9 20 II 5&quot; | --read-json DATEI | --read-image BILD) [--socket N] [--json] [-o RÖHRE.tds]</source>
+        <translation>Usage: lochkartor-render (--read-holes &quot;I 9 20 II 5&quot; | --read-json FILE | --read-image PICTURE) [--socket N] [--json] [-o TUBE.tds]</translation>
+    </message>
+    <message>
+        <source>Liest eine gestanzte Karte zurück und gibt aus, was ihre Löcher einstellen.</source>
+        <translation>Reads a punched card back and prints what its holes set.</translation>
+    </message>
+    <message>
+        <source>Status: 0 die Karte ist widerspruchsfrei und das Formular gibt genau sie, 1 sonst (auch: keine Karte im Bild, unsichere Stellen), 2 Aufruffehler.</source>
+        <translation>Status: 0 the card is free of contradictions and the form gives exactly it, 1 otherwise (also: no card in the picture, uncertain positions), 2 usage error.</translation>
+    </message>
 </context>
 </TS>

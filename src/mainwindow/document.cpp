@@ -175,9 +175,14 @@ void Lochkartor::openDroppedFile(const QString &fileName)
 // Qt has taken its own options (-platform and the like) out already.
 void Lochkartor::openFromArguments(const QStringList &arguments)
 {
+    openCommandLineFile(arguments.value(1));
+}
+
+void Lochkartor::openCommandLineFile(const QString &fileName)
+{
     // Absolute, so "Speichern" still finds the file if the folder changes.
-    if (arguments.size() > 1)
-        loadTubeData(QFileInfo(arguments.at(1)).absoluteFilePath());
+    if (!fileName.isEmpty())
+        loadTubeData(QFileInfo(fileName).absoluteFilePath());
 }
 
 void Lochkartor::closeEvent(QCloseEvent *event)

@@ -131,6 +131,8 @@ public:
     QString documentFile() const { return m_documentFile; }
     // Loads the first file named after the program's own name, if any.
     void openFromArguments(const QStringList &arguments);
+    // Loads the file named on the command line; an empty name loads nothing.
+    void openCommandLineFile(const QString &fileName);
     // Asks to save unsaved changes; false when the user cancelled or the
     // save did not happen, and the caller must then leave everything as is.
     bool maybeSave();

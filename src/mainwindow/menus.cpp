@@ -6,6 +6,7 @@
 #include "lochkartor.h"
 #include "recent_files.h"
 #include "ui_lochkartor.h"
+#include "version.h"
 
 #include <QAction>
 #include <QDir>
@@ -101,7 +102,7 @@ void Lochkartor::showAbout()
                             "<p>Entwirft die Lochkarten eines kartengesteuerten Röhrenprüfers.</p>"
                             "<p>Lizenz: GNU General Public License, Version 3 oder später.</p>"
                             "<p>Gebaut mit Qt %2, läuft mit Qt %3.</p>")
-                             .arg(QStringLiteral(LOCHKARTOR_VERSION),
-                                  QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion()));
+                             .arg(lochkartorVersion(), QStringLiteral(QT_VERSION_STR),
+                                  QString::fromLatin1(qVersion()));
     Dialogs::about(this, tr("Über Lochkartor"), text);
 }

@@ -6,14 +6,15 @@
 #include "dialogs.h"
 #include "hole_input.h"
 #include "lochkartor.h"
+#include "options.h"
 #include "pdf_output.h"
 #include "read_card.h"
 #include "scan_reader.h"
 #include "scan_report.h"
-#include "socket_table.h"
 #include "text_limits.h"
 #include "texts.h"
 #include "translation.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -35,168 +36,8 @@
 
 namespace {
 
-enum class Report { List, Json, None };
-
-struct Options
-{
-    Report report = Report::None;
-    bool universal = false;
-    QString outFile;
-    QString outDir;
-    QStringList files;
-    // Reading a card back instead of rendering files.
-    bool readHoles = false;
-    bool readJson = false;
-    bool readImage = false;
-    QString holesText;
-    QString holesFile;
-    QString imageFile;
-    int socket = -1; // socket list index
-    // One page per tube for punching by hand.
-    QString pdfFile;
-    QString pageSize;
-    bool noList = false;
-    bool noCalibration = false;
-};
-
-QString usage()
-{
-    return LochkartorText::tr(
-        "Aufruf: lochkartor-render [--json | --list] [--universal] "
-        "[-o BILD.png | --out-dir VERZEICHNIS] [--pdf KARTEN.pdf [--page-size A4|Letter] "
-        "[--no-list] [--no-calibration]] DATEI.tds...\n"
-        "\n"
-        "Lädt jede Röhrendatei wie \"Daten laden\" und gibt die erstellte Karte aus.\n"
-        "  --list         Stanzliste: Löcher mit Bedeutung, Kartentexte, Prüfung\n"
-        "  --json         eine JSON-Zeile je Datei\n"
-        "  --universal    die Universalkarte mit den Löchern statt der erstellten Karte\n"
-        "  -o BILD.png    das Bild der Karte (nur mit einer Datei)\n"
-        "  --out-dir DIR  je Datei ein Bild, benannt nach der Datei\n"
-        "  --pdf KARTEN.pdf  je Röhre eine Seite: die Karte in wahrer Größe zum Stanzen,\n"
-        "                 darunter Röhrenname und Stanzliste\n"
-        "  --page-size A4|Letter  das Papier der Seiten (sonst nach der Sprachumgebung)\n"
-        "  --no-list      auf den Seiten keine Stanzliste\n"
-        "  --no-calibration  ohne die Korrektur aus \"Druck kalibrieren…\"\n"
-        "  --help         diese Hilfe\n"
-        "Ohne --json, -o, --out-dir und --pdf wird die Stanzliste ausgegeben.\n"
-        "\n"
-        "Aufruf: lochkartor-render (--read-holes \"I 9 20 II 5\" | --read-json DATEI | "
-        "--read-image BILD) [--socket N] [--json] [-o RÖHRE.tds]\n"
-        "\n"
-        "Liest eine gestanzte Karte zurück und gibt aus, was ihre Löcher einstellen.\n"
-        "  --read-holes   die Löcher als Text: Feld I oder II, dann seine Lochnummern\n"
-        "  --read-json    die Löcher als JSON, wie --json sie unter \"holes\" ausgibt\n"
-        "  --read-image   die Löcher aus einem Scan oder Foto der Karte (PNG, JPEG, TIFF)\n"
-        "  --socket N     die Fassung, wie die Fassungsliste sie zählt (1 bis 24)\n"
-        "  --json         der Bericht als eine JSON-Zeile\n"
-        "  -o RÖHRE.tds   das Formular zur Karte als Röhrendatei\n"
-        "Status: 0 die Karte ist widerspruchsfrei und das Formular gibt genau sie, 1 sonst "
-        "(auch: keine Karte im Bild, unsichere Stellen), 2 Aufruffehler.\n");
-}
-
-// Returns the options, or nothing after a usage error has been reported.
-std::optional<Options> parse(const QStringList &arguments, bool *helpOnly)
-{
-    Options options;
-    auto fail = [](const QString &message) -> std::optional<Options> {
-        QTextStream(stderr) << "lochkartor-render: " << message << "\n\n" << usage();
-        return std::nullopt;
-    };
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            *helpOnly = true;
-            return options;
-        } else if (argument == QLatin1String("--json") || argument == QLatin1String("--list")) {
-            const Report report = argument == QLatin1String("--json") ? Report::Json : Report::List;
-            if (options.report != Report::None && options.report != report)
-                return fail(LochkartorText::tr("--json und --list schließen sich aus"));
-            options.report = report;
-        } else if (argument == QLatin1String("--read-holes")
-                   || argument == QLatin1String("--read-json")
-                   || argument == QLatin1String("--read-image")
-                   || argument == QLatin1String("--socket")) {
-            if (i + 1 >= arguments.size())
-                return fail(LochkartorText::tr("%1 braucht einen Wert").arg(argument));
-            const QString value = arguments.at(++i);
-            if (argument == QLatin1String("--read-holes")) {
-                options.readHoles = true;
-                options.holesText = value;
-            } else if (argument == QLatin1String("--read-json")) {
-                options.readJson = true;
-                options.holesFile = value;
-            } else if (argument == QLatin1String("--read-image")) {
-                options.readImage = true;
-                options.imageFile = value;
-            } else {
-                bool isNumber = false;
-                const int number = value.toInt(&isNumber);
-                if (!isNumber || number < 1 || number > SocketCount)
-                    return fail(LochkartorText::tr("--socket nimmt eine Fassungsnummer von 1 bis "
-                                                   "%1, nicht „%2“")
-                                    .arg(SocketCount)
-                                    .arg(value));
-                options.socket = number - 1;
-            }
-        } else if (argument == QLatin1String("--universal")) {
-            options.universal = true;
-        } else if (argument == QLatin1String("-o") || argument == QLatin1String("--out-dir")
-                   || argument == QLatin1String("--pdf")) {
-            if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty())
-                return fail(LochkartorText::tr("%1 braucht einen Namen").arg(argument));
-            (argument == QLatin1String("-o")          ? options.outFile
-             : argument == QLatin1String("--out-dir") ? options.outDir
-                                                      : options.pdfFile)
-                = arguments.at(++i);
-        } else if (argument == QLatin1String("--page-size")) {
-            if (i + 1 >= arguments.size())
-                return fail(LochkartorText::tr("%1 braucht einen Wert").arg(argument));
-            options.pageSize = arguments.at(++i);
-            if (!paperNamed(options.pageSize))
-                return fail(LochkartorText::tr("--page-size nimmt A4 oder Letter, nicht „%1“")
-                                .arg(options.pageSize));
-        } else if (argument == QLatin1String("--no-list")) {
-            options.noList = true;
-        } else if (argument == QLatin1String("--no-calibration")) {
-            options.noCalibration = true;
-        } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-            return fail(LochkartorText::tr("unbekannte Option %1").arg(argument));
-        } else {
-            options.files << argument;
-        }
-    }
-    if (int(options.readHoles) + int(options.readJson) + int(options.readImage) > 1)
-        return fail(
-            LochkartorText::tr("--read-holes, --read-json und --read-image schließen sich aus"));
-    if (options.readHoles || options.readJson || options.readImage) {
-        if (!options.files.isEmpty() || options.universal || !options.outDir.isEmpty()
-            || options.report == Report::List || !options.pdfFile.isEmpty())
-            return fail(
-                LochkartorText::tr("beim Einlesen einer Karte gelten nur --socket, --json und -o"));
-        return options;
-    }
-    if (options.socket >= 0)
-        return fail(LochkartorText::tr(
-            "--socket gilt nur mit --read-holes, --read-json oder --read-image"));
-    if (options.pdfFile.isEmpty()) {
-        for (const auto &[given, option] : {std::pair{!options.pageSize.isEmpty(), "--page-size"},
-                                            std::pair{options.noList, "--no-list"},
-                                            std::pair{options.noCalibration, "--no-calibration"}}) {
-            if (given)
-                return fail(LochkartorText::tr("%1 gilt nur mit --pdf").arg(QLatin1String(option)));
-        }
-    }
-    if (options.files.isEmpty())
-        return fail(LochkartorText::tr("keine Röhrendatei angegeben"));
-    if (!options.outFile.isEmpty() && !options.outDir.isEmpty())
-        return fail(LochkartorText::tr("-o und --out-dir schließen sich aus"));
-    if (!options.outFile.isEmpty() && options.files.size() > 1)
-        return fail(LochkartorText::tr("-o nimmt genau eine Datei; für mehrere --out-dir"));
-    if (options.report == Report::None && options.outFile.isEmpty() && options.outDir.isEmpty()
-        && options.pdfFile.isEmpty())
-        options.report = Report::List;
-    return options;
-}
+using RenderOptions::Options;
+using RenderOptions::Report;
 
 PdfRequest pdfRequest(const Options &options)
 {
@@ -379,18 +220,23 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("lochkartor-render"));
+    QApplication::setApplicationVersion(lochkartorVersion());
     QTranslator translator;
     loadTranslation(translator, QLocale::system().name());
     application.installTranslator(&translator);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    bool helpOnly = false;
-    const std::optional<Options> options = parse(application.arguments(), &helpOnly);
+    const std::optional<Options> options = RenderOptions::parse(application.arguments(), err);
     if (!options)
         return 2;
-    if (helpOnly) {
-        out << usage();
+    if (options->help) {
+        out << RenderOptions::usage();
+        return 0;
+    }
+    if (options->version) {
+        out << QCoreApplication::applicationName() << ' ' << lochkartorVersion() << '\n';
         return 0;
     }
 

@@ -1,0 +1,6 @@
+#include "version.h"
+
+QString lochkartorVersion()
+{
+    return QStringLiteral(LOCHKARTOR_VERSION);
+}
