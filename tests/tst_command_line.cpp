@@ -2,19 +2,14 @@
 // project's version, --help the German texts, a bad option is a usage error
 // (status 2, nothing on stdout), and every option the help names is known.
 
+#include "program_run.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
 
 QString binary(const QString &program)
 {
@@ -28,33 +23,10 @@ QString name(const QString &program)
                                               : QStringLiteral("lochkartor");
 }
 
-Run run(const QString &program, const QStringList &arguments,
-        const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+TestSupport::ProgramRun run(const QString &program, const QStringList &arguments)
 {
     QTemporaryDir directory;
-    const QString runtime = directory.filePath(QStringLiteral("runtime"));
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment german = environment;
-    german.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-    german.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
-    german.remove(QStringLiteral("LANGUAGE"));
-    german.remove(QStringLiteral("LC_ALL"));
-    QProcess process;
-    process.setProcessEnvironment(german);
-    process.setWorkingDirectory(directory.path());
-    process.start(binary(program), arguments);
-    Run run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return TestSupport::runProgram(binary(program), arguments, directory.path(), directory.path());
 }
 
 // The options a help text names, each once.
@@ -146,7 +118,7 @@ void CommandLineTest::answers()
     QFETCH(QStringList, outHas);
     QFETCH(QString, errStart);
 
-    const Run result = run(program, arguments);
+    const TestSupport::ProgramRun result = run(program, arguments);
 
     QCOMPARE(result.exitCode, status);
     for (const QString &text : outHas) {
@@ -166,15 +138,21 @@ void CommandLineTest::answers()
 // build or a shell over ssh has none.
 void CommandLineTest::versionWithoutDisplay()
 {
+    QTemporaryDir runtime;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         environment.remove(QLatin1String(variable));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(binary(QStringLiteral("window")), {QStringLiteral("--version")});
+    QVERIFY(process.waitForFinished(60000));
 
-    const Run result = run(QStringLiteral("window"), {QStringLiteral("--version")}, environment);
-
-    QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.out, QStringLiteral("lochkartor " LOCHKARTOR_PROJECT_VERSION "\n"));
-    QCOMPARE(result.err, QString());
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()),
+             QStringLiteral("lochkartor " LOCHKARTOR_PROJECT_VERSION "\n"));
+    QCOMPARE(process.readAllStandardError(), QByteArray());
 }
 
 void CommandLineTest::helpNamesOnlyKnownOptions_data()
@@ -193,7 +171,7 @@ void CommandLineTest::helpNamesOnlyKnownOptions()
     QVERIFY(options.contains(QStringLiteral("--help")));
     QVERIFY(options.contains(QStringLiteral("--version")));
     for (const QString &option : options) {
-        const Run result = run(program, {option, QStringLiteral("--version")});
+        const TestSupport::ProgramRun result = run(program, {option, QStringLiteral("--version")});
         const bool unknown = result.err.contains(QStringLiteral("nbekannte Option"))
                              || result.err.contains(QStringLiteral("Unknown option"));
         QVERIFY2(!unknown, qPrintable(option + QStringLiteral(": ") + result.err));
