@@ -1,7 +1,7 @@
 # Everyday developer targets; newcomers use ./run.sh and ./test.sh.
 BUILD ?= build
 
-.PHONY: build test run card-art bench test-sanitize fuzz install package format clean
+.PHONY: build test run card-art screenshots bench test-sanitize fuzz install package format clean
 
 build:
 	cmake -S . -B $(BUILD) -G "Unix Makefiles" >/dev/null
@@ -15,6 +15,10 @@ run:
 
 card-art: build
 	cmake --build $(BUILD) --target card-art
+
+# The README's pictures (docs/images), made anew from the real programs in Xvfb.
+screenshots: build
+	./scripts/screenshots.sh $(BUILD)
 
 bench: build
 	cmake --build $(BUILD) --target lochkartor-bench
