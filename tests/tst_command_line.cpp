@@ -79,11 +79,14 @@ void CommandLineTest::answers_data()
     QTest::newRow("window: Qt's own options are Qt's")
         << "window" << QStringList{"-style", "fusion", "--version"} << 0
         << QStringList{"=lochkartor " + version + "\n"} << QString();
-    QTest::newRow("render --help")
-        << "render" << QStringList{"--help"} << 0
-        << QStringList{"Aufruf: lochkartor-render", "Lädt jede Röhrendatei", "--version",
-                       "  --out-dir DIR  je Datei ein Bild"}
-        << QString();
+    QTest::newRow("render --help") << "render" << QStringList{"--help"} << 0
+                                   << QStringList{"Aufruf: lochkartor-render",
+                                                  "Lädt jede Röhrendatei",
+                                                  "--version",
+                                                  "  --out-dir DIR ",
+                                                  "  --pdf KARTEN.pdf ",
+                                                  "je Datei ein Bild, benannt nach der Datei"}
+                                   << QString();
     QTest::newRow("window --help")
         << "window" << QStringList{"-h"} << 0
         << QStringList{"lochkartor [", "[DATEI.tds]",

@@ -1834,62 +1834,6 @@
         <translation>This page is printed without print correction. Print it with the same settings as the cards, at actual size and not fitted to the paper. Measure each ruler from mark 0 to mark 150 as exactly as you can and enter both lengths under “Calibrate printing…”.</translation>
     </message>
     <message>
-        <source>Aufruf: lochkartor-render [--json | --list] [--universal] [-o BILD.png | --out-dir VERZEICHNIS] [--pdf KARTEN.pdf [--page-size A4|Letter] [--no-list] [--no-calibration]] DATEI.tds...
-
-Lädt jede Röhrendatei wie &quot;Daten laden&quot; und gibt die erstellte Karte aus.
-  --list         Stanzliste: Löcher mit Bedeutung, Kartentexte, Prüfung
-  --json         eine JSON-Zeile je Datei
-  --universal    die Universalkarte mit den Löchern statt der erstellten Karte
-  -o BILD.png    das Bild der Karte (nur mit einer Datei)
-  --out-dir DIR  je Datei ein Bild, benannt nach der Datei
-  --pdf KARTEN.pdf  je Röhre eine Seite: die Karte in wahrer Größe zum Stanzen,
-                 darunter Röhrenname und Stanzliste
-  --page-size A4|Letter  das Papier der Seiten (sonst nach der Sprachumgebung)
-  --no-list      auf den Seiten keine Stanzliste
-  --no-calibration  ohne die Korrektur aus &quot;Druck kalibrieren…&quot;
-  --help         diese Hilfe
-Ohne --json, -o, --out-dir und --pdf wird die Stanzliste ausgegeben.
-
-Aufruf: lochkartor-render (--read-holes &quot;I 9 20 II 5&quot; | --read-json DATEI | --read-image BILD) [--socket N] [--json] [-o RÖHRE.tds]
-
-Liest eine gestanzte Karte zurück und gibt aus, was ihre Löcher einstellen.
-  --read-holes   die Löcher als Text: Feld I oder II, dann seine Lochnummern
-  --read-json    die Löcher als JSON, wie --json sie unter &quot;holes&quot; ausgibt
-  --read-image   die Löcher aus einem Scan oder Foto der Karte (PNG, JPEG, TIFF)
-  --socket N     die Fassung, wie die Fassungsliste sie zählt (1 bis 24)
-  --json         der Bericht als eine JSON-Zeile
-  -o RÖHRE.tds   das Formular zur Karte als Röhrendatei
-Status: 0 die Karte ist widerspruchsfrei und das Formular gibt genau sie, 1 sonst (auch: keine Karte im Bild, unsichere Stellen), 2 Aufruffehler.
-</source>
-        <translation>Usage: lochkartor-render [--json | --list] [--universal] [-o PICTURE.png | --out-dir DIRECTORY] [--pdf CARDS.pdf [--page-size A4|Letter] [--no-list] [--no-calibration]] FILE.tds...
-
-Loads each tube data file as &quot;Load data&quot; does and puts out the created card.
-  --list         punch list: holes with their meaning, card texts, check
-  --json         one JSON line per file
-  --universal    the universal card with the holes instead of the created card
-  -o PICTURE.png the picture of the card (one file only)
-  --out-dir DIR  one picture per file, named after the file
-  --pdf CARDS.pdf  one page per tube: the card at true size for punching,
-                 under it the tube name and the punch list
-  --page-size A4|Letter  the paper of the pages (else after the locale)
-  --no-list      no punch list on the pages
-  --no-calibration  without the correction from &quot;Calibrate printing…&quot;
-  --help         this help
-Without --json, -o, --out-dir and --pdf the punch list is printed.
-
-Usage: lochkartor-render (--read-holes &quot;I 9 20 II 5&quot; | --read-json FILE | --read-image PICTURE) [--socket N] [--json] [-o TUBE.tds]
-
-Reads a punched card back and prints what its holes set.
-  --read-holes   the holes as text: field I or II, then its hole numbers
-  --read-json    the holes as JSON, as --json prints them under &quot;holes&quot;
-  --read-image   the holes from a scan or photograph of the card (PNG, JPEG, TIFF)
-  --socket N     the socket as the socket list counts it (1 to 24)
-  --json         the report as one JSON line
-  -o TUBE.tds    the form of the card as a tube data file
-Status: 0 the card is free of contradictions and the form gives exactly it, 1 otherwise (also: no card in the picture, uncertain positions), 2 usage error.
-</translation>
-    </message>
-    <message>
         <source>--page-size nimmt A4 oder Letter, nicht „%1“</source>
         <translation>--page-size takes A4 or Letter, not “%1”</translation>
     </message>
@@ -1986,16 +1930,8 @@ Status: 0 the card is free of contradictions and the form gives exactly it, 1 ot
         <translation>%1 takes no value</translation>
     </message>
     <message>
-        <source>Aufruf: lochkartor-render [--json | --list] [--universal] [-o BILD.png | --out-dir VERZEICHNIS] DATEI.tds...</source>
-        <translation>Usage: lochkartor-render [--json | --list] [--universal] [-o PICTURE.png | --out-dir DIRECTORY] FILE.tds...</translation>
-    </message>
-    <message>
         <source>Lädt jede Röhrendatei wie &quot;Daten laden&quot; und gibt die erstellte Karte aus.</source>
         <translation>Loads each tube data file as &quot;Load data&quot; does and puts out the created card.</translation>
-    </message>
-    <message>
-        <source>Ohne --json, -o und --out-dir wird die Stanzliste ausgegeben.</source>
-        <translation>Without --json, -o and --out-dir the punch list is printed.</translation>
     </message>
     <message>
         <source>Aufruf: lochkartor-render (--read-holes &quot;I 9 20 II 5&quot; | --read-json DATEI | --read-image BILD) [--socket N] [--json] [-o RÖHRE.tds]</source>
@@ -2008,6 +1944,34 @@ Status: 0 the card is free of contradictions and the form gives exactly it, 1 ot
     <message>
         <source>Status: 0 die Karte ist widerspruchsfrei und das Formular gibt genau sie, 1 sonst (auch: keine Karte im Bild, unsichere Stellen), 2 Aufruffehler.</source>
         <translation>Status: 0 the card is free of contradictions and the form gives exactly it, 1 otherwise (also: no card in the picture, uncertain positions), 2 usage error.</translation>
+    </message>
+    <message>
+        <source>KARTEN.pdf</source>
+        <translation>CARDS.pdf</translation>
+    </message>
+    <message>
+        <source>je Röhre eine Seite: die Karte in wahrer Größe, darunter Name und Stanzliste</source>
+        <translation>one page per tube: the card at true size, under it name and punch list</translation>
+    </message>
+    <message>
+        <source>das Papier der Seiten (sonst nach der Sprachumgebung)</source>
+        <translation>the paper of the pages (else after the locale)</translation>
+    </message>
+    <message>
+        <source>auf den Seiten keine Stanzliste</source>
+        <translation>no punch list on the pages</translation>
+    </message>
+    <message>
+        <source>ohne die Korrektur aus &quot;Druck kalibrieren…&quot;</source>
+        <translation>without the correction from &quot;Calibrate printing…&quot;</translation>
+    </message>
+    <message>
+        <source>Aufruf: lochkartor-render [--json | --list] [--universal] [-o BILD.png | --out-dir VERZEICHNIS] [--pdf KARTEN.pdf [--page-size A4|Letter] [--no-list] [--no-calibration]] DATEI.tds...</source>
+        <translation>Usage: lochkartor-render [--json | --list] [--universal] [-o PICTURE.png | --out-dir DIRECTORY] [--pdf CARDS.pdf [--page-size A4|Letter] [--no-list] [--no-calibration]] FILE.tds...</translation>
+    </message>
+    <message>
+        <source>Ohne --json, -o, --out-dir und --pdf wird die Stanzliste ausgegeben.</source>
+        <translation>Without --json, -o, --out-dir and --pdf the punch list is printed.</translation>
     </message>
 </context>
 </TS>

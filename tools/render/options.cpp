@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include "pdf_output.h"
 #include "socket_table.h"
 #include "texts.h"
 
@@ -8,6 +9,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace RenderOptions {
@@ -150,6 +152,43 @@ const std::vector<Option> &table()
          },
          {{Use::Render, QT_TRANSLATE_NOOP("Lochkartor", "DIR"),
            QT_TRANSLATE_NOOP("Lochkartor", "je Datei ein Bild, benannt nach der Datei")}}},
+        {{QStringLiteral("pdf")},
+         Value::Name,
+         [](Options &o, const QString &value) {
+             o.pdfFile = value;
+             return QString();
+         },
+         {{Use::Render, QT_TRANSLATE_NOOP("Lochkartor", "KARTEN.pdf"),
+           QT_TRANSLATE_NOOP("Lochkartor", "je Röhre eine Seite: die Karte in wahrer Größe, "
+                                           "darunter Name und Stanzliste")}}},
+        {{QStringLiteral("page-size")},
+         Value::Text,
+         [](Options &o, const QString &value) {
+             if (!paperNamed(value))
+                 return LochkartorText::tr("--page-size nimmt A4 oder Letter, nicht „%1“")
+                     .arg(value);
+             o.pageSize = value;
+             return QString();
+         },
+         {{Use::Render, "A4|Letter",
+           QT_TRANSLATE_NOOP("Lochkartor",
+                             "das Papier der Seiten (sonst nach der Sprachumgebung)")}}},
+        {{QStringLiteral("no-list")},
+         Value::None,
+         [](Options &o, const QString &) {
+             o.noList = true;
+             return QString();
+         },
+         {{Use::Render, nullptr,
+           QT_TRANSLATE_NOOP("Lochkartor", "auf den Seiten keine Stanzliste")}}},
+        {{QStringLiteral("no-calibration")},
+         Value::None,
+         [](Options &o, const QString &) {
+             o.noCalibration = true;
+             return QString();
+         },
+         {{Use::Render, nullptr,
+           QT_TRANSLATE_NOOP("Lochkartor", "ohne die Korrektur aus \"Druck kalibrieren…\"")}}},
         {{QStringLiteral("h"), QStringLiteral("help")},
          Value::None,
          printsOnly,
@@ -256,7 +295,7 @@ QString contradiction(const Options &options)
         return LochkartorText::tr("--read-holes, --read-json und --read-image schließen sich aus");
     if (options.readHoles || options.readJson || options.readImage) {
         if (!options.files.isEmpty() || options.universal || !options.outDir.isEmpty()
-            || options.report == Report::List)
+            || options.report == Report::List || !options.pdfFile.isEmpty())
             return LochkartorText::tr(
                 "beim Einlesen einer Karte gelten nur --socket, --json und -o");
         return QString();
@@ -264,6 +303,14 @@ QString contradiction(const Options &options)
     if (options.socket >= 0)
         return LochkartorText::tr(
             "--socket gilt nur mit --read-holes, --read-json oder --read-image");
+    if (options.pdfFile.isEmpty()) {
+        for (const auto &[given, option] : {std::pair{!options.pageSize.isEmpty(), "--page-size"},
+                                            std::pair{options.noList, "--no-list"},
+                                            std::pair{options.noCalibration, "--no-calibration"}}) {
+            if (given)
+                return LochkartorText::tr("%1 gilt nur mit --pdf").arg(QLatin1String(option));
+        }
+    }
     if (options.files.isEmpty())
         return LochkartorText::tr("keine Röhrendatei angegeben");
     if (!options.outFile.isEmpty() && !options.outDir.isEmpty())
@@ -278,12 +325,15 @@ QString contradiction(const Options &options)
 QString usage()
 {
     return LochkartorText::tr("Aufruf: lochkartor-render [--json | --list] [--universal] "
-                              "[-o BILD.png | --out-dir VERZEICHNIS] DATEI.tds...")
+                              "[-o BILD.png | --out-dir VERZEICHNIS] [--pdf KARTEN.pdf "
+                              "[--page-size A4|Letter] [--no-list] [--no-calibration]] "
+                              "DATEI.tds...")
            + QStringLiteral("\n\n")
            + LochkartorText::tr(
                "Lädt jede Röhrendatei wie \"Daten laden\" und gibt die erstellte Karte aus.")
            + QLatin1Char('\n') + helpLines(Use::Render)
-           + LochkartorText::tr("Ohne --json, -o und --out-dir wird die Stanzliste ausgegeben.")
+           + LochkartorText::tr(
+               "Ohne --json, -o, --out-dir und --pdf wird die Stanzliste ausgegeben.")
            + QStringLiteral("\n\n")
            + LochkartorText::tr(
                "Aufruf: lochkartor-render (--read-holes \"I 9 20 II 5\" | --read-json DATEI | "
@@ -339,7 +389,7 @@ std::optional<Options> parse(const QStringList &arguments, QTextStream &err)
         return fail(complaint);
     const bool reading = options.readHoles || options.readJson || options.readImage;
     if (!reading && options.report == Report::None && options.outFile.isEmpty()
-        && options.outDir.isEmpty())
+        && options.outDir.isEmpty() && options.pdfFile.isEmpty())
         options.report = Report::List;
     return options;
 }

@@ -29,6 +29,11 @@ struct Options
     QString holesFile;
     QString imageFile;
     int socket = -1; // socket list index
+    // One page per tube for punching by hand.
+    QString pdfFile;
+    QString pageSize;
+    bool noList = false;
+    bool noCalibration = false;
     // Only print the help or the version.
     bool help = false;
     bool version = false;
