@@ -1,12 +1,38 @@
 #include "testsupport.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
 #include <QMutex>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTranslator>
 
 namespace TestSupport {
+
+InstalledTranslator::InstalledTranslator(QTranslator &translator)
+    : m_translator(translator)
+{
+    QCoreApplication::installTranslator(&m_translator);
+}
+
+InstalledTranslator::~InstalledTranslator()
+{
+    QCoreApplication::removeTranslator(&m_translator);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeAll(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
 
 const QStringList pinFunctionTexts = {"Heizung(-)",
                                       "Heizung(+)",

@@ -3,12 +3,30 @@
 #include "cardscenes.h"
 #include "lochkartor.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QtTest>
 
 // Shared helpers of the test programs.
+class QTranslator;
+
 namespace TestSupport {
+
+// A translator installed while it lives.
+class InstalledTranslator
+{
+public:
+    explicit InstalledTranslator(QTranslator &translator);
+    ~InstalledTranslator();
+
+private:
+    QTranslator &m_translator;
+};
+
+// A file's bytes (empty when it cannot be read), and writing them.
+QByteArray readAll(const QString &path);
+bool writeAll(const QString &path, const QByteArray &content);
 
 // Collects every Qt warning, critical and fatal message while it lives.
 class WarningCollector

@@ -129,20 +129,7 @@ QStringList shownTexts(const Lochkartor &window)
     return texts;
 }
 
-// The translation installed while it lives.
-class English
-{
-public:
-    explicit English(QTranslator &translator)
-        : m_translator(translator)
-    {
-        QCoreApplication::installTranslator(&m_translator);
-    }
-    ~English() { QCoreApplication::removeTranslator(&m_translator); }
-
-private:
-    QTranslator &m_translator;
-};
+using English = TestSupport::InstalledTranslator;
 
 } // namespace
 

@@ -82,20 +82,7 @@ QStringList checkLabels(const Lochkartor &window)
     return state;
 }
 
-// The English translation installed while it lives.
-class English
-{
-public:
-    explicit English(QTranslator &translator)
-        : m_translator(translator)
-    {
-        QCoreApplication::installTranslator(&m_translator);
-    }
-    ~English() { QCoreApplication::removeTranslator(&m_translator); }
-
-private:
-    QTranslator &m_translator;
-};
+using English = TestSupport::InstalledTranslator;
 
 } // namespace
 

@@ -70,17 +70,8 @@ Frame expectedFrame(double correctionX, double correctionY)
             onPage(CardOutline::FrameBottom + 1, correctionY)};
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
+using TestSupport::readAll;
+using TestSupport::writeAll;
 
 // Lines with their runs of spaces made one, blank lines dropped and
 // ligatures ("fi" drawn as one glyph) taken apart: how pdftotext and the

@@ -160,17 +160,8 @@ bool samePicture(const QImage &a, const QImage &b)
     return true;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
+using TestSupport::readAll;
+using TestSupport::writeAll;
 
 } // namespace
 
