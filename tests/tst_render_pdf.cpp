@@ -6,6 +6,7 @@
 #include "card_outline.h"
 #include "card_sheets.h"
 #include "program_run.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
