@@ -98,6 +98,19 @@ QString X11SessionTest::waitForWindow(const QString &namePattern, int timeoutMs)
             return ids.split(QLatin1Char('\n')).last();
         QTest::qWait(200);
     }
+    // What the server shows instead, and whether the program still runs, so
+    // that a failure here says why.
+    QStringList shown;
+    const QString ids = runXdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                    QStringLiteral("--name"), QStringLiteral(".")});
+    for (const QString &id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        shown << runXdotool({QStringLiteral("getwindowname"), id});
+    qInfo().noquote() << "windows shown:" << shown.join(QStringLiteral(" | ")) << "\nprogram:"
+                      << (m_program.state() == QProcess::NotRunning
+                              ? QStringLiteral("ended, status %1").arg(m_program.exitCode())
+                              : QStringLiteral("running"))
+                      << "\nits errors:"
+                      << QString::fromLocal8Bit(m_program.readAllStandardError());
     return QString();
 }
 
