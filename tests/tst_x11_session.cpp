@@ -45,11 +45,13 @@ void X11SessionTest::initTestCase()
                                 .arg(QLatin1String(tool))));
     }
     QVERIFY(m_home.isValid());
-    // Xvfb picks a free display itself and writes its number to stdout.
+    // Xvfb picks a free display itself and writes its number to stdout. It
+    // must not reset when the last program leaves: the next one, started
+    // during the reset, could not connect and would abort.
     m_server.start(QStringLiteral("Xvfb"),
                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                     QStringLiteral("0"), QStringLiteral("1280x720x24"), QStringLiteral("-nolisten"),
-                    QStringLiteral("tcp")});
+                    QStringLiteral("tcp"), QStringLiteral("-noreset")});
     QVERIFY2(m_server.waitForStarted(5000), "Xvfb did not start");
     QElapsedTimer timer;
     timer.start();
