@@ -13,6 +13,15 @@ class QTranslator;
 
 namespace TestSupport {
 
+// The sanitizer build runs unoptimised; long property tests take fewer cases there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool underSanitizers = true;
+#elif defined(__has_feature)
+constexpr bool underSanitizers = __has_feature(address_sanitizer);
+#else
+constexpr bool underSanitizers = false;
+#endif
+
 // A translator installed while it lives.
 class InstalledTranslator
 {

@@ -41,13 +41,7 @@ namespace {
 
 using CardReading::Fault;
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool underSanitizers = true;
-#elif defined(__has_feature)
-constexpr bool underSanitizers = __has_feature(address_sanitizer);
-#else
-constexpr bool underSanitizers = false;
-#endif
+using TestSupport::underSanitizers;
 
 // The unoptimised sanitizer build reads cards many times slower; it checks
 // the same code on fewer forms.

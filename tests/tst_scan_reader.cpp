@@ -33,13 +33,7 @@ QString mismatch(const ScanReading &reading, const HoleList &expected)
     return parts.join(QStringLiteral("; "));
 }
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool underSanitizers = true;
-#elif defined(__has_feature)
-constexpr bool underSanitizers = __has_feature(address_sanitizer);
-#else
-constexpr bool underSanitizers = false;
-#endif
+using TestSupport::underSanitizers;
 
 // The unoptimised sanitizer build makes and reads a scan some thirty times
 // slower; it checks the same code on fewer cards.
