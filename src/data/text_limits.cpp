@@ -1,4 +1,5 @@
 #include "text_limits.h"
+#include "plain_text.h"
 
 #include <QTextBoundaryFinder>
 
@@ -24,36 +25,12 @@ QString cutToLength(const QString &text, int length)
 
 QString withVisibleControls(const QString &text)
 {
-    QString result;
-    result.reserve(text.size());
-    for (const QChar ch : text) {
-        switch (ch.unicode()) {
-        case '\n':
-            result += QStringLiteral("\\n");
-            break;
-        case '\r':
-            result += QStringLiteral("\\r");
-            break;
-        case '\t':
-            result += QStringLiteral("\\t");
-            break;
-        default:
-            if (ch.category() == QChar::Other_Control || ch == QChar::LineSeparator
-                || ch == QChar::ParagraphSeparator)
-                result += QStringLiteral("\\x%1").arg(ch.unicode(), 2, 16, QLatin1Char('0'));
-            else
-                result += ch;
-        }
-    }
-    return result;
+    return PlainText::oneLine(text);
 }
 
 QString quotedInMessage(const QString &text)
 {
-    const QString visible = withVisibleControls(text.left(QuoteLength * 4));
-    if (visible.size() <= QuoteLength)
-        return visible;
-    return cutToLength(visible, QuoteLength) + QChar(0x2026);
+    return PlainText::quoted(text, QuoteLength);
 }
 
 } // namespace TextLimits
