@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need,
-# but only those that are missing. Safe to run again and again.
+# Installs the Debian packages the build, the program, the tests and
+# `make package` need, but only those that are missing. Safe to run again and
+# again. tests/commands.sh checks that every program they call comes from
+# one of these.
 set -euo pipefail
 
 packages=(
-  g++ cmake make pkg-config
+  g++ binutils cmake make pkgconf
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-qpa-plugins qt6-translations-l10n qt6-image-formats-plugins libgl-dev libglx-dev
   fonts-liberation
   xvfb xauth xdotool
   desktop-file-utils libxml2-utils shared-mime-info
-  dpkg-dev appstream man-db
+  dpkg-dev file appstream man-db
   poppler-utils
 )
 
