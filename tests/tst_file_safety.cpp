@@ -373,8 +373,8 @@ void FileSafetyTest::messagesInBothLanguages_data()
          "A quotation mark in line 5 is not closed"},
         {"long value", "Der Wert „1111111111111111111111111111111111111111…“ von",
          "The value “1111111111111111111111111111111111111111…” of"},
-        {"adjusted", "operatingPoint/plateVoltage: „400“ geladen als „300“",
-         "operatingPoint/plateVoltage: “400” loaded as “300”"},
+        {"adjusted", "Anodenspannung: „400 V“ geladen als „300 V“",
+         "plate voltage: “400 V” loaded as “300 V”"},
         {"disk full", "\nDer Datenträger ist voll.", "\nThe disk is full."},
         {"permission", "\nKeine Berechtigung.", "\nPermission denied."},
         {"no folder", "\nDer Ordner existiert nicht.", "\nThe folder does not exist."},
@@ -548,17 +548,17 @@ void FileSafetyTest::adjustedValuesAreListed_data()
     QTest::newRow("in range") << QList<QByteArray>{"plateVoltage=300"} << QStringList();
     QTest::newRow("plate voltage above its range")
         << QList<QByteArray>{"plateVoltage=400"}
-        << QStringList{"operatingPoint/plateVoltage: „400“ geladen als „300“"};
+        << QStringList{"Anodenspannung: „400 V“ geladen als „300 V“"};
     QTest::newRow("heating current above the limit of the 15 V tap")
         << QList<QByteArray>{"heatingVoltage=7", "heatingCurrent=2.5"}
-        << QStringList{"genericTubeData/heatingCurrent: „2.5“ geladen als „1.3“"};
+        << QStringList{"Heizstrom: „2.5 A“ geladen als „1.3 A“"};
     QTest::newRow("two values, one note")
         << QList<QByteArray>{"gridVoltage=-100", "transconductance=0.004"}
-        << QStringList{"operatingPoint/gridVoltage: „-100“ geladen als „-65.5“",
-                       "desiredValues/transconductance: „0.004“ geladen als „0“"};
+        << QStringList{"Steuergitterspannung: „-100 V“ geladen als „-65.5 V“",
+                       "Steilheit: „0.004 mA/V“ geladen als „0 mA/V“"};
     QTest::newRow("name longer than the field")
         << QList<QByteArray>{"tubeName=ABCDEFGHIJKLMN"}
-        << QStringList{"genericTubeData/tubeName: „ABCDEFGHIJKLMN“ geladen als „ABCDEFGHIJKL“"};
+        << QStringList{"Röhrenbezeichnung: „ABCDEFGHIJKLMN“ geladen als „ABCDEFGHIJKL“"};
 }
 
 // Stored files rely on values being fitted to the form, so they still

@@ -604,8 +604,8 @@ void RenderToolTest::adjustedValuesAreWarnings()
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.outLines().size(), 1);
     QCOMPARE(result.errLines(),
-             QStringList{QStringLiteral("high.tds: Warnung: operatingPoint/plateVoltage: „400“ "
-                                        "geladen als „300“")});
+             QStringList{QStringLiteral("high.tds: Warnung: Anodenspannung: „400 V“ geladen als "
+                                        "„300 V“")});
 }
 
 void RenderToolTest::refusalsSuitTheCommandLine_data()

@@ -1973,5 +1973,69 @@
         <source>Ohne --json, -o, --out-dir und --pdf wird die Stanzliste ausgegeben.</source>
         <translation>Without --json, -o, --out-dir and --pdf the punch list is printed.</translation>
     </message>
+    <message>
+        <source>Das ist ein Ordner, keine Datei.</source>
+        <translation>That is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>Die Datei lässt sich nicht öffnen.</source>
+        <translation>The file cannot be opened.</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung für die Sperrdatei %1</source>
+        <translation>no permission for the lock file %1</translation>
+    </message>
+    <message>
+        <source>die Sperrdatei %1 ist belegt (von einem anderen Programm oder zurückgeblieben)</source>
+        <translation>the lock file %1 is taken (by another program, or left behind)</translation>
+    </message>
+    <message>
+        <source>die Datei %1 lässt sich nicht schreiben</source>
+        <translation>the file %1 cannot be written</translation>
+    </message>
+    <message>
+        <source>Einstellungen konnten nicht gespeichert werden: %1</source>
+        <translation>Settings could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>Die Ausgabe konnte nicht vollständig geschrieben werden: %1</source>
+        <translation>The output could not be written completely: %1</translation>
+    </message>
+    <message>
+        <source>Der Grund ist nicht bekannt.</source>
+        <translation>The reason is not known.</translation>
+    </message>
+    <message>
+        <source>Heizspannung DC</source>
+        <translation>heater voltage DC</translation>
+    </message>
+    <message>
+        <source>Steuergitterspannung</source>
+        <translation>control-grid voltage</translation>
+    </message>
+    <message>
+        <source>Gleichrichtstrom</source>
+        <translation>rectified current</translation>
+    </message>
+    <message>
+        <source>Die gespeicherte Druckkorrektur ist ungültig und wird nicht verwendet.</source>
+        <translation>The stored print correction is invalid and is not used.</translation>
+    </message>
+    <message>
+        <source>nach dem JSON-Objekt folgt weiterer Text</source>
+        <translation>more text follows the JSON object</translation>
+    </message>
+    <message>
+        <source>Die Datei ist größer als %1 MiB; die Löcher einer Karte brauchen wenige hundert Bytes.</source>
+        <translation>The file is larger than %1 MiB; the holes of a card take a few hundred bytes.</translation>
+    </message>
+    <message>
+        <source>Das ist kein Bild in einem unterstützten Format; gelesen werden %1.</source>
+        <translation>That is no picture in a supported format; the formats read are %1.</translation>
+    </message>
+    <message>
+        <source>Das Bild ist beschädigt oder unvollständig.</source>
+        <translation>The picture is damaged or incomplete.</translation>
+    </message>
 </context>
 </TS>

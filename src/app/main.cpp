@@ -1,4 +1,6 @@
 #include "lochkartor.h"
+#include "runtime_directory.h"
+#include "stream_check.h"
 #include "translation.h"
 #include "version.h"
 #include "window_command_line.h"
@@ -33,6 +35,7 @@ int main(int argc, char *argv[])
 {
     if (onlyPrints(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    provideRuntimeDirectory();
     QApplication application(argc, argv);
     // Names the place of the program's settings (the recent files and the
     // folder the file dialogs used last).
@@ -53,6 +56,8 @@ int main(int argc, char *argv[])
         QTextStream out(stdout);
         QTextStream err(stderr);
         request = WindowCommandLine::read(QApplication::arguments(), out, err);
+        if (request.exitStatus >= 0)
+            request.exitStatus = StreamCheck::finish(request.exitStatus, out, err);
     }
     if (request.exitStatus >= 0)
         return request.exitStatus;

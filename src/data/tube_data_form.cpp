@@ -112,7 +112,7 @@ std::vector<Adjustment> adjustments(const std::function<const QWidget *(const Ke
         }
         result.push_back({QString::fromLatin1(entry.key->group) + QLatin1Char('/')
                               + QString::fromLatin1(entry.key->name),
-                          entry.text, loadedText});
+                          entry.key->field, entry.text, loadedText});
     }
     return result;
 }

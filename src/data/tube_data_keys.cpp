@@ -3,6 +3,10 @@
 #include "socket_table.h"
 #include "tube_type_table.h"
 
+#include <QtGlobal>
+
+#include <cstring>
+
 namespace TubeData {
 
 namespace {
@@ -51,9 +55,32 @@ const std::vector<Key> keyTable = {
     {"isolationCheck",  "isotestVoltage",   When::Always,                 Kind::Index,    "isotestVolage",    "0",  0,  0,  1},
     {"isolationCheck",  "isotestRange",     When::Always,                 Kind::Index,    "isotestRange",     "0",  0,  0,  4},
 };
+
+// The labels as the form shows them, without their colon and unit.
+const FieldName fieldNames[] = {
+    {"tubeName",         QT_TRANSLATE_NOOP("Lochkartor", "Röhrenbezeichnung"),    ""},
+    {"heatingVoltage",   QT_TRANSLATE_NOOP("Lochkartor", "Heizspannung DC"),      "V"},
+    {"heatingCurrent",   QT_TRANSLATE_NOOP("Lochkartor", "Heizstrom"),            "A"},
+    {"plateVoltage",     QT_TRANSLATE_NOOP("Lochkartor", "Anodenspannung"),       "V"},
+    {"screenVoltage",    QT_TRANSLATE_NOOP("Lochkartor", "Schirmgitterspannung"), "V"},
+    {"gridVoltage",      QT_TRANSLATE_NOOP("Lochkartor", "Steuergitterspannung"), "V"},
+    {"rectCurrent",      QT_TRANSLATE_NOOP("Lochkartor", "Gleichrichtstrom"),     "mA"},
+    {"plateCurrent",     QT_TRANSLATE_NOOP("Lochkartor", "Anodenstrom"),          "mA"},
+    {"screenCurrent",    QT_TRANSLATE_NOOP("Lochkartor", "Schirmgitterstrom"),    "mA"},
+    {"transconductance", QT_TRANSLATE_NOOP("Lochkartor", "Steilheit"),            "mA/V"},
+};
 // clang-format on
 
 } // namespace
+
+const FieldName *fieldName(const char *field)
+{
+    for (const FieldName &name : fieldNames) {
+        if (std::strcmp(name.field, field) == 0)
+            return &name;
+    }
+    return nullptr;
+}
 
 const std::vector<Key> &keys()
 {

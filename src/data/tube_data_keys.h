@@ -55,4 +55,16 @@ struct Key
 
 const std::vector<Key> &keys();
 
+// How messages name a field whose value a load may fit to its range: the
+// form's label (untranslated) and the unit of the value, empty for none.
+struct FieldName
+{
+    const char *field;
+    const char *label;
+    const char *unit;
+};
+
+// The name of the form field `field`, or nullptr for a field without one.
+const FieldName *fieldName(const char *field);
+
 } // namespace TubeData

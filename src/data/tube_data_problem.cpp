@@ -1,6 +1,8 @@
 #include "tube_data_problem.h"
+#include "plain_text.h"
 #include "text_limits.h"
 #include "texts.h"
+#include "tube_data_keys.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -107,7 +109,7 @@ QString problemReason(const Problem &p)
 
 QString problemText(const Problem &p, const QString &fileName)
 {
-    const QString name = QDir::toNativeSeparators(fileName);
+    const QString name = PlainText::quoted(QDir::toNativeSeparators(fileName));
     switch (p.kind) {
     case Problem::None:
         return QString();
@@ -155,8 +157,12 @@ QString adjustmentsText(const std::vector<Adjustment> &adjustments)
 
 QString adjustmentLine(const Adjustment &adjustment)
 {
+    const FieldName *name = adjustment.field ? fieldName(adjustment.field) : nullptr;
+    const QString unit
+        = name && *name->unit ? QLatin1Char(' ') + QString::fromUtf8(name->unit) : QString();
     return LochkartorText::tr("%1: „%2“ geladen als „%3“")
-        .arg(adjustment.key, quoted(adjustment.fileValue), quoted(adjustment.loadedValue));
+        .arg(name ? LochkartorText::tr(name->label) : adjustment.key,
+             quoted(adjustment.fileValue) + unit, quoted(adjustment.loadedValue) + unit);
 }
 
 } // namespace TubeData

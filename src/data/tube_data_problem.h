@@ -61,15 +61,17 @@ QString problemReason(const Problem &problem);
 // field's range, a name longer than the field takes.
 struct Adjustment
 {
-    QString key;         // "group/key"
-    QString fileValue;   // as the file holds it
-    QString loadedValue; // as the form shows it
+    QString key;                 // "group/key"
+    const char *field = nullptr; // the form field's object name
+    QString fileValue;           // as the file holds it
+    QString loadedValue;         // as the form shows it
 };
 
 QString adjustmentsTitle();
 // One line for each adjusted key under a sentence that says what happened.
 QString adjustmentsText(const std::vector<Adjustment> &adjustments);
-// "group/key: „file value“ geladen als „form value“"
+// "Anodenspannung: „400 V“ geladen als „300 V“"; the key where the field
+// has no name.
 QString adjustmentLine(const Adjustment &adjustment);
 
 } // namespace TubeData

@@ -5,6 +5,8 @@
 #include "dialogs.h"
 #include "lochkartor.h"
 #include "numberfield.h"
+#include "plain_text.h"
+#include "program_settings.h"
 #include "recent_files.h"
 #include "tube_data_form.h"
 #include "ui_lochkartor.h"
@@ -19,6 +21,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QUrl>
 
 namespace {
@@ -94,13 +97,21 @@ void Lochkartor::startDocument(const QString &fileName)
 void Lochkartor::documentSaved(const QString &fileName)
 {
     startDocument(fileName);
-    RecentFiles::add(fileName);
+    reportSettingsNotSaved(RecentFiles::add(fileName));
 }
 
 void Lochkartor::documentLoaded(const QString &fileName)
 {
     startDocument(fileName);
-    RecentFiles::add(fileName);
+    reportSettingsNotSaved(RecentFiles::add(fileName));
+}
+
+void Lochkartor::reportSettingsNotSaved(const QString &reason)
+{
+    if (reason.isEmpty() || m_settingsProblemShown)
+        return;
+    m_settingsProblemShown = true;
+    statusBar()->showMessage(ProgramSettings::notSavedText(reason));
 }
 
 void Lochkartor::refreshModified()
@@ -121,7 +132,8 @@ bool Lochkartor::maybeSave()
     commitFocusedNumberField(this);
     if (!isWindowModified())
         return true;
-    const QString question = tr("Änderungen an „%1“ speichern?").arg(documentName());
+    const QString question
+        = tr("Änderungen an „%1“ speichern?").arg(PlainText::quoted(documentName()));
     switch (Dialogs::askToSave(this, tr("Ungespeicherte Änderungen"), question)) {
     case Dialogs::SaveAnswer::Save:
         return saveDocument() && !isWindowModified();
@@ -155,11 +167,11 @@ bool Lochkartor::saveDocument()
 void Lochkartor::openRecentFile(const QString &fileName)
 {
     if (!QFileInfo::exists(fileName)) {
-        RecentFiles::remove(fileName);
+        reportSettingsNotSaved(RecentFiles::remove(fileName));
         Dialogs::warning(this, tr("Datei nicht gefunden"),
                          tr("Die Datei „%1“ gibt es nicht mehr. Sie wurde aus der Liste der "
                             "zuletzt geöffneten Dateien entfernt.")
-                             .arg(QDir::toNativeSeparators(fileName)));
+                             .arg(PlainText::quoted(QDir::toNativeSeparators(fileName))));
         return;
     }
     if (maybeSave())

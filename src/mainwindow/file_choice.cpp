@@ -1,6 +1,8 @@
 #include "file_choice.h"
 #include "dialogs.h"
+#include "lochkartor.h"
 #include "numberfield.h"
+#include "program_settings.h"
 #include "texts.h"
 
 #include <QDir>
@@ -13,10 +15,16 @@ namespace {
 
 const char *const lastFolderKey = "dialogs/lastFolder";
 
-void rememberFolderOf(const QString &fileName)
+void rememberFolderOf(QWidget *parent, const QString &fileName)
 {
-    if (!fileName.isEmpty())
-        QSettings().setValue(QLatin1String(lastFolderKey), QFileInfo(fileName).absolutePath());
+    if (fileName.isEmpty())
+        return;
+    const QString folder = QFileInfo(fileName).absolutePath();
+    const QString problem = ProgramSettings::write([&folder](QSettings &settings) {
+        settings.setValue(QLatin1String(lastFolderKey), folder);
+    });
+    if (auto *window = qobject_cast<Lochkartor *>(parent ? parent->window() : nullptr))
+        window->reportSettingsNotSaved(problem);
 }
 
 // The start folder, and in it the suggested name when there is one.
@@ -39,7 +47,7 @@ QString askToSave(QWidget *parent, const QString &caption, const QString &tubeNa
     if (fileName.isEmpty())
         return QString();
     fileName = withSuffix(fileName, suffix);
-    rememberFolderOf(fileName);
+    rememberFolderOf(parent, fileName);
     return fileName;
 }
 
@@ -91,7 +99,7 @@ QString tubeDataToLoad(QWidget *parent)
 {
     const QString fileName = Dialogs::openFileName(parent, LochkartorText::tr("Daten laden"),
                                                    startFolder(), QStringLiteral("*.tds"));
-    rememberFolderOf(fileName);
+    rememberFolderOf(parent, fileName);
     return fileName;
 }
 

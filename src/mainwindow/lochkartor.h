@@ -116,6 +116,9 @@ public:
     bool printCalibrationPage(QPrinter *printer);
     void calibratePrinting();
     PrintCalibration::Correction printCorrection() const;
+    // A settings write that failed ("Einstellungen konnten nicht gespeichert
+    // werden: …"), shown once in the status bar; an empty reason shows nothing.
+    void reportSettingsNotSaved(const QString &reason);
     bool saveTubeData(const QString &fileName);
     bool loadTubeData(const QString &fileName);
     // Loads without a message box: an empty string, or why the file was
@@ -266,5 +269,7 @@ private:
     // While a whole form is put in, the check colours and the changed mark
     // are worked out once at the end rather than after every value.
     bool m_fillingForm = false;
+    bool m_settingsProblemShown = false;
+    mutable bool m_invalidCorrectionShown = false; // named once, when first used
     std::unique_ptr<FreshFormLink> m_freshForm;
 };

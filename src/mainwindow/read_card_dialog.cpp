@@ -3,6 +3,8 @@
 #include "cardscenes.h"
 #include "dialogs.h"
 #include "hole_input.h"
+#include "picture_file.h"
+#include "plain_text.h"
 #include "reading_report.h"
 #include "scan_reader.h"
 #include "scan_report.h"
@@ -11,14 +13,12 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -154,24 +154,22 @@ void ReadCardDialog::choosePicture()
 
 bool ReadCardDialog::readPicture(const QString &fileName)
 {
-    QImageReader reader(fileName);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
+    QString problem;
+    const QImage picture = PictureFile::read(fileName, &problem);
+    const QString shownName = PlainText::quoted(QDir::toNativeSeparators(fileName));
     if (picture.isNull()) {
         m_reportView->setPlainText(
-            LochkartorText::tr("%1 lässt sich nicht lesen: %2")
-                .arg(QDir::toNativeSeparators(fileName), reader.errorString()));
+            LochkartorText::tr("%1 lässt sich nicht lesen: %2").arg(shownName, problem));
         return false;
     }
     const ScanReading reading = readCardPicture(picture);
     if (!reading.cardFound) {
         // The holes read so far stay as they were.
-        m_reportView->setPlainText(QDir::toNativeSeparators(fileName) + QStringLiteral(": ")
-                                   + reading.failure);
+        m_reportView->setPlainText(shownName + QStringLiteral(": ") + reading.failure);
         return false;
     }
-    m_pictureNote = QDir::toNativeSeparators(fileName) + QStringLiteral(":\n")
-                    + ScanReport::text(reading) + QLatin1Char('\n');
+    m_pictureNote
+        = shownName + QStringLiteral(":\n") + ScanReport::text(reading) + QLatin1Char('\n');
     markUncertain(reading.uncertain);
     m_cardView->show();
     const QSignalBlocker blockI(m_fieldI);
@@ -206,17 +204,10 @@ void ReadCardDialog::loadJson()
                                 QStringLiteral("*.json"));
     if (fileName.isEmpty())
         return;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_reportView->setPlainText(
-            LochkartorText::tr("%1 lässt sich nicht lesen: %2")
-                .arg(QDir::toNativeSeparators(fileName), file.errorString()));
-        return;
-    }
-    const HoleInput::Parsed parsed = HoleInput::fromJson(file.read(1 << 20));
+    const HoleInput::Parsed parsed = HoleInput::fromJsonFile(fileName);
     if (!parsed.error.isEmpty()) {
-        m_reportView->setPlainText(QDir::toNativeSeparators(fileName) + QStringLiteral(": ")
-                                   + parsed.error);
+        m_reportView->setPlainText(PlainText::quoted(QDir::toNativeSeparators(fileName))
+                                   + QStringLiteral(": ") + parsed.error);
         return;
     }
     m_fieldI->setText(numbersOf(parsed.holes, HoleGrid::FieldI));

@@ -1,4 +1,5 @@
 #include "recent_files.h"
+#include "program_settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,11 +22,12 @@ QString normalised(const QString &fileName)
     return QDir::cleanPath(QFileInfo(fileName).absoluteFilePath());
 }
 
-void store(const QStringList &files)
+QString store(const QStringList &files)
 {
     if (!keepsSettings())
-        return;
-    QSettings().setValue(settingsKey, files);
+        return QString();
+    return ProgramSettings::write(
+        [&files](QSettings &settings) { settings.setValue(settingsKey, files); });
 }
 
 } // namespace
@@ -46,20 +48,20 @@ QStringList list()
     return files;
 }
 
-void add(const QString &fileName)
+QString add(const QString &fileName)
 {
     const QString file = normalised(fileName);
     QStringList files = list();
     files.removeAll(file);
     files.prepend(file);
-    store(files.mid(0, Limit));
+    return store(files.mid(0, Limit));
 }
 
-void remove(const QString &fileName)
+QString remove(const QString &fileName)
 {
     QStringList files = list();
     files.removeAll(normalised(fileName));
-    store(files);
+    return store(files);
 }
 
 } // namespace RecentFiles

@@ -11,8 +11,9 @@ namespace RecentFiles {
 constexpr int Limit = 8;
 
 QStringList list();
-// Puts the file first; an older entry of the same file goes.
-void add(const QString &fileName);
-void remove(const QString &fileName);
+// Puts the file first; an older entry of the same file goes. Both return
+// an empty string, or why the settings were not saved.
+QString add(const QString &fileName);
+QString remove(const QString &fileName);
 
 } // namespace RecentFiles

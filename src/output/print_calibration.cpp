@@ -18,16 +18,21 @@ const QString keyY = QStringLiteral("printCalibration/y");
 constexpr double MillimetresPerInch = 25.4;
 
 // A factor a measurement within the bounds gives; anything else in the
-// settings was edited by hand or written by something else.
-double storedFactor(const QSettings &settings, const QString &key)
+// settings was edited by hand or written by something else, and sets
+// `invalid`.
+double storedFactor(const QSettings &settings, const QString &key, bool *invalid)
 {
+    if (!settings.contains(key))
+        return 1.0;
     bool isNumber = false;
     const double factor = settings.value(key).toDouble(&isNumber);
     // A hand-written value rounded to a few digits still counts at the bounds.
     constexpr double slack = 1e-4;
     if (!isNumber || !std::isfinite(factor) || factor < RulerLength / LongestMeasured - slack
-        || factor > RulerLength / ShortestMeasured + slack)
+        || factor > RulerLength / ShortestMeasured + slack) {
+        *invalid = true;
         return 1.0;
+    }
     return factor;
 }
 
@@ -142,9 +147,20 @@ QString describe(const Correction &correction)
         .arg(percent(correction.x), percent(correction.y));
 }
 
-Correction load(const QSettings &settings)
+Correction load(const QSettings &settings, bool *invalid)
 {
-    return {storedFactor(settings, keyX), storedFactor(settings, keyY)};
+    bool anyInvalid = false;
+    const Correction correction{storedFactor(settings, keyX, &anyInvalid),
+                                storedFactor(settings, keyY, &anyInvalid)};
+    if (invalid)
+        *invalid = anyInvalid;
+    return correction;
+}
+
+QString invalidText()
+{
+    return LochkartorText::tr("Die gespeicherte Druckkorrektur ist ungültig und wird nicht "
+                              "verwendet.");
 }
 
 void store(QSettings &settings, const Correction &correction)

@@ -36,8 +36,11 @@ double measuredLength(double factor);
 QString describe(const Correction &correction);
 
 // The stored correction; a direction whose value is missing or outside what
-// a measurement can give is left uncorrected.
-Correction load(const QSettings &settings);
+// a measurement can give is left uncorrected. `invalid` tells whether a
+// stored value was refused (one missing is no fault).
+Correction load(const QSettings &settings, bool *invalid = nullptr);
+// "Die gespeicherte Druckkorrektur ist ungültig und wird nicht verwendet."
+QString invalidText();
 // No correction removes the stored values.
 void store(QSettings &settings, const Correction &correction);
 

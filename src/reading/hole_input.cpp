@@ -1,11 +1,16 @@
 #include "hole_input.h"
+#include "input_file.h"
+#include "plain_text.h"
 #include "texts.h"
+
+#include <QFile>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 
 namespace HoleInput {
 
@@ -31,7 +36,7 @@ QString addHole(Parsed &parsed, int field, const QString &word)
     bool isNumber = false;
     const int number = word.toInt(&isNumber);
     if (!isNumber)
-        return LochkartorText::tr("„%1“ ist keine Lochnummer").arg(word);
+        return LochkartorText::tr("„%1“ ist keine Lochnummer").arg(PlainText::quoted(word));
     if (number < 1 || number > HoleGrid::HolesPerField)
         return LochkartorText::tr("Loch %1 %2 gibt es nicht: die Löcher eines Feldes sind 1 bis 72")
             .arg(fieldMark(field))
@@ -53,6 +58,40 @@ Parsed failed(const QString &error)
     return {{}, error};
 }
 
+QString trailingText()
+{
+    return LochkartorText::tr("nach dem JSON-Objekt folgt weiterer Text");
+}
+
+// A whole number small enough for an int; anything else is shown as written
+// and refused as no hole number.
+bool isSmallWholeNumber(double number)
+{
+    return std::isfinite(number) && std::abs(number) <= 1e6 && number == std::trunc(number);
+}
+
+// Reads on after a complete object until the end, in pieces, and tells
+// whether anything but white space follows; a stream of white space without
+// end is cut at `limit`.
+bool onlySpaceFollows(QFile &file, qint64 limit, bool *endless)
+{
+    qint64 seen = 0;
+    for (;;) {
+        const QByteArray piece = file.read(1 << 16);
+        if (piece.isEmpty())
+            return true;
+        for (const char c : piece) {
+            if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
+                return false;
+        }
+        seen += piece.size();
+        if (seen > limit) {
+            *endless = true;
+            return true;
+        }
+    }
+}
+
 } // namespace
 
 Parsed fromText(const QString &text)
@@ -66,12 +105,13 @@ Parsed fromText(const QString &text)
             field = fieldOf(word);
             if (field == 0)
                 return failed(
-                    LochkartorText::tr("unbekanntes Feld „%1“: die Felder heißen I und II").arg(word));
+                    LochkartorText::tr("unbekanntes Feld „%1“: die Felder heißen I und II")
+                        .arg(PlainText::quoted(word)));
             continue;
         }
         if (field == 0)
-            return failed(
-                LochkartorText::tr("vor der Lochnummer %1 fehlt das Feld (I oder II)").arg(word));
+            return failed(LochkartorText::tr("vor der Lochnummer %1 fehlt das Feld (I oder II)")
+                              .arg(PlainText::quoted(word)));
         const QString error = addHole(parsed, field, word);
         if (!error.isEmpty())
             return failed(error);
@@ -96,6 +136,8 @@ Parsed fromJson(const QByteArray &json)
 {
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error == QJsonParseError::GarbageAtEnd)
+        return failed(trailingText());
     if (parseError.error != QJsonParseError::NoError || !document.isObject())
         return failed(LochkartorText::tr("kein JSON-Objekt mit Löchern"));
     QJsonObject holes = document.object();
@@ -108,14 +150,15 @@ Parsed fromJson(const QByteArray &json)
     for (auto it = holes.begin(); it != holes.end(); ++it) {
         const int field = fieldOf(it.key());
         if (field == 0)
-            return failed(
-                LochkartorText::tr("unbekanntes Feld „%1“: die Felder heißen I und II").arg(it.key()));
+            return failed(LochkartorText::tr("unbekanntes Feld „%1“: die Felder heißen I und II")
+                              .arg(PlainText::quoted(it.key())));
         if (!it.value().isArray())
-            return failed(LochkartorText::tr("Feld %1 ist keine Liste von Lochnummern").arg(it.key()));
+            return failed(
+                LochkartorText::tr("Feld %1 ist keine Liste von Lochnummern").arg(it.key()));
         for (const QJsonValue &value : it.value().toArray()) {
             const double number = value.toDouble(-1.0);
             const QString word
-                = value.isDouble() && number == double(int(number))
+                = value.isDouble() && isSmallWholeNumber(number)
                       ? QString::number(int(number))
                       : QString::fromUtf8(
                             QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact))
@@ -128,6 +171,34 @@ Parsed fromJson(const QByteArray &json)
     }
     std::sort(parsed.holes.begin(), parsed.holes.end());
     return parsed;
+}
+
+Parsed fromJsonFile(const QString &fileName)
+{
+    QFile file(fileName);
+    const QString problem = InputFile::open(file);
+    if (!problem.isEmpty())
+        return failed(problem);
+    const QByteArray head = file.read(JsonFileLimit);
+    const bool more = head.size() == JsonFileLimit && !file.read(1).isEmpty();
+    if (!more)
+        return fromJson(head);
+    const QString tooLarge = LochkartorText::tr("Die Datei ist größer als %1 MiB; die Löcher "
+                                                "einer Karte brauchen wenige hundert Bytes.")
+                                 .arg(JsonFileLimit >> 20);
+    QJsonParseError parseError{};
+    QJsonDocument::fromJson(head, &parseError);
+    if (parseError.error == QJsonParseError::GarbageAtEnd)
+        return failed(trailingText());
+    if (parseError.error != QJsonParseError::NoError)
+        return failed(tooLarge);
+    // The object is whole, and white space follows it beyond the limit.
+    bool endless = false;
+    if (!onlySpaceFollows(file, 64 * qint64(JsonFileLimit), &endless))
+        return failed(trailingText());
+    if (endless)
+        return failed(tooLarge);
+    return fromJson(head);
 }
 
 } // namespace HoleInput

@@ -24,4 +24,11 @@ Parsed fromNumbers(const QString &text, int field);
 // such as a line of lochkartor-render --json.
 Parsed fromJson(const QByteArray &json);
 
+// A card's holes take a few hundred bytes; a larger file is no card.
+constexpr qint64 JsonFileLimit = 1 << 20;
+
+// The same from a file: a folder, a missing file, a file beyond the limit or
+// text after the object are refused with their reason.
+Parsed fromJsonFile(const QString &fileName);
+
 } // namespace HoleInput

@@ -8,9 +8,13 @@
 #include "lochkartor.h"
 #include "options.h"
 #include "pdf_output.h"
+#include "picture_file.h"
+#include "plain_text.h"
 #include "read_card.h"
+#include "runtime_directory.h"
 #include "scan_reader.h"
 #include "scan_report.h"
+#include "stream_check.h"
 #include "text_limits.h"
 #include "texts.h"
 #include "translation.h"
@@ -72,10 +76,11 @@ QString pictureName(const Options &options, const QString &file)
         .filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".png"));
 }
 
-// A name for a line of stderr: whatever it holds, it stays on its line.
+// A name for a line of stderr: whatever it holds, it stays on its line
+// and within bounds.
 QString shown(const QString &name)
 {
-    return TextLimits::withVisibleControls(name);
+    return PlainText::quoted(name);
 }
 
 // `window` serves every file in turn: a load starts from a fresh form and a
@@ -128,20 +133,13 @@ bool render(const Options &options, const QString &file, Lochkartor &window,
 // error.
 std::optional<HoleList> holesToRead(const Options &options, QTextStream &err)
 {
-    HoleInput::Parsed parsed;
-    if (options.readHoles) {
-        parsed = HoleInput::fromText(options.holesText);
-    } else {
-        QFile file(options.holesFile);
-        if (!file.open(QIODevice::ReadOnly)) {
-            err << "lochkartor-render: " << options.holesFile << ": " << file.errorString() << "\n";
-            return std::nullopt;
-        }
-        // A card's holes take a few hundred bytes; a huge file is no card.
-        parsed = HoleInput::fromJson(file.read(1 << 20));
-    }
+    const HoleInput::Parsed parsed = options.readHoles ? HoleInput::fromText(options.holesText)
+                                                       : HoleInput::fromJsonFile(options.holesFile);
     if (!parsed.error.isEmpty()) {
-        err << "lochkartor-render: " << parsed.error << "\n";
+        err << "lochkartor-render: ";
+        if (!options.readHoles)
+            err << shown(options.holesFile) << ": ";
+        err << parsed.error << "\n";
         return std::nullopt;
     }
     return parsed.holes;
@@ -152,12 +150,10 @@ std::optional<HoleList> holesToRead(const Options &options, QTextStream &err)
 std::optional<ScanReading> scanToRead(const Options &options, QTextStream &out, QTextStream &err,
                                       int *status)
 {
-    QImageReader reader(options.imageFile);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
+    QString problem;
+    const QImage picture = PictureFile::read(options.imageFile, &problem);
     if (picture.isNull()) {
-        err << "lochkartor-render: " << shown(options.imageFile) << ": " << reader.errorString()
-            << "\n";
+        err << "lochkartor-render: " << shown(options.imageFile) << ": " << problem << "\n";
         *status = 2;
         return std::nullopt;
     }
@@ -204,7 +200,7 @@ int readCard(const Options &options, const HoleList &holes, const ScanReading *s
         written = window.saveTubeData(options.outFile);
         const QList<Dialogs::Record> messages = Dialogs::Script::messages();
         if (!written && !messages.isEmpty())
-            err << options.outFile << ": "
+            err << shown(options.outFile) << ": "
                 << QString(messages.last().text).replace(QLatin1Char('\n'), QLatin1Char(' '))
                 << "\n";
     }
@@ -219,6 +215,7 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    provideRuntimeDirectory();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lochkartor-render"));
     QApplication::setApplicationVersion(lochkartorVersion());
@@ -228,32 +225,34 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     QTextStream err(stderr);
+    // Whatever the outcome, it stands only when stdout took all of it.
+    const auto done = [&](int status) { return StreamCheck::finish(status, out, err); };
     const std::optional<Options> options = RenderOptions::parse(application.arguments(), err);
     if (!options)
-        return 2;
+        return done(2);
     if (options->help) {
         out << RenderOptions::usage();
-        return 0;
+        return done(0);
     }
     if (options->version) {
         out << QCoreApplication::applicationName() << ' ' << lochkartorVersion() << '\n';
-        return 0;
+        return done(0);
     }
 
     Dialogs::Script::begin(); // no dialog may wait for a user here
     if (options->readHoles || options->readJson) {
         const std::optional<HoleList> holes = holesToRead(*options, err);
         if (!holes)
-            return 2;
+            return done(2);
         out.flush();
-        return readCard(*options, *holes, nullptr, out, err);
+        return done(readCard(*options, *holes, nullptr, out, err));
     }
     if (options->readImage) {
         int status = 0;
         const std::optional<ScanReading> scan = scanToRead(*options, out, err, &status);
         if (!scan)
-            return status;
-        return readCard(*options, scan->holes, &*scan, out, err);
+            return done(status);
+        return done(readCard(*options, scan->holes, &*scan, out, err));
     }
     // A picture folder that does not exist yet is made; if that fails, each
     // picture says so on its own line.
@@ -270,5 +269,5 @@ int main(int argc, char *argv[])
                       && allRendered;
     if (pdf)
         allRendered = pdf->finish(err) && allRendered;
-    return allRendered ? 0 : 1;
+    return done(allRendered ? 0 : 1);
 }

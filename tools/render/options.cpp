@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include "pdf_output.h"
+#include "plain_text.h"
 #include "socket_table.h"
 #include "texts.h"
 
@@ -62,7 +63,7 @@ QString setSocket(Options &options, const QString &value)
     if (!isNumber || number < 1 || number > SocketCount)
         return LochkartorText::tr("--socket nimmt eine Fassungsnummer von 1 bis %1, nicht „%2“")
             .arg(SocketCount)
-            .arg(value);
+            .arg(PlainText::quoted(value));
     options.socket = number - 1;
     return QString();
 }
@@ -166,7 +167,7 @@ const std::vector<Option> &table()
          [](Options &o, const QString &value) {
              if (!paperNamed(value))
                  return LochkartorText::tr("--page-size nimmt A4 oder Letter, nicht „%1“")
-                     .arg(value);
+                     .arg(PlainText::quoted(value));
              o.pageSize = value;
              return QString();
          },
@@ -269,7 +270,7 @@ QString parseFailure(const QCommandLineParser &parser, const QStringList &argume
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty())
         return LochkartorText::tr("unbekannte Option %1")
-            .arg(asWritten(unknown.first(), arguments));
+            .arg(PlainText::quoted(asWritten(unknown.first(), arguments)));
     for (const QString &argument : arguments.mid(1)) {
         if (argument == QLatin1String("--"))
             break;

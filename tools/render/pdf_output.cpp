@@ -2,6 +2,7 @@
 
 #include "card_report.h"
 #include "lochkartor.h"
+#include "plain_text.h"
 #include "program_settings.h"
 #include "text_limits.h"
 #include "texts.h"
@@ -15,10 +16,10 @@
 namespace {
 
 // The correction the window's "Druck kalibrieren…" stored for this user.
-PrintCalibration::Correction storedCorrection()
+PrintCalibration::Correction storedCorrection(bool *invalid)
 {
     const QSettings settings(ProgramSettings::organisation(), ProgramSettings::application());
-    return PrintCalibration::load(settings);
+    return PrintCalibration::load(settings, invalid);
 }
 
 QStringList punchListLines(const Lochkartor &window)
@@ -42,8 +43,8 @@ std::optional<QPageSize::PageSizeId> paperNamed(const QString &name)
 
 PdfOutput::PdfOutput(const PdfRequest &request)
     : m_request(request)
-    , m_sheets(request.paper,
-               request.calibrated ? storedCorrection() : PrintCalibration::Correction())
+    , m_sheets(request.paper, request.calibrated ? storedCorrection(&m_correctionInvalid)
+                                                 : PrintCalibration::Correction())
 { }
 
 void PdfOutput::add(const Lochkartor &window, const QString &file)
@@ -59,7 +60,10 @@ void PdfOutput::add(const Lochkartor &window, const QString &file)
 
 bool PdfOutput::finish(QTextStream &err)
 {
-    const QString shownName = TextLimits::withVisibleControls(m_request.fileName);
+    if (m_correctionInvalid)
+        err << "lochkartor-render: "
+            << LochkartorText::tr("Warnung: %1").arg(PrintCalibration::invalidText()) << "\n";
+    const QString shownName = PlainText::quoted(m_request.fileName);
     if (m_sheets.pageCount() == 0) {
         err << shownName << ": "
             << LochkartorText::tr("keine Röhre geladen; die PDF-Datei wird nicht geschrieben.")

@@ -34,5 +34,6 @@ public:
 
 private:
     PdfRequest m_request;
+    bool m_correctionInvalid = false; // set while m_sheets is built
     CardSheets m_sheets;
 };

@@ -6,6 +6,7 @@
 #include "card_page.h"
 #include "dialogs.h"
 #include "lochkartor.h"
+#include "plain_text.h"
 #include "safe_write.h"
 
 #include <QBuffer>
@@ -37,7 +38,7 @@ bool Lochkartor::saveCardImage(const QString &fileName)
         return true;
     Dialogs::critical(this, tr("Karte nicht gespeichert"),
                       tr("Die Datei „%1“ kann nicht geschrieben werden.\n%2")
-                          .arg(QDir::toNativeSeparators(target), failure));
+                          .arg(PlainText::quoted(QDir::toNativeSeparators(target)), failure));
     return false;
 }
 
@@ -76,7 +77,7 @@ bool Lochkartor::printPageToPdf(QPrinter *printer, const PagePainter &paint,
     auto refuse = [&](const QString &failure) {
         Dialogs::critical(this, texts.notPrinted,
                           tr("Die Datei „%1“ kann nicht geschrieben werden.\n%2")
-                              .arg(QDir::toNativeSeparators(fileName), failure));
+                              .arg(PlainText::quoted(QDir::toNativeSeparators(fileName)), failure));
         return false;
     };
     // Nothing is drawn for a folder that is not there.

@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "lochkartor.h"
 #include "print_calibration.h"
+#include "program_settings.h"
 
 #include <QCoreApplication>
 #include <QPrinter>
@@ -26,18 +27,24 @@ PrintCalibration::Correction Lochkartor::printCorrection() const
 {
     if (!keepsSettings())
         return {};
-    return PrintCalibration::load(QSettings());
+    bool invalid = false;
+    const PrintCalibration::Correction correction = PrintCalibration::load(QSettings(), &invalid);
+    if (invalid && !m_invalidCorrectionShown) {
+        m_invalidCorrectionShown = true;
+        statusBar()->showMessage(PrintCalibration::invalidText());
+    }
+    return correction;
 }
 
 // False, after a message, when the settings cannot be written.
 bool Lochkartor::storePrintCorrection(const PrintCalibration::Correction &correction)
 {
     if (keepsSettings()) {
-        QSettings settings;
-        PrintCalibration::store(settings, correction);
-        settings.sync();
-        if (settings.status() == QSettings::NoError)
+        const QString problem = ProgramSettings::write(
+            [&correction](QSettings &settings) { PrintCalibration::store(settings, correction); });
+        if (problem.isEmpty())
             return true;
+        reportSettingsNotSaved(problem);
     }
     Dialogs::critical(this, tr("Druck nicht kalibriert"),
                       tr("Die Druckkorrektur kann nicht in den Einstellungen gespeichert "
