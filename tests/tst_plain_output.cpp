@@ -80,6 +80,9 @@ private slots:
     void messagesAreBoundedAndPlain_data();
     void messagesAreBoundedAndPlain();
 
+    void invalidPrintCorrectionIsNamed_data();
+    void invalidPrintCorrectionIsNamed();
+
 private:
     std::unique_ptr<QTemporaryDir> m_work;
     std::unique_ptr<QTemporaryDir> m_runtime;
@@ -251,6 +254,42 @@ void PlainOutputTest::messagesAreBoundedAndPlain()
     }
     if (message.contains(QStringLiteral("ist keine Lochnummer")))
         QVERIFY(result.out.isEmpty());
+}
+
+void PlainOutputTest::invalidPrintCorrectionIsNamed_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("named");
+    QTest::newRow("valid") << QByteArray("1.02") << QStringList() << false;
+    QTest::newRow("beyond a measurement") << QByteArray("1.08") << QStringList() << true;
+    QTest::newRow("not a number") << QByteArray("nan") << QStringList() << true;
+    QTest::newRow("decimal comma") << QByteArray("\"1,02\"") << QStringList() << true;
+    QTest::newRow("left out") << QByteArray("1.08")
+                              << QStringList{QStringLiteral("--no-calibration")} << false;
+}
+
+// A correction edited by hand into something no measurement gives is not
+// used, and --pdf says so once; the PDF is still written.
+void PlainOutputTest::invalidPrintCorrectionIsNamed()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QStringList, options);
+    QFETCH(bool, named);
+    QVERIFY(QDir(m_work->path()).mkpath(QStringLiteral("Lochkartor")));
+    QVERIFY(TestSupport::writeAll(work(QStringLiteral("Lochkartor/lochkartor.conf")),
+                                  "[printCalibration]\nx=" + stored + "\ny=0.99\n"));
+    const Run result = run(render,
+                           QStringList{QStringLiteral("--pdf"), QStringLiteral("c.pdf"),
+                                       sample("pentode.tds"), sample("triode.tds")}
+                               + options,
+                           m_work->path(), m_runtime->path());
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.err,
+             named ? QStringLiteral("lochkartor-render: Warnung: Die gespeicherte Druckkorrektur "
+                                    "ist ungültig und wird nicht verwendet.\n")
+                   : QString());
+    QVERIFY(QFileInfo(work(QStringLiteral("c.pdf"))).size() > 0);
 }
 
 QTEST_MAIN(PlainOutputTest)

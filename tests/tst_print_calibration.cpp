@@ -288,10 +288,17 @@ void PrintCalibrationTest::storedValuesOutsideTheBoundsAreIgnored()
     QSettings().setValue(QStringLiteral("printCalibration/x"), stored);
     QSettings().setValue(QStringLiteral("printCalibration/y"), 0.99);
 
-    const PrintCalibration::Correction correction = Lochkartor().printCorrection();
+    Lochkartor window;
+    const PrintCalibration::Correction correction = window.printCorrection();
 
     QCOMPARE(correction.x, used);
     QCOMPARE(correction.y, 0.99);
+    // A value refused is named in the status bar, once.
+    const bool refused = used == 1.0;
+    QCOMPARE(window.statusBar()->currentMessage() == PrintCalibration::invalidText(), refused);
+    window.statusBar()->clearMessage();
+    QVERIFY(printedCardWidth(window) > 0);
+    QCOMPARE(window.statusBar()->currentMessage(), QString());
 }
 
 QTEST_MAIN(PrintCalibrationTest)

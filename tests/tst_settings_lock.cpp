@@ -107,6 +107,7 @@ void SettingsLockTest::writesGiveUpOnAHeldLock()
     } else {
         QVERIFY(QDir().mkdir(lockName()));
     }
+    qint64 locked = 0;
     {
         Lochkartor window;
         QSignalSpy shown(window.statusBar(), &QStatusBar::messageChanged);
@@ -114,21 +115,30 @@ void SettingsLockTest::writesGiveUpOnAHeldLock()
         timer.start();
         QVERIFY(action(window, folder.path()));
         QVERIFY(action(window, folder.path()));
-        QVERIFY2(timer.elapsed() < ProgramSettings::LockWaitMs + 1500,
-                 qPrintable(QString::number(timer.elapsed())));
+        locked = timer.elapsed();
         int notes = 0;
         for (const QList<QVariant> &message : shown)
             notes += message.first().toString().startsWith(
                 QStringLiteral("Einstellungen konnten nicht gespeichert werden: "));
         QCOMPARE(notes, 1);
     }
-    // Once the lock is free, the settings are written again.
+    // Once the lock is free, the settings are written again; the same work
+    // then shows what the lock cost.
     held.reset();
     QDir().rmdir(lockName());
     Lochkartor window;
+    QElapsedTimer timer;
+    timer.start();
     QVERIFY(action(window, folder.path()));
+    QVERIFY(action(window, folder.path()));
+    const qint64 free = timer.elapsed();
+    QVERIFY2(locked - free < ProgramSettings::LockWaitMs + 1000,
+             qPrintable(
+                 QStringLiteral("%1 ms with the lock held, %2 ms without").arg(locked).arg(free)));
     QVERIFY(!QFileInfo::exists(lockName()));
     QVERIFY(!QSettings().allKeys().isEmpty());
+    QCOMPARE(window.statusBar()->currentMessage().startsWith(QStringLiteral("Einstellungen")),
+             false);
 }
 
 QTEST_MAIN(SettingsLockTest)
