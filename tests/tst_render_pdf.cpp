@@ -465,14 +465,14 @@ void RenderPdfTest::refusedFilesAreSkipped()
 // A PDF without a page is no PDF; an older file of that name stays.
 void RenderPdfTest::nothingLoadedWritesNoFile()
 {
-    QVERIFY(writeAll(work(QStringLiteral("cards.pdf")), "older cards"));
+    QVERIFY(writeAll(work(QStringLiteral("cards.pdf")), "%PDF-1.4 older cards"));
     const Run result = run(
         {QStringLiteral("--pdf"), QStringLiteral("cards.pdf"), QStringLiteral("missing.tds")});
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.errLines().size(), 2);
     QVERIFY2(result.errLines().last().startsWith(QStringLiteral("cards.pdf: ")),
              qPrintable(result.err));
-    QCOMPARE(readAll(work(QStringLiteral("cards.pdf"))), QByteArray("older cards"));
+    QCOMPARE(readAll(work(QStringLiteral("cards.pdf"))), QByteArray("%PDF-1.4 older cards"));
 }
 
 // The old file stays whole when the new one cannot be written; root may

@@ -327,8 +327,8 @@ void TubeDataFileTest::savedKeysFollowTheTube()
 
 void TubeDataFileTest::savingMergesIntoAnExistingFileAndAddsNoSuffix()
 {
-    const IniLines earlier
-        = {"operatingPoint/rectCap=1", "notes/comment=kept", "genericTubeData/tubeName=OLD"};
+    const IniLines earlier = {"format/version=1", "operatingPoint/rectCap=1", "notes/comment=kept",
+                              "genericTubeData/tubeName=OLD"};
     writeTubeFile(earlier, "tube");
     Lochkartor window;
     FormEdits::edit(window, QString::fromLatin1(dcTriodeOnSevenPinsEdits));
@@ -802,8 +802,8 @@ void TubeDataFileTest::dataButtonsAskInTheHomeDirectory()
     QCOMPARE(int(dialog.kind), dialogKind);
     QCOMPARE(dialog.caption, caption);
     // The first dialog opens in the home folder; saving suggests the tube name.
-    QCOMPARE(dialog.directory, saving ? QDir::homePath() + QStringLiteral("/6C4.tds")
-                                      : QDir::homePath());
+    QCOMPARE(dialog.directory,
+             saving ? QDir::homePath() + QStringLiteral("/6C4.tds") : QDir::homePath());
     QCOMPARE(dialog.filter, QStringLiteral("*.tds"));
     if (saving) {
         QCOMPARE(QFileInfo::exists(path("chosen.tds")), chooseFile);

@@ -810,8 +810,28 @@
         <translation>There is a folder with this name.</translation>
     </message>
     <message>
-        <source>Die vorhandene Datei ist keine Datendatei; sie bleibt unverändert.</source>
-        <translation>The existing file is not a tube data file; it is left unchanged.</translation>
+        <source>Die vorhandene Datei ist keine Röhrendatei; sie bleibt unverändert.</source>
+        <translation>The existing file is not a tube file; it is left unchanged.</translation>
+    </message>
+    <message>
+        <source>Die vorhandene Datei ist eine Röhrendatei einer anderen Version; sie bleibt unverändert.</source>
+        <translation>The existing file is a tube file of another version; it is left unchanged.</translation>
+    </message>
+    <message>
+        <source>Die vorhandene Datei ist größer als 1 MiB und damit keine Röhrendatei; sie bleibt unverändert.</source>
+        <translation>The existing file is larger than 1 MiB and so not a tube file; it is left unchanged.</translation>
+    </message>
+    <message>
+        <source>Die vorhandene Datei kann nicht gelesen werden: %1</source>
+        <translation>The existing file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Die vorhandene Datei ist keine PDF-Datei; sie wird nicht ersetzt.</source>
+        <translation>The existing file is not a PDF file; it is not replaced.</translation>
+    </message>
+    <message>
+        <source>Die vorhandene Datei ist kein Bild im Format %1; sie wird nicht ersetzt.</source>
+        <translation>The existing file is not a %1 picture; it is not replaced.</translation>
     </message>
     <message>
         <source>Das Bildformat „%1“ ist unbekannt.</source>
@@ -894,8 +914,64 @@
         <translation>The folder does not exist.</translation>
     </message>
     <message>
-        <source>Zu viele symbolische Verknüpfungen.</source>
-        <translation>Too many symbolic links.</translation>
+        <source>Die symbolischen Verknüpfungen bilden eine Schleife oder sind zu viele.</source>
+        <translation>The symbolic links form a loop or are too many.</translation>
+    </message>
+    <message>
+        <source>Die Verknüpfung „%1“ gehört einem anderen Benutzer und liegt in einem Ordner, in den alle schreiben dürfen; ihr wird nicht gefolgt.</source>
+        <translation>The link “%1” belongs to another user and lies in a folder everyone may write to; it is not followed.</translation>
+    </message>
+    <message>
+        <source>Die symbolische Verknüpfung zeigt auf eine Datei, die es nicht gibt.</source>
+        <translation>The symbolic link points to a file that does not exist.</translation>
+    </message>
+    <message>
+        <source>Das Ziel ist eine Pipe (FIFO), keine gewöhnliche Datei; sie wird nicht ersetzt.</source>
+        <translation>The target is a pipe (FIFO), not an ordinary file; it is not replaced.</translation>
+    </message>
+    <message>
+        <source>Das Ziel ist ein Socket, keine gewöhnliche Datei; er wird nicht ersetzt.</source>
+        <translation>The target is a socket, not an ordinary file; it is not replaced.</translation>
+    </message>
+    <message>
+        <source>Das Ziel ist ein Gerät, keine gewöhnliche Datei; es wird nicht ersetzt.</source>
+        <translation>The target is a device, not an ordinary file; it is not replaced.</translation>
+    </message>
+    <message>
+        <source>Keine Schreibberechtigung für den Ordner, in dem die Datei liegt.</source>
+        <translation>No permission to write to the folder the file is in.</translation>
+    </message>
+    <message>
+        <source>In diesem Ordner lassen sich keine Dateien anlegen.</source>
+        <translation>No files can be created in this folder.</translation>
+    </message>
+    <message>
+        <source>Unter diesem Namen ist während des Schreibens etwas anderes entstanden; es bleibt, wie es ist.</source>
+        <translation>Something else appeared under this name while writing; it is left as it is.</translation>
+    </message>
+    <message>
+        <source>--pdf schreibt eine PDF-Datei und ersetzt keine Röhrendatei (.tds).</source>
+        <translation>--pdf writes a PDF file and does not replace a tube file (.tds).</translation>
+    </message>
+    <message>
+        <source>Die Datei wird in diesem Lauf gelesen; sie wird nicht überschrieben.</source>
+        <translation>The file is read in this run; it is not overwritten.</translation>
+    </message>
+    <message>
+        <source>Die Standardausgabe ist ein Terminal; leiten Sie sie in eine Datei oder ein Programm um.</source>
+        <translation>The standard output is a terminal; redirect it to a file or a program.</translation>
+    </message>
+    <message>
+        <source>--out-dir nimmt einen Ordner, nicht die Standardausgabe</source>
+        <translation>--out-dir takes a folder, not the standard output</translation>
+    </message>
+    <message>
+        <source>-o schreibt beim Einlesen eine Röhrendatei; sie geht nur in eine Datei, nicht auf die Standardausgabe</source>
+        <translation>when reading a card, -o writes a tube file; it goes only to a file, not to the standard output</translation>
+    </message>
+    <message>
+        <source>nur eine Ausgabe kann auf die Standardausgabe gehen</source>
+        <translation>only one output can go to the standard output</translation>
     </message>
     <message>
         <source>Der Name ist zu lang.</source>

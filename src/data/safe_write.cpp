@@ -1,13 +1,14 @@
 #include "safe_write.h"
 #include "texts.h"
+#include "write_target.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,26 +19,35 @@ namespace {
 qint64 failAfterBytes = -1;
 int failError = 0;
 
-QString folderText()
+// mkstemp failed in the target's folder: the folder is what refuses.
+QString folderRefusal(int error, const QString &folder)
 {
-    return LochkartorText::tr("Unter diesem Namen gibt es einen Ordner.");
+    if (error == EACCES || error == EPERM)
+        return LochkartorText::tr("Keine Schreibberechtigung für den Ordner, in dem die Datei "
+                                  "liegt.");
+    // /proc and its like exist as folders but take no new files.
+    if (error == ENOENT && QFileInfo(folder).isDir())
+        return LochkartorText::tr("In diesem Ordner lassen sich keine Dateien anlegen.");
+    return systemErrorText(error);
 }
 
-// A file name that is a symbolic link: the file it points to is replaced,
-// not the link.
-QString resolvedTarget(const QString &fileName, QString *failure)
+// A name the target did not have a moment ago is not replaced; a name that
+// now is not an ordinary file neither.
+int renameOnto(const QByteArray &temporary, const QByteArray &target, bool existed)
 {
-    const QFileInfo info(fileName);
-    if (!info.isSymLink())
-        return info.absoluteFilePath();
-    char resolved[PATH_MAX];
-    if (realpath(QFile::encodeName(fileName).constData(), resolved))
-        return QFile::decodeName(resolved);
-    const int error = errno;
-    if (error == ENOENT)
-        return info.symLinkTarget(); // a dangling link gets its file
-    *failure = systemErrorText(error);
-    return QString();
+    if (!existed) {
+        if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(),
+                        RENAME_NOREPLACE)
+            == 0)
+            return 0;
+        if (errno != EINVAL && errno != ENOSYS)
+            return errno;
+    } else {
+        struct stat st;
+        if (::lstat(target.constData(), &st) == 0 && !S_ISREG(st.st_mode))
+            return EEXIST;
+    }
+    return ::rename(temporary.constData(), target.constData()) == 0 ? 0 : errno;
 }
 
 // Permissions for the new file: the old file's, or what the user's umask
@@ -114,11 +124,12 @@ QString systemErrorText(int error)
     case ENOTDIR:
         return LochkartorText::tr("Der Ordner existiert nicht.");
     case ELOOP:
-        return LochkartorText::tr("Zu viele symbolische Verknüpfungen.");
+        return LochkartorText::tr(
+            "Die symbolischen Verknüpfungen bilden eine Schleife oder sind zu viele.");
     case ENAMETOOLONG:
         return LochkartorText::tr("Der Name ist zu lang.");
     case EISDIR:
-        return folderText();
+        return WriteTarget::notAFileText(S_IFDIR);
     case EFBIG:
         return LochkartorText::tr("Die Datei wäre zu groß.");
     case EMFILE:
@@ -132,27 +143,49 @@ QString systemErrorText(int error)
     return LochkartorText::tr("Das System meldet den Fehler Nummer %1.").arg(error);
 }
 
-QString replaceFile(const QString &fileName, const QByteArray &content, const Check &check)
+namespace {
+
+QString refusalOf(const WriteTarget::Target &target, const Existing &existing)
+{
+    if (!target.refusal.isEmpty() || !target.exists)
+        return target.refusal;
+    // A file the user made read-only stays as it is, although the folder
+    // would let a new file take its place.
+    if (::access(QFile::encodeName(target.path).constData(), W_OK) != 0)
+        return systemErrorText(errno);
+    if (!existing.holds)
+        return QString();
+    QByteArray head;
+    const QString failure = WriteTarget::readHead(target.path, existing.headSize, &head);
+    if (!failure.isEmpty())
+        return failure;
+    return head.isEmpty() || existing.holds(head) ? QString() : existing.notIt;
+}
+
+} // namespace
+
+QString refusal(const QString &fileName, const Existing &existing)
+{
+    return refusalOf(WriteTarget::resolve(fileName), existing);
+}
+
+QString replaceFile(const QString &fileName, const QByteArray &content, const Check &check,
+                    const Existing &existing)
 {
     if (check && !check(content))
         return LochkartorText::tr("Der Inhalt konnte nicht vollständig erzeugt werden.");
-    QString failure;
-    const QString target = resolvedTarget(fileName, &failure);
-    if (target.isEmpty())
-        return failure;
-    if (QFileInfo(target).isDir())
-        return folderText();
-    // A file the user made read-only stays as it is, although the folder
-    // would let a new file take its place.
-    const QByteArray encodedTarget = QFile::encodeName(target);
-    if (::access(encodedTarget.constData(), F_OK) == 0
-        && ::access(encodedTarget.constData(), W_OK) != 0)
-        return systemErrorText(errno);
+    const WriteTarget::Target target = WriteTarget::resolve(fileName);
+    if (const QString refused = refusalOf(target, existing); !refused.isEmpty())
+        return refused;
 
-    QByteArray temporary = QFile::encodeName(target) + ".XXXXXX";
+    const QByteArray encodedTarget = QFile::encodeName(target.path);
+    // A short name of its own, so that any name the file system allows can
+    // be saved.
+    const QString folder = QFileInfo(target.path).path();
+    QByteArray temporary = QFile::encodeName(folder) + "/.lochkartor-XXXXXX";
     const int fd = mkstemp(temporary.data());
     if (fd < 0)
-        return systemErrorText(errno);
+        return folderRefusal(errno, folder);
     auto fail = [&](int error, const QString &reason = QString()) {
         ::close(fd);
         ::unlink(temporary.constData());
@@ -162,19 +195,26 @@ QString replaceFile(const QString &fileName, const QByteArray &content, const Ch
         return fail(errno);
     if (!readsBack(fd, content))
         return fail(errno, LochkartorText::tr("Die geschriebene Datei liest sich nicht zurück."));
-    if (fchmod(fd, modeFor(target)) != 0)
+    if (fchmod(fd, modeFor(target.path)) != 0)
         return fail(errno);
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(temporary.constData());
         return systemErrorText(error);
     }
-    if (::rename(temporary.constData(), encodedTarget.constData()) != 0) {
-        const int error = errno;
+    if (const int error = renameOnto(temporary, encodedTarget, target.exists); error != 0) {
         ::unlink(temporary.constData());
-        return systemErrorText(error);
+        return error == EEXIST ? LochkartorText::tr("Unter diesem Namen ist während des Schreibens "
+                                                    "etwas anderes entstanden; es bleibt, wie "
+                                                    "es ist.")
+                               : systemErrorText(error);
     }
     return QString();
+}
+
+QString writeStream(int fd, const QByteArray &content)
+{
+    return writeAll(fd, content) ? QString() : systemErrorText(errno);
 }
 
 void failWritesAfter(qint64 bytes, int error)

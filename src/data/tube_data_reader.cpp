@@ -4,6 +4,7 @@
 #include "safe_write.h"
 #include "texts.h"
 #include "tube_data_conditions.h"
+#include "write_target.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace TubeData {
 
@@ -121,13 +123,27 @@ void placeBeforeTubeType(std::vector<Entry> &entries)
                           [](const Entry &entry) { return entry.key->beforeTubeType; });
 }
 
+// A name that leads to no file: none there, a link to nothing, a loop of
+// links, or a folder on the way that cannot be entered.
+Problem missing(const QString &fileName)
+{
+    struct stat st;
+    const QByteArray name = QFile::encodeName(fileName);
+    if (::lstat(name.constData(), &st) == 0 && S_ISLNK(st.st_mode))
+        return problemOf(Problem::Unreadable, WriteTarget::brokenLinkText(fileName));
+    errno = 0;
+    if (::stat(name.constData(), &st) != 0 && errno != ENOENT)
+        return problemOf(Problem::Unreadable, SafeWrite::systemErrorText(errno));
+    return problemOf(Problem::Missing);
+}
+
 } // namespace
 
 Contents readFile(const QString &fileName)
 {
     const QFileInfo info(fileName);
     if (!info.exists())
-        return {problemOf(Problem::Missing), {}};
+        return {missing(fileName), {}};
     if (!info.isFile())
         return {problemOf(Problem::NotAFile), {}};
     if (info.size() > MaxFileSize)

@@ -16,4 +16,9 @@ namespace TubeData {
 Problem writeFile(const QString &fileName, const Conditions &conditions,
                   const std::function<QVariant(const Key &)> &fieldValue);
 
+// Empty, or why a save to `fileName` would be refused before anything is
+// written: what no write may replace, and an existing file that is no tube
+// data file of this version.
+QString refusal(const QString &fileName);
+
 } // namespace TubeData

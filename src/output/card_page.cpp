@@ -1,4 +1,5 @@
 #include "card_page.h"
+#include "texts.h"
 
 #include <QGraphicsScene>
 #include <QPainter>
@@ -21,6 +22,13 @@ void paintCard(QPainter *painter, QGraphicsScene *card)
 bool isCompletePdf(const QByteArray &bytes)
 {
     return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF");
+}
+
+SafeWrite::Existing existingPdf()
+{
+    return {[](const QByteArray &head) { return head.startsWith("%PDF-"); },
+            LochkartorText::tr("Die vorhandene Datei ist keine PDF-Datei; sie wird nicht ersetzt."),
+            16};
 }
 
 } // namespace CardPage

@@ -2,6 +2,7 @@
 
 #include "card_image.h"
 #include "print_calibration.h"
+#include "safe_write.h"
 
 #include <QByteArray>
 #include <QRectF>
@@ -30,5 +31,8 @@ void paintCard(QPainter *painter, QGraphicsScene *card);
 
 // Whether the bytes are a whole PDF file, up to its end marker.
 bool isCompletePdf(const QByteArray &bytes);
+
+// A file a PDF may replace: only another PDF.
+SafeWrite::Existing existingPdf();
 
 } // namespace CardPage

@@ -143,11 +143,17 @@ void CardSheets::paintTexts(const QString &heading, const QString &subheading,
     }
 }
 
-QString CardSheets::write(const QString &fileName)
+QByteArray CardSheets::finish()
 {
     m_painter.end();
     m_buffer.close();
-    return SafeWrite::replaceFile(fileName, m_bytes, CardPage::isCompletePdf);
+    return m_bytes;
+}
+
+QString CardSheets::write(const QString &fileName)
+{
+    return SafeWrite::replaceFile(fileName, finish(), CardPage::isCompletePdf,
+                                  CardPage::existingPdf());
 }
 
 QPageSize::PageSizeId CardSheets::defaultPaper(const QLocale &locale)

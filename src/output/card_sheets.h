@@ -30,6 +30,9 @@ public:
     void addPage(QGraphicsScene *card, const QString &heading, const QString &subheading,
                  const QStringList &list);
     int pageCount() const { return m_pages; }
+    // Ends the document and gives its bytes. Call it once, after at least
+    // one page.
+    QByteArray finish();
     // Ends the document and puts it in the file's place; an empty string or
     // the reason of the failure. Call it once, after at least one page.
     QString write(const QString &fileName);

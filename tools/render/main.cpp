@@ -15,6 +15,7 @@
 #include "scan_reader.h"
 #include "scan_report.h"
 #include "stream_check.h"
+#include "targets.h"
 #include "text_limits.h"
 #include "texts.h"
 #include "translation.h"
@@ -58,12 +59,15 @@ PdfRequest pdfRequest(const Options &options)
 // speichern"; returns an empty string or the reason of the failure.
 QString writePicture(const Options &options, const Lochkartor &window, const QString &fileName)
 {
-    const QString target = CardImage::withSuffix(fileName);
-    if (!options.universal)
-        return CardImage::write(CardImage::render(window.cards().createdScene()), target);
     QGraphicsScene *universal = window.cards().universalScene();
-    return CardImage::write(CardImage::render(universal, universal->sceneRect().size().toSize()),
-                            target);
+    const QImage image = options.universal
+                             ? CardImage::render(universal, universal->sceneRect().size().toSize())
+                             : CardImage::render(window.cards().createdScene());
+    if (!RenderOptions::isStandardOutput(fileName))
+        return CardImage::write(image, CardImage::withSuffix(fileName));
+    QByteArray png;
+    const QString failure = CardImage::encode(image, QStringLiteral("card.png"), &png);
+    return failure.isEmpty() ? RenderTargets::toStandardOutput(png) : failure;
 }
 
 QString pictureName(const Options &options, const QString &file)
@@ -86,7 +90,8 @@ QString shown(const QString &name)
 // `window` serves every file in turn: a load starts from a fresh form and a
 // refused file changes nothing, so each file renders as if alone.
 bool render(const Options &options, const QString &file, Lochkartor &window,
-            QSet<QString> &pictures, PdfOutput *pdf, QTextStream &out, QTextStream &err)
+            const RenderTargets::Inputs &inputs, QSet<QString> &pictures, PdfOutput *pdf,
+            QTextStream &out, QTextStream &err)
 {
     // Two tube files of the same name from different folders would give
     // the same picture name; the second must not replace the first.
@@ -99,6 +104,13 @@ bool render(const Options &options, const QString &file, Lochkartor &window,
                    .arg(shown(CardImage::withSuffix(picture)))
             << "\n";
         return false;
+    }
+    if (!options.outDir.isEmpty()) {
+        if (const QString refused = RenderTargets::pictureRefusal(inputs, picture);
+            !refused.isEmpty()) {
+            err << shown(CardImage::withSuffix(picture)) << ": " << refused << "\n";
+            return false;
+        }
     }
     std::vector<TubeData::Adjustment> adjusted;
     const TubeData::Problem problem = window.loadTubeDataQuietly(file, &adjusted);
@@ -240,6 +252,9 @@ int main(int argc, char *argv[])
     }
 
     Dialogs::Script::begin(); // no dialog may wait for a user here
+    const RenderTargets::Inputs inputs(*options);
+    if (!RenderTargets::acceptable(*options, inputs, err))
+        return 1;
     if (options->readHoles || options->readJson) {
         const std::optional<HoleList> holes = holesToRead(*options, err);
         if (!holes)
@@ -265,8 +280,9 @@ int main(int argc, char *argv[])
     QSet<QString> pictures;
     Lochkartor window;
     for (const QString &file : options->files)
-        allRendered = render(*options, file, window, pictures, pdf ? &*pdf : nullptr, out, err)
-                      && allRendered;
+        allRendered
+            = render(*options, file, window, inputs, pictures, pdf ? &*pdf : nullptr, out, err)
+              && allRendered;
     if (pdf)
         allRendered = pdf->finish(err) && allRendered;
     return done(allRendered ? 0 : 1);

@@ -289,11 +289,30 @@ QString parseFailure(const QCommandLineParser &parser, const QStringList &argume
     return parser.errorText();
 }
 
+// Only one output can go to the standard output, and only one that is a
+// single stream of bytes: a picture or the PDF.
+QString standardOutputClash(const Options &options)
+{
+    const bool reading = options.readHoles || options.readJson || options.readImage;
+    if (isStandardOutput(options.outDir))
+        return LochkartorText::tr("--out-dir nimmt einen Ordner, nicht die Standardausgabe");
+    const bool picture = isStandardOutput(options.outFile);
+    if (reading && picture)
+        return LochkartorText::tr("-o schreibt beim Einlesen eine Röhrendatei; sie geht nur in "
+                                  "eine Datei, nicht auf die Standardausgabe");
+    if (int(picture) + int(isStandardOutput(options.pdfFile)) + int(options.report != Report::None)
+        > 1)
+        return LochkartorText::tr("nur eine Ausgabe kann auf die Standardausgabe gehen");
+    return QString();
+}
+
 // What the options cannot mean together; empty when they fit.
 QString contradiction(const Options &options)
 {
     if (int(options.readHoles) + int(options.readJson) + int(options.readImage) > 1)
         return LochkartorText::tr("--read-holes, --read-json und --read-image schließen sich aus");
+    if (const QString stream = standardOutputClash(options); !stream.isEmpty())
+        return stream;
     if (options.readHoles || options.readJson || options.readImage) {
         if (!options.files.isEmpty() || options.universal || !options.outDir.isEmpty()
             || options.report == Report::List || !options.pdfFile.isEmpty())
@@ -322,6 +341,11 @@ QString contradiction(const Options &options)
 }
 
 } // namespace
+
+bool isStandardOutput(const QString &name)
+{
+    return name == QLatin1String("-") || name == QLatin1String("/dev/stdout");
+}
 
 QString usage()
 {

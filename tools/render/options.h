@@ -39,6 +39,9 @@ struct Options
     bool version = false;
 };
 
+// "-" and /dev/stdout: -o and --pdf then write to the standard output.
+bool isStandardOutput(const QString &name);
+
 // The help text, German in the source, with the option lines the table gives.
 QString usage();
 

@@ -2,8 +2,10 @@
 
 #include "card_report.h"
 #include "lochkartor.h"
+#include "options.h"
 #include "plain_text.h"
 #include "program_settings.h"
+#include "targets.h"
 #include "text_limits.h"
 #include "texts.h"
 
@@ -70,7 +72,9 @@ bool PdfOutput::finish(QTextStream &err)
             << "\n";
         return false;
     }
-    const QString failure = m_sheets.write(m_request.fileName);
+    const QString failure = RenderOptions::isStandardOutput(m_request.fileName)
+                                ? RenderTargets::toStandardOutput(m_sheets.finish())
+                                : m_sheets.write(m_request.fileName);
     if (failure.isEmpty())
         return true;
     err << shownName << ": " << failure << "\n";

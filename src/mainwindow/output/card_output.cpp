@@ -100,7 +100,8 @@ bool Lochkartor::printPageToPdf(QPrinter *printer, const PagePainter &paint,
         }
     }
     buffer.close();
-    const QString failure = SafeWrite::replaceFile(fileName, bytes, CardPage::isCompletePdf);
+    const QString failure
+        = SafeWrite::replaceFile(fileName, bytes, CardPage::isCompletePdf, CardPage::existingPdf());
     return failure.isEmpty() || refuse(failure);
 }
 
