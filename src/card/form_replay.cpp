@@ -124,6 +124,30 @@ FormReplay::FormReplay()
     build();
 }
 
+namespace {
+
+// The fresh form's texts that a translation changes.
+QString translatedFreshTexts()
+{
+    return QCoreApplication::translate("Lochkartor", findSocket(0)->cardText) + tubeTypeName(0)
+           + initialCardText(CardText::PlateCapNote) + initialCardText(CardText::ScreenGridCapNote)
+           + initialCardText(CardText::ControlGridCapNote);
+}
+
+} // namespace
+
+FormReplay FormReplay::fresh()
+{
+    static FormReplay form;
+    static QString texts = translatedFreshTexts();
+    const QString now = translatedFreshTexts();
+    if (now != texts) {
+        form = FormReplay();
+        texts = now;
+    }
+    return form;
+}
+
 // The form's start values as the form file gives them, then the first pass
 // of the encoders in the order the window's constructor runs them.
 void FormReplay::build()
@@ -854,7 +878,7 @@ std::vector<TubeField> loadOrder(const Tube &tube)
 
 Card cardOf(const Tube &tube)
 {
-    FormReplay form;
+    FormReplay form = FormReplay::fresh();
     for (TubeField field : loadOrder(tube))
         form.set(field, valueOf(tube, field));
     return form.card();

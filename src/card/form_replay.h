@@ -16,6 +16,9 @@ class FormReplay
 {
 public:
     FormReplay();
+    // A copy of a form built once for the current language: the same as a
+    // new one, without running every encoder again.
+    static FormReplay fresh();
 
     // Puts one value in as loading does: a text is taken as it is, an index
     // outside its list empties the list's choice, a number is rounded to the

@@ -88,7 +88,7 @@ LoadedTube tubeOf(const Contents &contents)
 {
     LoadedTube loaded;
     loaded.problem = contents.problem;
-    FormReplay form;
+    FormReplay form = FormReplay::fresh();
     if (!contents.problem.ok()) {
         loaded.tube = form.tube();
         return loaded;
