@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 namespace {
 
@@ -217,6 +218,7 @@ private slots:
     void cardSurvivesFileRoundTrip();
     void cardIgnoresSwitchedOffValues();
     void valuesToSaveAreWindowsValues();
+    void cardFollowsTheLanguage();
 
 private:
     std::unique_ptr<Lochkartor> m_window;
@@ -340,6 +342,22 @@ void CardEngineTest::valuesToSaveAreWindowsValues()
         QVERIFY(TubeData::writeTube(enginePath, TubeData::readTube(path).tube).ok());
         QCOMPARE(TestSupport::readAll(enginePath), TestSupport::readAll(windowPath));
     }
+}
+
+// The engine keeps a fresh form between cards; after a change of language
+// its texts are those of a window built in the new language.
+void CardEngineTest::cardFollowsTheLanguage()
+{
+    const Card german = cardOf(freshTube());
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(LOCHKARTOR_QM_FILE)));
+    {
+        const TestSupport::InstalledTranslator installed(english);
+        Lochkartor window;
+        QCOMPARE(differences(window, cardOf(freshTube())).join(QLatin1Char('\n')), QString());
+        QVERIFY(cardOf(freshTube()) != german);
+    }
+    QVERIFY(cardOf(freshTube()) == german);
 }
 
 QTEST_MAIN(CardEngineTest)
