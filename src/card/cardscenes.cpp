@@ -1,4 +1,5 @@
 #include "cardscenes.h"
+#include "cardtext_layout.h"
 #include "operating_point_table.h"
 
 #include <QBrush>
@@ -20,43 +21,9 @@ static void initCardPictures()
 
 namespace {
 
-struct CardTextLayout
-{
-    CardText text;
-    const char *key;
-    const char *initialText;
-    bool translated;
-    int pointSize;
-    int x;
-    int y;
-    bool rotated;
-};
-
-// Where each text sits on the created card; the cap notes stand upright
-// beside the tube name, reading from bottom to top.
-const CardTextLayout cardTextLayouts[CardTextCount] = {
-    {CardText::TubeName, "tubeName", "", false, 50, 100, 310, false},
-    {CardText::TubeType, "tubeType", "", false, 20, 450, 315, false},
-    {CardText::Socket, "socket", "", false, 20, 450, 345, false},
-    {CardText::HeatingVoltage, "heatingVoltage", "", false, 20, 750, 315, false},
-    {CardText::HeatingCurrent, "heatingCurrent", "", false, 20, 750, 345, false},
-    {CardText::PlateVoltage, "plateVoltage", "Ua=", false, 14, 100, 25, false},
-    {CardText::ScreenVoltage, "screenVoltage", "Ug2=", false, 14, 410, 25, false},
-    {CardText::GridVoltage, "gridVoltage", "Ug1=", false, 14, 700, 25, false},
-    {CardText::PlateCurrent, "plateCurrent", "Ia=", false, 14, 100, 645, false},
-    {CardText::ScreenCurrent, "screenCurrent", "Ig2=", false, 14, 410, 645, false},
-    {CardText::Transconductance, "transconductance", "S=", false, 14, 700, 645, false},
-    {CardText::PlateCapNote, "plateCapNote", QT_TRANSLATE_NOOP("Lochkartor", "A an Kappe!"), true,
-     25, 800, 285, true},
-    {CardText::ScreenGridCapNote, "screenGridCapNote",
-     QT_TRANSLATE_NOOP("Lochkartor", "G2 an Kappe!"), true, 25, 730, 285, true},
-    {CardText::ControlGridCapNote, "controlGridCapNote",
-     QT_TRANSLATE_NOOP("Lochkartor", "G1 an Kappe!"), true, 25, 535, 285, true},
-};
-
 QFont cardFont(int pointSize)
 {
-    return QFont(QStringLiteral("Arial"), pointSize);
+    return QFont(QString::fromLatin1(cardFontFamily()), pointSize);
 }
 
 int fieldIndex(int field)
@@ -70,11 +37,6 @@ bool isField(int field)
 }
 
 } // namespace
-
-const char *cardTextKey(CardText text)
-{
-    return cardTextLayouts[static_cast<int>(text)].key;
-}
 
 CardScenes::CardScenes()
 {
@@ -95,12 +57,10 @@ CardScenes::~CardScenes()
 
 void CardScenes::addCardTexts()
 {
-    for (const CardTextLayout &layout : cardTextLayouts) {
+    for (int text = 0; text < CardTextCount; ++text) {
+        const CardTextLayout &layout = cardTextLayout(CardText(text));
         const QFont font = cardFont(layout.pointSize);
-        const QString content = layout.translated
-                                        ? QCoreApplication::translate("Lochkartor", layout.initialText)
-                                        : QString::fromUtf8(layout.initialText);
-        QGraphicsTextItem *item = m_createdScene->addText(content, font);
+        QGraphicsTextItem *item = m_createdScene->addText(initialCardText(layout.text), font);
         if (layout.rotated)
             item->setRotation(-90);
         item->setPos(layout.x, layout.y);
@@ -201,7 +161,7 @@ void CardScenes::setTubeNameText(const QString &name)
     item->setPlainText(name);
     // Long names shrink so that up to 12 characters fit beside the type.
     const int length = int(name.size());
-    item->setFont(cardFont(length <= 7 ? 50 : 78 - 4 * length));
+    item->setFont(cardFont(tubeNamePointSize(length)));
 }
 
 // Every new text is laid out at once, and the encoders often write the text
@@ -239,7 +199,7 @@ bool CardScenes::isPunched(const Hole &hole) const
 }
 
 static HoleList visibleMarkers(
-        const std::array<std::array<QGraphicsEllipseItem *, HoleGrid::HolesPerField>, 2> &markers)
+    const std::array<std::array<QGraphicsEllipseItem *, HoleGrid::HolesPerField>, 2> &markers)
 {
     HoleList holes;
     for (int f = 0; f < 2; ++f) {

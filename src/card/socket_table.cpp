@@ -1,6 +1,6 @@
 #include "socket_table.h"
 
-#include <QtGlobal>
+#include <QCoreApplication>
 
 namespace {
 
@@ -37,6 +37,34 @@ const SocketRow socketTable[SocketCount] = {
 };
 // clang-format on
 
+// The items of the form's list "Sockel", as it shows them.
+const char *const socketListNames[SocketCount] = {
+    QT_TRANSLATE_NOOP("Lochkartor", "01: Septar"),
+    QT_TRANSLATE_NOOP("Lochkartor", "02: Acorn"),
+    QT_TRANSLATE_NOOP("Lochkartor", "03: ??"),
+    QT_TRANSLATE_NOOP("Lochkartor", "04: Oktal"),
+    QT_TRANSLATE_NOOP("Lochkartor", "05: UX5"),
+    QT_TRANSLATE_NOOP("Lochkartor", "06: ??"),
+    QT_TRANSLATE_NOOP("Lochkartor", "07: Oktal"),
+    QT_TRANSLATE_NOOP("Lochkartor", "08: Europa"),
+    QT_TRANSLATE_NOOP("Lochkartor", "09: UX-7"),
+    QT_TRANSLATE_NOOP("Lochkartor", "10: Miniatur"),
+    QT_TRANSLATE_NOOP("Lochkartor", "11: Noval"),
+    QT_TRANSLATE_NOOP("Lochkartor", "12: Noval"),
+    QT_TRANSLATE_NOOP("Lochkartor", "13: GU50"),
+    QT_TRANSLATE_NOOP("Lochkartor", "14: Universal"),
+    QT_TRANSLATE_NOOP("Lochkartor", "15: Loktal 9"),
+    QT_TRANSLATE_NOOP("Lochkartor", "16: ??"),
+    QT_TRANSLATE_NOOP("Lochkartor", "17: UX-4"),
+    QT_TRANSLATE_NOOP("Lochkartor", "18: ??"),
+    QT_TRANSLATE_NOOP("Lochkartor", "19: Loktal 8"),
+    QT_TRANSLATE_NOOP("Lochkartor", "A1: Aussenkontakt"),
+    QT_TRANSLATE_NOOP("Lochkartor", "A2: Stahlröhre"),
+    QT_TRANSLATE_NOOP("Lochkartor", "A3: Rimlock"),
+    QT_TRANSLATE_NOOP("Lochkartor", "A4: Magnoval"),
+    QT_TRANSLATE_NOOP("Lochkartor", "A5: Noval"),
+};
+
 } // namespace
 
 int SocketRow::pinCount() const
@@ -57,4 +85,11 @@ const SocketRow *findSocket(int index)
     if (index < 0 || index >= SocketCount)
         return nullptr;
     return &socketTable[index];
+}
+
+QString socketListName(int index)
+{
+    if (index < 0 || index >= SocketCount)
+        return {};
+    return QCoreApplication::translate("Lochkartor", socketListNames[index]);
 }

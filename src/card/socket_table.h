@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <array>
 
 // A pin position that the socket does not have.
@@ -21,3 +22,7 @@ constexpr int SocketCount = 24;
 
 // The row of socket list index `index`, or nullptr outside the list.
 const SocketRow *findSocket(int index);
+
+// The name of socket list index `index` as the form's list shows it,
+// translated; empty outside the list.
+QString socketListName(int index);

@@ -1,5 +1,7 @@
 #include "tube_type_table.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr bool on = true;
@@ -21,6 +23,20 @@ constexpr TubeTypeSwitches tubeTypeSwitches[TubeTypeCount] = {
 };
 // clang-format on
 
+// The items of the form's list, under the form's own translation context.
+const char *const tubeTypeNames[TubeTypeCount] = {
+    QT_TRANSLATE_NOOP("Lochkartor", "Kleinsignaldiode"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Triode"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Tetrode"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Pentode"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Hexode"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Heptode"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Oktode"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Glimmstabilisator"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Gleichrichter"),
+    QT_TRANSLATE_NOOP("Lochkartor", "Anzeigeröhre"),
+};
+
 } // namespace
 
 const TubeTypeSwitches *findTubeTypeSwitches(int index)
@@ -28,4 +44,11 @@ const TubeTypeSwitches *findTubeTypeSwitches(int index)
     if (index < 0 || index >= TubeTypeCount)
         return nullptr;
     return &tubeTypeSwitches[index];
+}
+
+QString tubeTypeName(int index)
+{
+    if (index < 0 || index >= TubeTypeCount)
+        return {};
+    return QCoreApplication::translate("Lochkartor", tubeTypeNames[index]);
 }

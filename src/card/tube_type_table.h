@@ -2,6 +2,8 @@
 
 #include "hole.h"
 
+#include <QString>
+
 // Which blocks of the form and the card apply to a generic tube type.
 struct TubeTypeSwitches
 {
@@ -16,6 +18,10 @@ constexpr int TubeTypeCount = 10;
 // The switches of generic tube type list index `index`, or nullptr outside
 // the list.
 const TubeTypeSwitches *findTubeTypeSwitches(int index);
+
+// The name of generic tube type `index` as the list "Röhrentyp" shows it and
+// the card prints it, translated; empty outside the list.
+QString tubeTypeName(int index);
 
 // A heating method with a directly heated filament and the method with the
 // same supply for an indirectly heated cathode.

@@ -1,13 +1,12 @@
 #include "tube_data_form.h"
 
 #include "text_limits.h"
+#include "tube_file.h"
 #include "wiring_table.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
-#include <QLocale>
-#include <cmath>
 
 namespace TubeData {
 
@@ -93,28 +92,8 @@ std::vector<Adjustment> adjustments(const QWidget &form, const std::vector<Entry
 std::vector<Adjustment> adjustments(const std::function<const QWidget *(const Key &)> &fieldOf,
                                     const std::vector<Entry> &entries)
 {
-    std::vector<Adjustment> result;
-    for (const Entry &entry : entries) {
-        const QVariant loaded = valueOf(fieldOf(*entry.key), entry.key->kind);
-        QString loadedText;
-        if (entry.key->kind == Kind::Text) {
-            if (loaded.toString() == entry.value.toString())
-                continue;
-            loadedText = loaded.toString();
-        } else if (entry.key->kind == Kind::Number) {
-            const double fileValue = entry.value.toDouble();
-            const double formValue = loaded.toDouble();
-            if (std::abs(formValue - fileValue) <= 1e-9 * std::max(1.0, std::abs(fileValue)))
-                continue;
-            loadedText = QString::number(formValue, 'g', QLocale::FloatingPointShortest);
-        } else {
-            continue; // indexes outside their list are refused, never adjusted
-        }
-        result.push_back({QString::fromLatin1(entry.key->group) + QLatin1Char('/')
-                              + QString::fromLatin1(entry.key->name),
-                          entry.key->field, entry.text, loadedText});
-    }
-    return result;
+    return adjustments([&fieldOf](const Key &key) { return valueOf(fieldOf(key), key.kind); },
+                       entries);
 }
 
 } // namespace TubeData

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+struct Card;
 class FreshFormLink;
 class QAbstractItemModel;
 class QCloseEvent;
@@ -25,6 +26,7 @@ class QLineEdit;
 class QPainter;
 class QPrinter;
 class QStandardItemModel;
+struct Tube;
 
 namespace Ui {
 class Lochkartor;
@@ -96,6 +98,11 @@ public:
     // Isolation test.
     void encodeIsotestVoltage(int index);
     void encodeIsotestRange(int index);
+
+    // The form's values, switched-off fields included, and the card the
+    // window shows: its holes, texts and the verdicts of the check.
+    Tube tube() const;
+    Card shownCard() const;
 
     // Returns the form, the values its switched-off blocks keep, both cards
     // and the check colours to exactly what a freshly built window shows.

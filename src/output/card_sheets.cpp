@@ -1,9 +1,10 @@
 #include "card_sheets.h"
+
 #include "card_page.h"
+#include "card_painting.h"
 #include "safe_write.h"
 
 #include <QFontMetricsF>
-#include <QGraphicsScene>
 #include <QLocale>
 #include <QPdfWriter>
 
@@ -85,7 +86,7 @@ CardSheets::~CardSheets()
         m_painter.end();
 }
 
-void CardSheets::addPage(QGraphicsScene *card, const QString &heading, const QString &subheading,
+void CardSheets::addPage(const Card &card, const QString &heading, const QString &subheading,
                          const QStringList &list)
 {
     if (m_pages == 0)
@@ -95,7 +96,7 @@ void CardSheets::addPage(QGraphicsScene *card, const QString &heading, const QSt
     ++m_pages;
     m_painter.save();
     CardPage::scaleToCardPixels(&m_painter, Resolution, m_correction);
-    CardPage::paintCard(&m_painter, card);
+    CardPainting::paint(&m_painter, card, CardPainting::Picture::Created, CardPage::CardOnPage);
     m_painter.restore();
     paintTexts(heading, subheading, list);
 }

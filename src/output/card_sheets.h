@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <memory>
 
-class QGraphicsScene;
+struct Card;
 class QLocale;
 class QPdfWriter;
 
@@ -27,7 +27,7 @@ public:
     CardSheets &operator=(const CardSheets &) = delete;
 
     // `subheading` is a smaller line under the heading; `list` may be empty.
-    void addPage(QGraphicsScene *card, const QString &heading, const QString &subheading,
+    void addPage(const Card &card, const QString &heading, const QString &subheading,
                  const QStringList &list);
     int pageCount() const { return m_pages; }
     // Ends the document and gives its bytes. Call it once, after at least

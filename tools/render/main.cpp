@@ -2,8 +2,11 @@
 // window, without showing it, into card pictures, punch lists or JSON lines.
 
 #include "card_image.h"
+#include "card_listing.h"
+#include "card_painting.h"
 #include "card_report.h"
 #include "dialogs.h"
+#include "form_replay.h"
 #include "hole_input.h"
 #include "lochkartor.h"
 #include "options.h"
@@ -19,6 +22,7 @@
 #include "text_limits.h"
 #include "texts.h"
 #include "translation.h"
+#include "tube_file.h"
 #include "version.h"
 
 #include <QApplication>
@@ -26,7 +30,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGraphicsScene>
 #include <QImage>
 #include <QImageReader>
 #include <QJsonDocument>
@@ -37,6 +40,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -57,12 +61,11 @@ PdfRequest pdfRequest(const Options &options)
 
 // Writes the card picture the options ask for, by the same code as "Karte
 // speichern"; returns an empty string or the reason of the failure.
-QString writePicture(const Options &options, const Lochkartor &window, const QString &fileName)
+QString writePicture(const Options &options, const Card &card, const QString &fileName)
 {
-    QGraphicsScene *universal = window.cards().universalScene();
-    const QImage image = options.universal
-                             ? CardImage::render(universal, universal->sceneRect().size().toSize())
-                             : CardImage::render(window.cards().createdScene());
+    const QImage image = CardPainting::render(card, options.universal
+                                                        ? CardPainting::Picture::Universal
+                                                        : CardPainting::Picture::Created);
     if (!RenderOptions::isStandardOutput(fileName))
         return CardImage::write(image, CardImage::withSuffix(fileName));
     QByteArray png;
@@ -87,10 +90,10 @@ QString shown(const QString &name)
     return PlainText::quoted(name);
 }
 
-// `window` serves every file in turn: a load starts from a fresh form and a
-// refused file changes nothing, so each file renders as if alone.
-bool render(const Options &options, const QString &file, Lochkartor &window,
-            const RenderTargets::Inputs &inputs, QSet<QString> &pictures, PdfOutput *pdf,
+// Each file is read into a tube of its own and its card made from that, as
+// "Daten laden" gives it in a fresh form.
+bool render(const Options &options, const QString &file, const RenderTargets::Inputs &inputs,
+            QSet<QString> &pictures, PdfOutput *pdf,
             QTextStream &out, QTextStream &err)
 {
     // Two tube files of the same name from different folders would give
@@ -112,8 +115,8 @@ bool render(const Options &options, const QString &file, Lochkartor &window,
             return false;
         }
     }
-    std::vector<TubeData::Adjustment> adjusted;
-    const TubeData::Problem problem = window.loadTubeDataQuietly(file, &adjusted);
+    const TubeData::LoadedTube loaded = TubeData::readTube(file);
+    const TubeData::Problem &problem = loaded.problem;
     if (!problem.ok()) {
         err << shown(file) << ": "
             << QString(TubeData::problemReason(problem))
@@ -121,11 +124,12 @@ bool render(const Options &options, const QString &file, Lochkartor &window,
             << "\n";
         return false;
     }
-    for (const TubeData::Adjustment &adjustment : adjusted)
+    for (const TubeData::Adjustment &adjustment : loaded.adjustments)
         err << shown(file) << ": "
             << LochkartorText::tr("Warnung: %1").arg(TubeData::adjustmentLine(adjustment)) << "\n";
+    const Card card = cardOf(loaded.tube);
     if (!picture.isEmpty()) {
-        const QString failure = writePicture(options, window, picture);
+        const QString failure = writePicture(options, card, picture);
         if (!failure.isEmpty()) {
             err << shown(CardImage::withSuffix(picture)) << ": " << failure << "\n";
             return false;
@@ -133,11 +137,11 @@ bool render(const Options &options, const QString &file, Lochkartor &window,
         pictures.insert(pictureKey);
     }
     if (pdf)
-        pdf->add(window, file);
+        pdf->add(loaded.tube, card, file);
     if (options.report == Report::Json)
-        out << CardReport::json(window, file) << "\n";
+        out << CardReport::json(card, file) << "\n";
     else if (options.report == Report::List)
-        out << CardReport::punchList(window) << "\n";
+        out << CardReport::punchList(loaded.tube, card) << "\n";
     return true;
 }
 
@@ -221,6 +225,29 @@ int readCard(const Options &options, const HoleList &holes, const ScanReading *s
     return sound && written ? 0 : 1;
 }
 
+// Reading a card back still checks its form in a window; every other mode
+// works on values and needs no widgets.
+bool readsACard(int argc, char *argv[])
+{
+    for (int index = 1; index < argc; ++index) {
+        const QByteArray argument(argv[index]);
+        if (argument == "--")
+            return false;
+        for (const char *option : {"--read-holes", "--read-json", "--read-image"}) {
+            if (argument == option || argument.startsWith(QByteArray(option) + '='))
+                return true;
+        }
+    }
+    return false;
+}
+
+std::unique_ptr<QGuiApplication> makeApplication(int &argc, char *argv[])
+{
+    if (readsACard(argc, argv))
+        return std::make_unique<QApplication>(argc, argv);
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -228,18 +255,18 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     provideRuntimeDirectory();
-    QApplication application(argc, argv);
+    const std::unique_ptr<QGuiApplication> application = makeApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lochkartor-render"));
     QApplication::setApplicationVersion(lochkartorVersion());
     QTranslator translator;
     loadTranslation(translator, QLocale::system().name());
-    application.installTranslator(&translator);
+    application->installTranslator(&translator);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     // Whatever the outcome, it stands only when stdout took all of it.
     const auto done = [&](int status) { return StreamCheck::finish(status, out, err); };
-    const std::optional<Options> options = RenderOptions::parse(application.arguments(), err);
+    const std::optional<Options> options = RenderOptions::parse(application->arguments(), err);
     if (!options)
         return done(2);
     if (options->help) {
@@ -278,10 +305,9 @@ int main(int argc, char *argv[])
         pdf.emplace(pdfRequest(*options));
     bool allRendered = true;
     QSet<QString> pictures;
-    Lochkartor window;
     for (const QString &file : options->files)
         allRendered
-            = render(*options, file, window, inputs, pictures, pdf ? &*pdf : nullptr, out, err)
+            = render(*options, file, inputs, pictures, pdf ? &*pdf : nullptr, out, err)
               && allRendered;
     if (pdf)
         allRendered = pdf->finish(err) && allRendered;

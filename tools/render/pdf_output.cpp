@@ -1,7 +1,6 @@
 #include "pdf_output.h"
 
-#include "card_report.h"
-#include "lochkartor.h"
+#include "card_listing.h"
 #include "options.h"
 #include "plain_text.h"
 #include "program_settings.h"
@@ -10,8 +9,6 @@
 #include "texts.h"
 
 #include <QFileInfo>
-#include <QGraphicsScene>
-#include <QGraphicsTextItem>
 #include <QSettings>
 #include <QTextStream>
 
@@ -24,9 +21,9 @@ PrintCalibration::Correction storedCorrection(bool *invalid)
     return PrintCalibration::load(settings, invalid);
 }
 
-QStringList punchListLines(const Lochkartor &window)
+QStringList punchListLines(const Tube &tube, const Card &card)
 {
-    QStringList lines = CardReport::punchList(window).split(QLatin1Char('\n'));
+    QStringList lines = CardReport::punchList(tube, card).split(QLatin1Char('\n'));
     while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
@@ -49,15 +46,14 @@ PdfOutput::PdfOutput(const PdfRequest &request)
                                                  : PrintCalibration::Correction())
 { }
 
-void PdfOutput::add(const Lochkartor &window, const QString &file)
+void PdfOutput::add(const Tube &tube, const Card &card, const QString &file)
 {
-    const QString name = window.cards().textItem(CardText::TubeName)->toPlainText();
+    const QString name = card.text(CardText::TubeName).content;
     const QString fileName = TextLimits::withVisibleControls(QFileInfo(file).fileName());
     // A tube without a name is known by its file alone.
-    m_sheets.addPage(window.cards().createdScene(),
-                     name.isEmpty() ? fileName : TextLimits::withVisibleControls(name),
+    m_sheets.addPage(card, name.isEmpty() ? fileName : TextLimits::withVisibleControls(name),
                      name.isEmpty() ? QString() : fileName,
-                     m_request.list ? punchListLines(window) : QStringList());
+                     m_request.list ? punchListLines(tube, card) : QStringList());
 }
 
 bool PdfOutput::finish(QTextStream &err)

@@ -6,7 +6,8 @@
 #include <QString>
 #include <optional>
 
-class Lochkartor;
+struct Card;
+struct Tube;
 class QTextStream;
 
 // --pdf: one page per tube for punching by hand.
@@ -26,8 +27,8 @@ class PdfOutput
 public:
     explicit PdfOutput(const PdfRequest &request);
 
-    // The page of the tube the window shows, loaded from `file`.
-    void add(const Lochkartor &window, const QString &file);
+    // The page of a tube loaded from `file`, with its card.
+    void add(const Tube &tube, const Card &card, const QString &file);
     // Writes the file after the last tube; false after a reported failure,
     // and when no tube gave a page (an old file is then left as it was).
     bool finish(QTextStream &err);

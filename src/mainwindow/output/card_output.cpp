@@ -2,8 +2,10 @@
 // per inch, one inch from the page origin, so the printout has the card's
 // true size.
 
+#include "card.h"
 #include "card_image.h"
 #include "card_page.h"
+#include "card_painting.h"
 #include "dialogs.h"
 #include "lochkartor.h"
 #include "plain_text.h"
@@ -13,7 +15,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QGraphicsScene>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -33,7 +34,8 @@ QString printerName(const QPrinter &printer)
 bool Lochkartor::saveCardImage(const QString &fileName)
 {
     const QString target = CardImage::withSuffix(fileName);
-    const QString failure = CardImage::write(CardImage::render(m_cards->createdScene()), target);
+    const QString failure = CardImage::write(
+        CardPainting::render(shownCard(), CardPainting::Picture::Created), target);
     if (failure.isEmpty())
         return true;
     Dialogs::critical(this, tr("Karte nicht gespeichert"),
@@ -44,7 +46,7 @@ bool Lochkartor::saveCardImage(const QString &fileName)
 
 void Lochkartor::renderCreatedCard(QPainter *painter, const QRectF &target)
 {
-    m_cards->createdScene()->render(painter, target, QRectF(), Qt::KeepAspectRatio);
+    CardPainting::paint(painter, shownCard(), CardPainting::Picture::Created, target);
 }
 
 // Scales the painter to 150 card pixels per inch of a device with the

@@ -1,164 +1,22 @@
 #include "card_report.h"
 
-#include "legend.h"
 #include "lochkartor.h"
-#include "text_limits.h"
-#include "texts.h"
-
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QLabel>
-#include <QLineEdit>
-#include <QStringList>
 
 namespace CardReport {
 
-namespace {
-
-// The check labels carry their verdict only as a background colour.
-Check checkOf(const Lochkartor &window, const char *labelName)
-{
-    const QString sheet = window.findChild<QLabel *>(QLatin1String(labelName))->styleSheet();
-    if (sheet.contains(QLatin1String("lightgreen")))
-        return Check::Ok;
-    if (sheet.contains(QLatin1String("grey")))
-        return Check::None;
-    return Check::Fault;
-}
-
-QString checkWord(Check check)
-{
-    switch (check) {
-    case Check::Ok:
-        return LochkartorText::tr("in Ordnung");
-    case Check::Fault:
-        return LochkartorText::tr("fehlerhaft");
-    case Check::None:
-        break;
-    }
-    return LochkartorText::tr("nicht vorhanden");
-}
-
-const char *checkKey(Check check)
-{
-    switch (check) {
-    case Check::Ok:
-        return "ok";
-    case Check::Fault:
-        return "fault";
-    case Check::None:
-        break;
-    }
-    return "none";
-}
-
-QString fieldName(int field)
-{
-    return field == HoleGrid::FieldI ? QStringLiteral("I") : QStringLiteral("II");
-}
-
-// A string as a JSON literal, quotes and escapes included. Half a UTF-16
-// pair would make the line invalid UTF-8; it becomes U+FFFD.
-QString jsonString(const QString &text)
-{
-    QString whole = text;
-    for (qsizetype i = 0; i < whole.size(); ++i) {
-        if (whole.at(i).isHighSurrogate() && i + 1 < whole.size()
-            && whole.at(i + 1).isLowSurrogate())
-            ++i;
-        else if (whole.at(i).isSurrogate())
-            whole[i] = QChar::ReplacementCharacter;
-    }
-    const QByteArray array = QJsonDocument(QJsonArray{whole}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(array.mid(1, array.size() - 2));
-}
-
-QString comboText(const Lochkartor &window, const char *name)
-{
-    return window.findChild<QComboBox *>(QLatin1String(name))->currentText();
-}
-
-} // namespace
-
 CheckResults checkResults(const Lochkartor &window)
 {
-    return {checkOf(window, "heaterOK"), checkOf(window, "cathodeOK"), checkOf(window, "gridOK"),
-            checkOf(window, "screenOK"), checkOf(window, "plateOK")};
+    return checkResults(window.shownCard());
 }
 
 QString punchList(const Lochkartor &window)
 {
-    const CardScenes &cards = window.cards();
-    QStringList lines;
-    // A name or card text with a line break would break the list's lines.
-    const auto visible = TextLimits::withVisibleControls;
-    lines << LochkartorText::tr("Röhre: %1")
-                 .arg(visible(window.findChild<QLineEdit *>(QStringLiteral("tubeName"))->text()));
-    lines << LochkartorText::tr("Sockel: %1").arg(comboText(window, "socket"));
-    lines << LochkartorText::tr("Grundtyp: %1").arg(comboText(window, "genericTubeType"));
-    lines << QString();
-    lines << LochkartorText::tr("Löcher:");
-    // "I 24  Uf (V~) 7": field, number, two spaces, what the card prints
-    // there; a hole the card leaves unlabelled gets its position alone.
-    for (const Hole &hole : cards.punchedHoles()) {
-        QString line = fieldName(hole.field) + QLatin1Char(' ') + QString::number(hole.number);
-        const QString meaning = holeMeaning(hole);
-        if (!meaning.isEmpty())
-            line += QStringLiteral("  ") + meaning;
-        lines << line;
-    }
-    lines << QString();
-    lines << LochkartorText::tr("Kartentexte:");
-    for (const auto &[text, content] : cards.visibleTexts()) {
-        if (!content.isEmpty())
-            lines << QStringLiteral("  ") + visible(content);
-    }
-    lines << QString();
-    lines << LochkartorText::tr("Gültigkeitsprüfung:");
-    const CheckResults checks = checkResults(window);
-    const std::pair<QString, Check> named[] = {
-        {LochkartorText::tr("Heizung"), checks.heater},
-        {LochkartorText::tr("Kathode"), checks.cathode},
-        {LochkartorText::tr("Steuergitter"), checks.controlGrid},
-        {LochkartorText::tr("Schirmgitter"), checks.screenGrid},
-        {LochkartorText::tr("Anode"), checks.anode},
-    };
-    for (const auto &[name, check] : named)
-        lines << QStringLiteral("  %1: %2").arg(name, checkWord(check));
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return punchList(window.tube(), window.shownCard());
 }
 
 QString json(const Lochkartor &window, const QString &fileName)
 {
-    const CardScenes &cards = window.cards();
-    QStringList fieldI;
-    QStringList fieldII;
-    for (const Hole &hole : cards.punchedHoles())
-        (hole.field == HoleGrid::FieldI ? fieldI : fieldII) << QString::number(hole.number);
-    QStringList texts;
-    for (const auto &[text, content] : cards.visibleTexts())
-        texts << jsonString(QLatin1String(cardTextKey(text))) + QStringLiteral(": ")
-                     + jsonString(content);
-    const CheckResults checks = checkResults(window);
-    const std::pair<const char *, Check> named[] = {
-        {"heater", checks.heater},
-        {"cathode", checks.cathode},
-        {"controlGrid", checks.controlGrid},
-        {"screenGrid", checks.screenGrid},
-        {"anode", checks.anode},
-    };
-    QStringList checkParts;
-    for (const auto &[key, check] : named)
-        checkParts << QStringLiteral("\"%1\": \"%2\"")
-                          .arg(QLatin1String(key), QLatin1String(checkKey(check)));
-    // Written by hand so the keys keep this order (QJsonObject sorts them).
-    return QStringLiteral("{\"file\": %1, \"holes\": {\"I\": [%2], \"II\": [%3]}, "
-                          "\"texts\": {%4}, \"checks\": {%5}}")
-        .arg(jsonString(fileName), fieldI.join(QStringLiteral(", ")),
-             fieldII.join(QStringLiteral(", ")), texts.join(QStringLiteral(", ")),
-             checkParts.join(QStringLiteral(", ")));
+    return json(window.shownCard(), fileName);
 }
 
 } // namespace CardReport
