@@ -15,7 +15,9 @@
 #include <QRandomGenerator>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QUndoStack>
+#include <QUndoView>
 
 namespace {
 
@@ -119,6 +121,8 @@ private slots:
     void cascadeNotes();
     void notesDoNotGoStale();
     void keysReachTheHistory();
+    void historyViewGoesToAStep();
+    void inEnglish();
 
 private:
     QString path(const QString &name) const { return m_directory.filePath(name); }
@@ -486,6 +490,41 @@ void UndoTest::keysReachTheHistory()
     QCOMPARE(name->text(), QString());
     QCOMPARE(menuText(window, "redoAction"),
              QStringLiteral("Wiederholen: Röhrenbezeichnung „EL84“"));
+}
+
+// "Bearbeiten → Verlauf" lists the steps after "Anfang"; choosing one shows
+// the form as that step left it.
+void UndoTest::historyViewGoesToAStep()
+{
+    Lochkartor window;
+    editStepByStep(window, "genericTubeType=3; plateVoltage=250; screenVoltage=250");
+    const QStringList fresh = picture(Lochkartor());
+    action(window, "historyAction")->trigger();
+    auto *view = window.findChild<QUndoView *>(QStringLiteral("historyView"));
+    QVERIFY(view && view->isVisible());
+    QCOMPARE(view->model()->rowCount(), 4);
+    QCOMPARE(view->model()->index(0, 0).data().toString(), QStringLiteral("Anfang"));
+    QCOMPARE(view->model()->index(2, 0).data().toString(), QStringLiteral("Anodenspannung 250 V"));
+    view->setCurrentIndex(view->model()->index(0, 0));
+    QCOMPARE(stack(window).index(), 0);
+    QCOMPARE(difference(fresh, picture(window)), QString());
+}
+
+// With the English translation the menu and the notes speak English, with
+// the form's English labels.
+void UndoTest::inEnglish()
+{
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(LOCHKARTOR_QM_FILE)));
+    const TestSupport::InstalledTranslator installed(english);
+    Lochkartor window;
+    editStepByStep(window, "genericTubeType=3; plateVoltage=250; screenVoltage=250; "
+                           "plateVoltage=150");
+    QCOMPARE(menuText(window, "undoAction"), QStringLiteral("Undo: Plate voltage 150 V"));
+    QCOMPARE(window.statusBar()->currentMessage(),
+             QStringLiteral("Screen-grid voltage lowered to 150 V: at most the plate voltage"));
+    action(window, "undoAction")->trigger();
+    QCOMPARE(menuText(window, "redoAction"), QStringLiteral("Redo: Plate voltage 150 V"));
 }
 
 QTEST_MAIN(UndoTest)

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QUndoStack>
+#include <QUndoView>
 
 EditHistory::Pause::Pause(EditHistory *history)
     : m_history(history)
@@ -170,6 +171,22 @@ void EditHistory::redo()
 {
     settle();
     m_stack->redo();
+}
+
+void EditHistory::showHistoryView()
+{
+    settle();
+    if (!m_view) {
+        m_view = new QUndoView(m_stack, m_window);
+        m_view->setObjectName(QStringLiteral("historyView"));
+        m_view->setWindowFlags(Qt::Tool);
+        m_view->setWindowTitle(LochkartorText::tr("Verlauf"));
+        m_view->setEmptyLabel(LochkartorText::tr("Anfang"));
+        m_view->resize(320, 360);
+    }
+    m_view->show();
+    m_view->raise();
+    m_view->activateWindow();
 }
 
 void EditHistory::showStep(const FormStep &step)

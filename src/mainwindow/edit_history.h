@@ -11,6 +11,7 @@
 class Lochkartor;
 class QAction;
 class QUndoStack;
+class QUndoView;
 
 // The window's undo history. Every edit of the form becomes one step once it
 // is complete: a list choice or a number the field has taken with whatever
@@ -43,6 +44,9 @@ public:
     void settle();
     void undo();
     void redo();
+    // "Verlauf": every step in a small window of its own; choosing one goes
+    // there.
+    void showHistoryView();
     // Runs `replace` (which returns whether it replaced the form) as one
     // step; a load marks its result as the saved state.
     enum class Saved { No, Yes };
@@ -92,6 +96,7 @@ private:
     QTimer m_namePause;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
+    QUndoView *m_view = nullptr;
     FormSnapshot m_last; // the form as the last step left it
     FormBlocks m_lastBlocks;
     int m_cause = -1; // the input whose change came last: the user's

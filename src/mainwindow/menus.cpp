@@ -80,6 +80,9 @@ void Lochkartor::createMenus()
     QAction *redo = menuAction(edit, "redoAction", tr("&Wiederholen"),
                                shortcuts(QKeySequence::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     m_history->useActions(undo, redo);
+    edit->addSeparator();
+    connect(menuAction(edit, "historyAction", tr("&Verlauf"), {}), &QAction::triggered, m_history,
+            &EditHistory::showHistoryView);
 
     QMenu *help = ui->menuBar->addMenu(tr("&Hilfe"));
     help->setObjectName(QStringLiteral("helpMenu"));
