@@ -116,6 +116,7 @@ private slots:
     void replacingTheTubeIsOneStep_data();
     void replacingTheTubeIsOneStep();
     void refusedLoadIsNoStep();
+    void quietLoadStartsTheNextStep();
     void markFollowsTheSavedState();
     void cascadeNotes_data();
     void cascadeNotes();
@@ -364,6 +365,21 @@ void UndoTest::refusedLoadIsNoStep()
     QVERIFY(!window.loadTubeData(path(QStringLiteral("missing.tds"))));
     QCOMPARE(stack(window).count(), 1);
     QCOMPARE(menuText(window, "undoAction"), QStringLiteral("Rückgängig: Anodenspannung 100 V"));
+}
+
+// A load without the window's messages (the render tool's) is no step, but
+// the next step starts from the tube it loaded.
+void UndoTest::quietLoadStartsTheNextStep()
+{
+    Lochkartor window;
+    editStepByStep(window, "plateVoltage=100");
+    QVERIFY(window.loadTubeDataQuietly(sample("triode.tds"), nullptr).ok());
+    window.editHistory().settle();
+    QCOMPARE(stack(window).count(), 1);
+    const FormSnapshot loaded = window.formSnapshot();
+    editStepByStep(window, "tubeName=X");
+    action(window, "undoAction")->trigger();
+    QCOMPARE(window.formSnapshot(), loaded);
 }
 
 // Saving marks the saved state; undo and redo move the mark with the values.
