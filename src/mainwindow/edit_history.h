@@ -26,6 +26,8 @@ public:
     // The name counts as typed once the keys rest this long.
     static constexpr int NamePauseMs = 1000;
 
+    // How a step that replaced the tube reads and brings back the file the
+    // window shows.
     struct DocumentAccess
     {
         std::function<DocumentFile()> current;
@@ -56,6 +58,7 @@ public:
     void formFilled();
     // The form is what was just saved.
     void markSaved();
+    // At the saved step, with no edit on the way to becoming a step.
     bool isClean() const;
 
     // While one lives, changes of the form are not edits of the user.
