@@ -2112,6 +2112,124 @@
     <message>
         <source>Das Bild ist beschädigt oder unvollständig.</source>
         <translation>The picture is damaged or incomplete.</translation>
+        <source>höchstens die Anodenspannung</source>
+        <translation>at most the plate voltage</translation>
+    </message>
+    <message>
+        <source>höchstens %1 bei dieser Anodenspannung</source>
+        <translation>at most %1 at this plate voltage</translation>
+    </message>
+    <message>
+        <source>höchstens %1 bei Gleichstromheizung</source>
+        <translation>at most %1 with DC heating</translation>
+    </message>
+    <message>
+        <source>höchstens %1 an dieser Heizspannung</source>
+        <translation>at most %1 at this heater voltage</translation>
+    </message>
+    <message>
+        <source>eine feste Gittervorspannung schließt ihn aus</source>
+        <translation>a fixed grid bias rules it out</translation>
+    </message>
+    <message>
+        <source>der Kathodenwiderstand erzeugt die Gittervorspannung</source>
+        <translation>the cathode resistor provides the grid bias</translation>
+    </message>
+    <message>
+        <source>%1 ist bei Gleichrichtern nicht wählbar</source>
+        <translation>%1 cannot be chosen for rectifiers</translation>
+    </message>
+    <message>
+        <source>ein anderer Sockel beginnt ohne Belegung</source>
+        <translation>another socket starts with no pins assigned</translation>
+    </message>
+    <message>
+        <source>folgt aus %1</source>
+        <translation>follows from %1</translation>
+    </message>
+    <message>
+        <source>%1 auf %2 gestellt: %3</source>
+        <translation>%1 set to %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 auf %2 gesetzt: %3</source>
+        <translation>%1 set to %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 auf %2 gesenkt: %3</source>
+        <translation>%1 lowered to %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 auf %2 angehoben: %3</source>
+        <translation>%1 raised to %2: %3</translation>
+    </message>
+    <message>
+        <source>Anodenspannung, Anodenstrom und Kathode</source>
+        <translation>Plate voltage, plate current and cathode</translation>
+    </message>
+    <message>
+        <source>Gleichrichterwerte</source>
+        <translation>Rectifier values</translation>
+    </message>
+    <message>
+        <source>Schirmgitterspannung und -strom</source>
+        <translation>Screen-grid voltage and current</translation>
+    </message>
+    <message>
+        <source>Steuergitterspannung und Steilheit</source>
+        <translation>Control-grid voltage and transconductance</translation>
+    </message>
+    <message>
+        <source>%1 eingeschaltet: %2</source>
+        <translation>%1 switched on: %2</translation>
+    </message>
+    <message>
+        <source>%1 abgeschaltet, die Werte bleiben: %2</source>
+        <translation>%1 switched off, values kept: %2</translation>
+    </message>
+    <message>
+        <source>Laden „%1“</source>
+        <translation>Load “%1”</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Anfang</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>&amp;Rückgängig: %1</source>
+        <translation>&amp;Undo: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederholen: %1</source>
+        <translation>&amp;Redo: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederholen</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Verlauf</source>
+        <translation>&amp;History</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 // would throw them away.
 
 #include "dialogs.h"
+#include "edit_history.h"
 #include "lochkartor.h"
 #include "numberfield.h"
 #include "plain_text.h"
@@ -22,6 +23,7 @@
 #include <QMimeData>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QUndoStack>
 #include <QUrl>
 
 namespace {
@@ -90,13 +92,36 @@ void Lochkartor::startDocument(const QString &fileName)
 {
     m_documentFile = fileName;
     m_savedValues = valuesToSave();
-    setWindowTitle(QStringLiteral("%1[*] – Lochkartor").arg(documentName()));
+    showDocumentTitle();
     setWindowModified(false);
+}
+
+void Lochkartor::showDocumentTitle()
+{
+    setWindowTitle(QStringLiteral("%1[*] – Lochkartor").arg(documentName()));
+}
+
+// A step that replaced the tube also brings back the file the window showed
+// and what that file holds, so the title and the changed mark go with it.
+void Lochkartor::setUpEditHistory()
+{
+    EditHistory::DocumentAccess document;
+    document.current = [this] { return DocumentFile{m_documentFile, m_savedValues}; };
+    document.show = [this](const DocumentFile &file) {
+        m_documentFile = file.fileName;
+        m_savedValues = file.savedValues;
+        showDocumentTitle();
+        refreshModified();
+    };
+    m_history = new EditHistory(this, document);
+    connect(m_history->stack(), &QUndoStack::indexChanged, this, [this] { refreshModified(); });
+    connect(m_history->stack(), &QUndoStack::cleanChanged, this, [this] { refreshModified(); });
 }
 
 void Lochkartor::documentSaved(const QString &fileName)
 {
     startDocument(fileName);
+    m_history->markSaved();
     reportSettingsNotSaved(RecentFiles::add(fileName));
 }
 
@@ -118,7 +143,9 @@ void Lochkartor::refreshModified()
 {
     if (m_fillingForm)
         return;
-    setWindowModified(valuesToSave() != m_savedValues);
+    // The history's saved state is a shortcut; a value changed and put back
+    // is no change either.
+    setWindowModified(!(m_history && m_history->isClean()) && valuesToSave() != m_savedValues);
 }
 
 QString Lochkartor::documentName() const
@@ -149,8 +176,14 @@ void Lochkartor::newDocument()
 {
     if (!maybeSave())
         return;
-    resetToFreshForm();
-    startDocument(QString());
+    m_history->replaceForm(
+        tr("Neu"),
+        [this] {
+            resetToFreshForm();
+            startDocument(QString());
+            return true;
+        },
+        EditHistory::Saved::No);
 }
 
 // To the file the window shows, without asking; a new tube asks for a name

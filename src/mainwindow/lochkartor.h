@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cardscenes.h"
+#include "form_snapshot.h"
 #include "print_calibration.h"
 #include "tube_data_conditions.h"
 #include "tube_data_problem.h"
@@ -13,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+class EditHistory;
 struct Card;
 class FreshFormLink;
 class QAbstractItemModel;
@@ -107,6 +109,14 @@ public:
     // Returns the form, the values its switched-off blocks keep, both cards
     // and the check colours to exactly what a freshly built window shows.
     void resetToFreshForm();
+
+    // Every value of the form as one value, and showing one: the form, both
+    // cards and the check colours become exactly what they were when it was
+    // taken.
+    FormSnapshot formSnapshot() const;
+    void showFormSnapshot(const FormSnapshot &snapshot);
+    // The undo history of the form, behind "Bearbeiten".
+    EditHistory &editHistory() const { return *m_history; }
 
     // Colours the five check labels from the pinout and the tube kind.
     void checkValidity();
@@ -240,8 +250,11 @@ private:
     void startDocument(const QString &fileName);
     void documentSaved(const QString &fileName);
     void documentLoaded(const QString &fileName);
+    void showDocumentTitle();
     void refreshModified();
     void fillForm(const std::function<void()> &fill);
+    void setUpEditHistory();
+    void showSwitchedOffPinLines(const std::array<int, 9> &lines);
     QString documentName() const;
     void createMenus();
     void fillRecentMenu();
@@ -279,4 +292,5 @@ private:
     bool m_settingsProblemShown = false;
     mutable bool m_invalidCorrectionShown = false; // named once, when first used
     std::unique_ptr<FreshFormLink> m_freshForm;
+    EditHistory *m_history = nullptr;
 };

@@ -3,6 +3,7 @@
 // buttons' own slots, so menu and button can never behave differently.
 
 #include "dialogs.h"
+#include "edit_history.h"
 #include "lochkartor.h"
 #include "recent_files.h"
 #include "ui_lochkartor.h"
@@ -70,6 +71,18 @@ void Lochkartor::createMenus()
                                shortcuts(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    setUpEditHistory();
+    QMenu *edit = ui->menuBar->addMenu(tr("&Bearbeiten"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    QAction *undo = menuAction(edit, "undoAction", tr("&Rückgängig"),
+                               shortcuts(QKeySequence::Undo, Qt::CTRL | Qt::Key_Z));
+    QAction *redo = menuAction(edit, "redoAction", tr("&Wiederholen"),
+                               shortcuts(QKeySequence::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    m_history->useActions(undo, redo);
+    edit->addSeparator();
+    connect(menuAction(edit, "historyAction", tr("&Verlauf"), {}), &QAction::triggered, m_history,
+            &EditHistory::showHistoryView);
 
     QMenu *help = ui->menuBar->addMenu(tr("&Hilfe"));
     help->setObjectName(QStringLiteral("helpMenu"));

@@ -219,11 +219,20 @@ bool NumberField::event(QEvent *event)
     // the field's own editing keys keep it unfinished.
     if (event->type() == QEvent::ShortcutOverride) {
         const auto *key = static_cast<QKeyEvent *>(event);
+        // Undo and redo act on the text while there is typing to undo, and
+        // on the form's steps otherwise: the event goes on unaccepted.
+        if ((key->matches(QKeySequence::Undo) && !lineEdit()->isUndoAvailable())
+            || (key->matches(QKeySequence::Redo) && !lineEdit()->isRedoAvailable()))
+            return true;
         const bool editing
             = key->matches(QKeySequence::SelectAll) || key->matches(QKeySequence::Copy)
               || key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Paste)
               || key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
-        if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !editing)
+        // Ctrl or Alt pressed on its own, on the way to a shortcut, is none.
+        const bool modifierOnly = key->key() == Qt::Key_Control || key->key() == Qt::Key_Alt
+                                  || key->key() == Qt::Key_Shift || key->key() == Qt::Key_Meta;
+        if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !editing
+            && !modifierOnly)
             commitTypedText();
     }
     if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {

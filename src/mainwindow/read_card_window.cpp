@@ -1,6 +1,7 @@
 // The window's entry to reading a card back.
 
 #include "dialogs.h"
+#include "edit_history.h"
 #include "lochkartor.h"
 #include "read_card.h"
 #include "ui_lochkartor.h"
@@ -46,8 +47,14 @@ QString Lochkartor::fillFormFromCard(const HoleList &holes, int socket)
     const CardReading::Outcome outcome = ReadCard::read(holes, socket, fresh);
     // Like "Neu" and a load, from a fresh form: the card then is the one
     // checked. The form is a new tube that has not been saved.
-    resetToFreshForm();
-    startDocument(QString());
-    ReadCard::applyForm(*this, outcome.form);
+    m_history->replaceForm(
+        tr("Karte einlesen"),
+        [&] {
+            resetToFreshForm();
+            startDocument(QString());
+            ReadCard::applyForm(*this, outcome.form);
+            return true;
+        },
+        EditHistory::Saved::No);
     return CardReading::reportText(outcome, ReadCard::listTexts(fresh));
 }

@@ -2,11 +2,14 @@
 // TubeData; the window only supplies its fields and shows what went wrong.
 
 #include "dialogs.h"
+#include "edit_history.h"
 #include "lochkartor.h"
 #include "tube_data_form.h"
 #include "tube_data_reader.h"
 #include "tube_data_writer.h"
 #include "ui_lochkartor.h"
+
+#include <QFileInfo>
 
 bool Lochkartor::saveTubeData(const QString &fileName)
 {
@@ -53,19 +56,33 @@ TubeData::Problem Lochkartor::loadTubeDataQuietly(const QString &fileName,
 // the changed mark, which depend on the finished form alone, wait for it.
 void Lochkartor::fillForm(const std::function<void()> &fill)
 {
-    m_fillingForm = true;
-    fill();
-    m_fillingForm = false;
+    {
+        const EditHistory::Pause pause(m_history);
+        m_fillingForm = true;
+        fill();
+        m_fillingForm = false;
+    }
     checkValidity();
     refreshModified();
+    if (m_history)
+        m_history->formFilled();
 }
 
 bool Lochkartor::loadTubeData(const QString &fileName)
 {
     std::vector<TubeData::Adjustment> adjusted;
-    const TubeData::Problem problem = loadTubeDataQuietly(fileName, &adjusted);
+    TubeData::Problem problem;
+    // One step, which undo takes back to the tube and the file before.
+    m_history->replaceForm(
+        tr("Laden „%1“").arg(QFileInfo(fileName).fileName()),
+        [&] {
+            problem = loadTubeDataQuietly(fileName, &adjusted);
+            if (problem.ok())
+                documentLoaded(fileName);
+            return problem.ok();
+        },
+        EditHistory::Saved::Yes);
     if (problem.ok()) {
-        documentLoaded(fileName);
         if (!adjusted.empty())
             Dialogs::information(this, TubeData::adjustmentsTitle(),
                                  TubeData::adjustmentsText(adjusted));

@@ -1,0 +1,315 @@
+#include "edit_history.h"
+#include "lochkartor.h"
+#include "numberfield.h"
+#include "texts.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QUndoStack>
+#include <QUndoView>
+
+EditHistory::Pause::Pause(EditHistory *history)
+    : m_history(history)
+{
+    if (m_history)
+        ++m_history->m_paused;
+}
+
+EditHistory::Pause::~Pause()
+{
+    if (m_history)
+        --m_history->m_paused;
+}
+
+EditHistory::EditHistory(Lochkartor *window, DocumentAccess document)
+    : QObject(window)
+    , m_window(window)
+    , m_document(std::move(document))
+    , m_widgets(*window)
+    , m_stack(new QUndoStack(this))
+{
+    m_namePause.setSingleShot(true);
+    m_namePause.setInterval(NamePauseMs);
+    connect(&m_namePause, &QTimer::timeout, this, &EditHistory::recordName);
+    connect(m_stack, &QUndoStack::indexChanged, this, &EditHistory::refreshActions);
+    watchInputs();
+    startFromHere();
+}
+
+// The window's own slots are connected first, so an input's change reaches
+// the history after everything it set off: the input heard last in one event
+// is the one the user changed.
+void EditHistory::watchInputs()
+{
+    for (std::size_t i = 0; i < FormSnapshot::InputCount; ++i) {
+        QWidget *input = m_widgets.input(i);
+        const int index = int(i);
+        if (auto *box = qobject_cast<QComboBox *>(input)) {
+            connect(box, &QComboBox::currentIndexChanged, this,
+                    [this, index] { inputChanged(index); });
+        } else if (auto *field = qobject_cast<QDoubleSpinBox *>(input)) {
+            connect(field, &QDoubleSpinBox::valueChanged, this,
+                    [this, index] { inputChanged(index); });
+        }
+        if (auto *field = qobject_cast<NumberField *>(input)) {
+            connect(field, &NumberField::corrected, this, [this](const QString &note) {
+                if (m_inputsPending)
+                    m_correction = note;
+            });
+        }
+    }
+    QLineEdit *name = m_widgets.tubeName();
+    connect(name, &QLineEdit::textChanged, this, &EditHistory::nameChanged);
+    connect(name, &QLineEdit::editingFinished, this, &EditHistory::recordName);
+    name->installEventFilter(this);
+}
+
+// Undo and redo in the name field undo steps of the form, the name typed so
+// far included, rather than single keys.
+bool EditHistory::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_widgets.tubeName() && event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void EditHistory::useActions(QAction *undo, QAction *redo)
+{
+    m_undoAction = undo;
+    m_redoAction = redo;
+    connect(undo, &QAction::triggered, this, &EditHistory::undo);
+    connect(redo, &QAction::triggered, this, &EditHistory::redo);
+    refreshActions();
+}
+
+void EditHistory::inputChanged(int index)
+{
+    if (paused())
+        return;
+    m_cause = index;
+    if (!m_inputsPending) {
+        m_inputsPending = true;
+        QMetaObject::invokeMethod(this, &EditHistory::recordInputs, Qt::QueuedConnection);
+    }
+}
+
+void EditHistory::nameChanged()
+{
+    if (paused())
+        return;
+    m_namePending = true;
+    m_namePause.start();
+    refreshActions();
+}
+
+void EditHistory::settle()
+{
+    recordName();
+    recordInputs();
+}
+
+void EditHistory::recordName()
+{
+    if (!m_namePending)
+        return;
+    m_namePending = false;
+    m_namePause.stop();
+    const QString name = m_widgets.tubeName()->text();
+    if (paused() || name == m_last.tubeName) {
+        refreshActions();
+        return;
+    }
+    FormSnapshot after = m_last;
+    after.tubeName = name;
+    const EditOutcome edit{-1, m_last, after, m_lastBlocks, m_lastBlocks};
+    push(stepText(-1, after), FormStep{m_last, {}}, FormStep{after, {}});
+    m_last = after;
+    report(edit);
+}
+
+void EditHistory::recordInputs()
+{
+    if (!m_inputsPending)
+        return;
+    m_inputsPending = false;
+    if (paused())
+        return;
+    // A name typed before belongs to a step of its own, before this one.
+    recordName();
+    const FormSnapshot now = m_widgets.capture();
+    if (now == m_last) {
+        m_correction.clear();
+        return;
+    }
+    const EditOutcome edit{m_cause, m_last, now, m_lastBlocks, blocks()};
+    m_cause = -1;
+    push(stepText(edit.cause, now), FormStep{m_last, {}}, FormStep{now, {}});
+    m_last = now;
+    m_lastBlocks = edit.blocksAfter;
+    report(edit);
+}
+
+void EditHistory::push(const QString &text, FormStep before, FormStep after)
+{
+    m_stack->push(new FormStepCommand(text, std::move(before), std::move(after),
+                                      [this](const FormStep &step) { showStep(step); }));
+}
+
+void EditHistory::undo()
+{
+    settle();
+    m_stack->undo();
+}
+
+void EditHistory::redo()
+{
+    settle();
+    m_stack->redo();
+}
+
+void EditHistory::showHistoryView()
+{
+    settle();
+    if (!m_view) {
+        m_view = new QUndoView(m_stack, m_window);
+        m_view->setObjectName(QStringLiteral("historyView"));
+        m_view->setWindowFlags(Qt::Tool);
+        m_view->setWindowTitle(LochkartorText::tr("Verlauf"));
+        m_view->setEmptyLabel(LochkartorText::tr("Anfang"));
+        m_view->resize(320, 360);
+    }
+    m_view->show();
+    m_view->raise();
+    m_view->activateWindow();
+}
+
+void EditHistory::showStep(const FormStep &step)
+{
+    {
+        const Pause pause(this);
+        m_window->showFormSnapshot(step.form);
+        if (step.document)
+            m_document.show(*step.document);
+    }
+    startFromHere();
+    // A note about the step undone or redone would no longer be true.
+    m_window->statusBar()->clearMessage();
+}
+
+// The form as it is becomes where the next step starts; nothing half-done
+// carries over.
+void EditHistory::startFromHere()
+{
+    m_inputsPending = false;
+    m_namePending = false;
+    m_namePause.stop();
+    m_correction.clear();
+    m_last = m_widgets.capture();
+    m_lastBlocks = blocks();
+    refreshActions();
+}
+
+bool EditHistory::replaceForm(const QString &text, const std::function<bool()> &replace,
+                              Saved saved)
+{
+    settle();
+    const FormStep before{m_widgets.capture(), m_document.current()};
+    bool replaced = false;
+    {
+        const Pause pause(this);
+        replaced = replace();
+    }
+    startFromHere();
+    if (!replaced)
+        return false;
+    const FormStep after{m_last, m_document.current()};
+    // "Neu" on a new tube, or the file shown loaded again, changes nothing.
+    if (!(after == before))
+        push(text, before, after);
+    if (saved == Saved::Yes)
+        m_stack->setClean();
+    m_window->statusBar()->clearMessage();
+    return true;
+}
+
+void EditHistory::formFilled()
+{
+    if (!paused())
+        startFromHere();
+}
+
+void EditHistory::markSaved()
+{
+    settle();
+    m_stack->setClean();
+}
+
+bool EditHistory::isClean() const
+{
+    return m_stack->isClean() && !m_namePending && !m_inputsPending;
+}
+
+// The notes of one edit replace whatever the status bar said about the one
+// before; an edit that changed nothing else clears it.
+void EditHistory::report(const EditOutcome &edit)
+{
+    QStringList notes = cascadeNotes(edit, m_widgets);
+    if (!m_correction.isEmpty())
+        notes.prepend(m_correction);
+    m_correction.clear();
+    QStatusBar *bar = m_window->statusBar();
+    if (notes.isEmpty())
+        bar->clearMessage();
+    else
+        bar->showMessage(notes.join(QStringLiteral("; ")));
+}
+
+void EditHistory::refreshActions()
+{
+    if (!m_undoAction || !m_redoAction)
+        return;
+    QString undoStep = m_stack->undoText();
+    if (m_namePending) {
+        FormSnapshot named = m_last;
+        named.tubeName = m_widgets.tubeName()->text();
+        undoStep = stepText(-1, named);
+    }
+    const bool canUndo = m_stack->canUndo() || m_namePending;
+    const bool canRedo = m_stack->canRedo() && !m_namePending;
+    // A '&' of a tube name is no shortcut key.
+    const auto escaped
+        = [](QString text) { return text.replace(QLatin1Char('&'), QLatin1String("&&")); };
+    m_undoAction->setEnabled(canUndo);
+    m_undoAction->setText(canUndo ? LochkartorText::tr("&Rückgängig: %1").arg(escaped(undoStep))
+                                  : LochkartorText::tr("&Rückgängig"));
+    m_redoAction->setEnabled(canRedo);
+    m_redoAction->setText(
+        canRedo ? LochkartorText::tr("&Wiederholen: %1").arg(escaped(m_stack->redoText()))
+                : LochkartorText::tr("&Wiederholen"));
+}
+
+QString EditHistory::stepText(int cause, const FormSnapshot &after) const
+{
+    if (cause < 0)
+        return m_widgets.tubeNameLabel() + QLatin1Char(' ')
+               + m_widgets.tubeNameText(after.tubeName);
+    const std::size_t index = std::size_t(cause);
+    return m_widgets.label(index) + QLatin1Char(' ')
+           + m_widgets.valueText(index, after.values[index]);
+}
+
+FormBlocks EditHistory::blocks() const
+{
+    FormBlocks blocks;
+    blocks.heater = m_window->hasHeater();
+    blocks.rectifier = m_window->isRectifier();
+    blocks.screenGrid = m_window->hasScreenGrid();
+    blocks.controlGrid = m_window->hasControlGrid();
+    return blocks;
+}

@@ -1,0 +1,42 @@
+// The form as one value and back: what undo and redo show.
+
+#include "edit_history.h"
+#include "lochkartor.h"
+#include "wiring_table.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
+
+FormSnapshot Lochkartor::formSnapshot() const
+{
+    return m_history->widgets().capture();
+}
+
+// As a load does: from the fresh form, every value through its widget in an
+// order in which none limits one set later, so the encoders draw the cards
+// from the values alone.
+void Lochkartor::showFormSnapshot(const FormSnapshot &snapshot)
+{
+    fillForm([this, &snapshot] {
+        resetToFreshForm();
+        m_history->widgets().apply(snapshot);
+        showSwitchedOffPinLines(snapshot.pinLines);
+    });
+}
+
+// A pin the socket lacks shows, greyed and "Unbelegt", the line and list an
+// earlier socket gave it. They reach no card, so the boxes keep quiet.
+void Lochkartor::showSwitchedOffPinLines(const std::array<int, 9> &lines)
+{
+    for (int pin = pinCount + 1; pin <= int(lines.size()); ++pin) {
+        const int line = lines[std::size_t(pin - 1)];
+        if (line == pinLines[std::size_t(pin - 1)] || line < 0 || line > int(lineModels.size()))
+            continue;
+        QComboBox *box = pinFunctionBoxes[std::size_t(pin - 1)];
+        const QSignalBlocker blocker(box);
+        setPinLine(pin, line);
+        box->setModel(line == 0 ? noPinModel : lineModels[std::size_t(line - 1)]);
+        box->setCurrentIndex(PinFunction::NotConnected);
+    }
+}

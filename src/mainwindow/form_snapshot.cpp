@@ -1,0 +1,43 @@
+#include "form_snapshot.h"
+
+#include <QLatin1String>
+
+using Kind = FormSnapshot::Kind;
+
+const std::array<FormSnapshot::Input, FormSnapshot::InputCount> FormSnapshot::inputs = {{
+    {"socket", Kind::Choice},           {"pin1Function", Kind::Choice},
+    {"pin2Function", Kind::Choice},     {"pin3Function", Kind::Choice},
+    {"pin4Function", Kind::Choice},     {"pin5Function", Kind::Choice},
+    {"pin6Function", Kind::Choice},     {"pin7Function", Kind::Choice},
+    {"pin8Function", Kind::Choice},     {"pin9Function", Kind::Choice},
+    {"capFunction", Kind::Choice},      {"heatingMethod", Kind::Choice},
+    {"heatingVoltageAC", Kind::Choice}, {"heatingVoltage", Kind::Number},
+    {"heatingCurrent", Kind::Number},   {"plateVoltage", Kind::Number},
+    {"screenVoltage", Kind::Number},    {"gridVoltage", Kind::Number},
+    {"cathodeResistor", Kind::Choice},  {"cathodeCap", Kind::Choice},
+    {"rectPlateVoltage", Kind::Choice}, {"rectLoadResistor", Kind::Choice},
+    {"rectCap", Kind::Choice},          {"plateCurrent", Kind::Number},
+    {"screenCurrent", Kind::Number},    {"transconductance", Kind::Number},
+    {"rectCurrent", Kind::Number},      {"isotestVolage", Kind::Choice},
+    {"isotestRange", Kind::Choice},     {"genericTubeType", Kind::Choice},
+}};
+
+int FormSnapshot::indexOf(const QString &objectName)
+{
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        if (objectName == QLatin1String(inputs[i].objectName))
+            return int(i);
+    }
+    return -1;
+}
+
+double FormSnapshot::value(const char *objectName) const
+{
+    const int index = indexOf(QLatin1String(objectName));
+    return index < 0 ? 0.0 : values[std::size_t(index)];
+}
+
+bool FormSnapshot::operator==(const FormSnapshot &other) const
+{
+    return tubeName == other.tubeName && values == other.values && pinLines == other.pinLines;
+}
