@@ -115,8 +115,15 @@ int main(int argc, char *argv[])
                 if (k >= keystoneBins[b] && k < keystoneBins[b + 1])
                     ++keystoneCounts[b][int(outcome)];
             }
-            if (outcome == Outcome::Wrong || qEnvironmentVariableIsSet("RATES_VERBOSE"))
-                out << "  seed " << seed << " " << int(outcome) << ": " << photo.describe() << "\n";
+            if (outcome == Outcome::Wrong || qEnvironmentVariableIsSet("RATES_VERBOSE")) {
+                const HoleList missing = withoutHoles(holes, reading.holes);
+                const HoleList extra = withoutHoles(reading.holes, holes);
+                out << "  seed " << seed << " " << int(outcome) << ": " << photo.describe()
+                    << "\n    uncertain " << reading.uncertain.size() << ", missing "
+                    << missing.size() << ", extra " << extra.size() << "\n";
+                if (qEnvironmentVariableIsSet("RATES_SAVE"))
+                    syntheticPhoto(holes, photo).save(QStringLiteral("/tmp/photo-%1.png").arg(seed));
+            }
         }
         out << QStringLiteral("%1 %2 %3 %4 %5 %6\n")
                    .arg(row.family, -8)

@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "hole_input.h"
 #include "reading_report.h"
+#include "picture_file.h"
 #include "scan_reader.h"
 #include "scan_report.h"
 #include "texts.h"
@@ -155,15 +156,14 @@ void ReadCardDialog::choosePicture()
 bool ReadCardDialog::readPicture(const QString &fileName)
 {
     QImageReader reader(fileName);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
-        m_reportView->setPlainText(
-            LochkartorText::tr("%1 lässt sich nicht lesen: %2")
-                .arg(QDir::toNativeSeparators(fileName), reader.errorString()));
+    const CardPictureFile file = readCardPictureFile(reader);
+    if (file.picture.isNull()) {
+        m_reportView->setPlainText(LochkartorText::tr("%1 lässt sich nicht lesen: %2")
+                                       .arg(QDir::toNativeSeparators(fileName), file.error));
         return false;
     }
-    const ScanReading reading = readCardPicture(picture);
+    ScanReading reading = readCardPicture(file.picture);
+    reading.pages = file.pages;
     if (!reading.cardFound) {
         // The holes read so far stay as they were.
         m_reportView->setPlainText(QDir::toNativeSeparators(fileName) + QStringLiteral(": ")

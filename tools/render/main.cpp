@@ -9,6 +9,7 @@
 #include "options.h"
 #include "pdf_output.h"
 #include "read_card.h"
+#include "picture_file.h"
 #include "scan_reader.h"
 #include "scan_report.h"
 #include "text_limits.h"
@@ -153,15 +154,14 @@ std::optional<ScanReading> scanToRead(const Options &options, QTextStream &out, 
                                       int *status)
 {
     QImageReader reader(options.imageFile);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
-        err << "lochkartor-render: " << shown(options.imageFile) << ": " << reader.errorString()
-            << "\n";
+    const CardPictureFile file = readCardPictureFile(reader);
+    if (file.picture.isNull()) {
+        err << "lochkartor-render: " << shown(options.imageFile) << ": " << file.error << "\n";
         *status = 2;
         return std::nullopt;
     }
-    ScanReading scan = readCardPicture(picture);
+    ScanReading scan = readCardPicture(file.picture);
+    scan.pages = file.pages;
     if (!scan.cardFound) {
         if (options.report == Report::Json)
             out << QJsonDocument(QJsonObject{{QStringLiteral("scan"), ScanReport::json(scan)}})
@@ -209,7 +209,7 @@ int readCard(const Options &options, const HoleList &holes, const ScanReading *s
                 << "\n";
     }
     const bool sound = outcome.identical() && outcome.reading.contradictions.empty()
-                       && (!scan || scan->uncertain.empty());
+                       && (!scan || !scan->isDoubtful());
     return sound && written ? 0 : 1;
 }
 

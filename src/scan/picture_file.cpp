@@ -1,0 +1,59 @@
+#include "picture_file.h"
+
+#include "texts.h"
+
+#include <QImageReader>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The reader needs no more than this many pixels across the longer side;
+// larger pictures are decoded reduced, JPEG photos quickly by the decoder
+// itself.
+constexpr int largestSide = 4200;
+// What a decoder may allocate for one picture, and the largest picture
+// taken at all: far beyond any scanner's page or phone's photo.
+constexpr int allocationLimitMB = 1024;
+constexpr qint64 largestPixels = 250'000'000;
+
+} // namespace
+
+CardPictureFile readCardPictureFile(QImageReader &reader)
+{
+    CardPictureFile file;
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > largestPixels) {
+        file.error = LochkartorText::tr("Das Bild ist zu groß (%1 x %2 Pixel); gelesen werden "
+                                        "Bilder bis %3 Megapixel.")
+                         .arg(size.width())
+                         .arg(size.height())
+                         .arg(largestPixels / 1'000'000);
+        return file;
+    }
+    // A picture turned by its orientation tag has its sides swapped, which
+    // scaling does not care about: only the longer side is bounded.
+    const int longer = size.isValid() ? std::max(size.width(), size.height()) : 0;
+    if (longer > largestSide) {
+        const double factor = double(largestSide) / longer;
+        reader.setScaledSize(QSize(std::max(1, int(std::lround(size.width() * factor))),
+                                   std::max(1, int(std::lround(size.height() * factor)))));
+    }
+    reader.setAllocationLimit(allocationLimitMB);
+    file.picture = reader.read();
+    if (file.picture.isNull()) {
+        const qint64 bytes = qint64(size.width()) * size.height() * 4;
+        file.error = size.isValid() && bytes > qint64(allocationLimitMB) * 1024 * 1024
+                         ? LochkartorText::tr("Das Bild ist zu groß (%1 x %2 Pixel); gelesen "
+                                              "werden Bilder bis %3 MB im Speicher.")
+                               .arg(size.width())
+                               .arg(size.height())
+                               .arg(allocationLimitMB)
+                         : reader.errorString();
+        return file;
+    }
+    file.pages = std::max(1, reader.imageCount());
+    return file;
+}
