@@ -438,7 +438,18 @@ CardMap halfTurned(const CardMap &map)
     CardMap turned(turn * map.projective());
     if (map.isBent())
         turned.setDisplacement([&](QPointF p) { return -map.displacement(twiceCentre - p); });
+    turned.setSharpness(map.sharpness());
     return turned;
+}
+
+// The map that shows the frame most crisply fits best; the same map turned
+// half round shows it alike, and the field marks tell them apart.
+bool isBetter(const CardPlacement &a, const CardPlacement &b)
+{
+    const double sa = a.cardToImage.sharpness(), sb = b.cardToImage.sharpness();
+    if (std::abs(sa - sb) > 1e-6 * std::max(1.0, std::abs(sb)))
+        return sa > sb;
+    return a.contrast > b.contrast;
 }
 
 // The best placement of a card on one outline: each outline of the card
@@ -462,7 +473,7 @@ std::optional<CardPlacement> placeOnOutline(const GrayImage &image, const Candid
             const CardMap fitted = fitToFrame(image, *rough);
             for (const CardMap &map : {fitted, halfTurned(fitted)}) {
                 const auto placement = checkPlacement(image, map);
-                if (placement && (!best || placement->contrast > best->contrast))
+                if (placement && (!best || isBetter(*placement, *best)))
                     best = placement;
             }
         }

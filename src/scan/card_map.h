@@ -21,6 +21,9 @@ public:
     // The displacement at a card point, card pixels.
     QPointF displacement(const QPointF &card) const;
     bool isBent() const { return !m_grid.empty(); }
+    // How crisply the frame shows under the map, for choosing between maps.
+    double sharpness() const { return m_sharpness; }
+    void setSharpness(double sharpness) { m_sharpness = sharpness; }
 
     // Sets the displacement from a function of card points, on a grid fine
     // enough for the bends a card shows.
@@ -30,6 +33,7 @@ public:
 private:
     static constexpr double spacing = 16; // card pixels between grid points
     QTransform m_projective;
+    double m_sharpness = 0;
     int m_columns = 0, m_rows = 0;
     std::vector<QPointF> m_grid;
 

@@ -47,14 +47,21 @@ double along(int i)
 }
 
 // How strongly a band of ink as wide as the frame lies at `offset`: the face
-// on either side lighter than the band.
+// on either side lighter than the band, along a short piece of the side,
+// as only the frame runs on unbroken; letters near it do not.
 double bandScore(const GrayImage &image, const CardMap &map, QPointF p, QPointF n, double offset)
 {
-    auto at = [&](double t) { return double(image.sample(map.map(p + n * t))); };
-    const double ink = (at(offset - 1.5) + at(offset) + at(offset + 1.5)) / 3;
-    const double outside = at(offset - 6.5);
-    const double inside = at(offset + 6.5);
-    return std::min(outside, inside) - ink;
+    const QPointF along(-n.y(), n.x());
+    double ink = 0, outside = 0, inside = 0;
+    for (double t : {-8.0, 0.0, 8.0}) {
+        auto at = [&](double across) {
+            return double(image.sample(map.map(p + along * t + n * across)));
+        };
+        ink += at(offset - 1.5) + at(offset) + at(offset + 1.5);
+        outside += at(offset - 6.5);
+        inside += at(offset + 6.5);
+    }
+    return (std::min(outside, inside) - ink / 3) / 3;
 }
 
 SideOffsets measureSide(const GrayImage &image, const CardMap &map, const Side &side, double reach,
@@ -183,15 +190,29 @@ std::optional<QTransform> refitProjective(const CardMap &map, const FrameFit &fi
 
 } // namespace
 
+double frameSharpness(const GrayImage &image, const CardMap &map)
+{
+    double sum = 0;
+    int count = 0;
+    for (const Side &side : frameSides()) {
+        for (int i = 0; i < pointsPerSide; i += 2) {
+            sum += bandScore(image, map, side.a + (side.b - side.a) * along(i), side.inwards, 0);
+            ++count;
+        }
+    }
+    return sum / count;
+}
+
 CardMap fitToFrame(const GrayImage &image, const QTransform &start)
 {
     CardMap map(start);
     // Wide first, for a card bowed or a lens bending; then closer.
-    for (const auto &[reach, step] : {std::pair{18.0, 1.0}, std::pair{5.0, 0.5}}) {
+    for (const auto &[reach, step] :
+         {std::pair{18.0, 1.0}, std::pair{6.0, 0.5}, std::pair{3.0, 0.5}}) {
         const FrameFit fit = measureFrame(image, map, reach, step);
         const auto refitted = refitProjective(map, fit);
         if (!refitted)
-            return map;
+            return map; // no sharpness: not a frame
         map.setProjective(*refitted);
     }
     const FrameFit fit = measureFrame(image, map, 5.0, 0.5);
@@ -210,5 +231,6 @@ CardMap fitToFrame(const GrayImage &image, const QTransform &start)
         const double dy = (1 - v) * (*fit.sides[0])(u) - v * (*fit.sides[1])(u);
         return QPointF(dx, dy);
     });
+    map.setSharpness(frameSharpness(image, map));
     return map;
 }

@@ -127,7 +127,15 @@ Evidence gatherEvidence(const GrayImage &image, const CardPlacement &placement,
     const float mostDarker = *std::max_element(e.darker.begin(), e.darker.end());
     const float mostLighter = *std::max_element(e.lighter.begin(), e.lighter.end());
     e.holesLight = mostLighter > mostDarker;
-    e.full = std::max(mostDarker, mostLighter);
+    // The stray of a clear hole: the middle of those that stray far. A
+    // single position over a dark speck of the face may stray further.
+    const float most = std::max(mostDarker, mostLighter);
+    std::vector<float> far;
+    for (size_t i = 0; i < positions.size(); ++i) {
+        if (e.stray(i) >= 0.4f * most)
+            far.push_back(e.stray(i));
+    }
+    e.full = quantile(far, 0.5);
     // A card without holes: nothing strays more than a fraction of the ink.
     const float inkShare = placement.contrast / std::max(placement.face, 1.0f);
     e.anyHole = e.full >= 0.3f * inkShare;
@@ -145,15 +153,19 @@ CardMap refinedOnHoles(const GrayImage &image, const CardMap &map, const Evidenc
 {
     std::vector<QPointF> found, shift;
     const double sign = e.holesLight ? 1 : -1;
+    // The disc against a ring of face around it: text beside a hole does
+    // not draw the disc towards it.
     auto discScore = [&](QPointF centre) {
-        static const QPointF offsets[] = {{0, 0},   {3, 0},    {-3, 0},  {0, 3},   {0, -3},
-                                          {2, 2},   {2, -2},   {-2, 2},  {-2, -2}, {5, 0},
-                                          {-5, 0},  {0, 5},    {0, -5},  {3.5, 3.5}, {3.5, -3.5},
-                                          {-3.5, 3.5}, {-3.5, -3.5}};
-        double sum = 0;
-        for (const QPointF &o : offsets)
-            sum += image.sample(map.map(centre + o));
-        return sign * sum;
+        double disc = 0, ring = 0;
+        for (int k = 0; k < 8; ++k) {
+            const double angle = M_PI * k / 4;
+            const QPointF unit(std::cos(angle), std::sin(angle));
+            disc += image.sample(map.map(centre + unit * 2.5))
+                    + image.sample(map.map(centre + unit * 5.0));
+            ring += image.sample(map.map(centre + unit * 10.5));
+        }
+        disc += 2 * image.sample(map.map(centre));
+        return sign * (disc / 18 - ring / 8);
     };
     for (size_t i = 0; i < positions.size(); ++i) {
         if (!e.anyHole || e.stray(i) < 0.7f * e.full)
@@ -166,7 +178,7 @@ CardMap refinedOnHoles(const GrayImage &image, const CardMap &map, const Evidenc
             for (int dy = -2; dy <= 2; ++dy) {
                 for (int dx = -2; dx <= 2; ++dx) {
                     const QPointF offset = around + QPointF(dx, dy) * step;
-                    if (std::abs(offset.x()) > 5 || std::abs(offset.y()) > 5)
+                    if (std::abs(offset.x()) > 4 || std::abs(offset.y()) > 4)
                         continue;
                     const double score = discScore(centre + offset);
                     if (score > bestScore) {
@@ -221,6 +233,13 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, ScanRea
         spreads.push_back(s.faceSpread);
     // The face's spread between quartiles is about 1.35 of the noise.
     const float noise = std::max(1.5f, quantile(spreads, 0.5) / 1.35f);
+    if (qEnvironmentVariableIsSet("SCAN_DEBUG")) {
+        for (size_t i = 0; i < positions.size(); ++i) {
+            const QPointF d = map.displacement(holeCentre(positions[i]));
+            qDebug("%d/%d stray %.3f face %.1f full %.3f disp %.1f %.1f", positions[i].field,
+                   positions[i].number, e.stray(i), e.samples[i].face, e.full, d.x(), d.y());
+        }
+    }
     for (size_t i = 0; i < positions.size(); ++i) {
         const float stray = e.stray(i);
         const bool punched = e.anyHole && stray >= threshold;
