@@ -100,6 +100,8 @@ int main(int argc, char *argv[])
                .arg(QStringLiteral("nocard"), 7)
                .arg(QStringLiteral("WRONG"), 6);
     quint32 seed = 1000;
+    if (qEnvironmentVariableIsSet("RATES_FIRST"))
+        seed = quint32(qEnvironmentVariableIntValue("RATES_FIRST")) - 1;
     for (const Row &row : rows) {
         int counts[4] = {};
         for (int i = 0; i < perRow; ++i) {
@@ -122,7 +124,8 @@ int main(int argc, char *argv[])
                     << "\n    uncertain " << reading.uncertain.size() << ", missing "
                     << missing.size() << ", extra " << extra.size() << "\n";
                 if (qEnvironmentVariableIsSet("RATES_SAVE"))
-                    syntheticPhoto(holes, photo).save(QStringLiteral("/tmp/photo-%1.png").arg(seed));
+                    syntheticPhoto(holes, photo)
+                        .save(QStringLiteral("/tmp/photo-%1.png").arg(seed));
             }
         }
         out << QStringLiteral("%1 %2 %3 %4 %5 %6\n")

@@ -236,7 +236,8 @@ double quadArea(const std::array<QPointF, 4> &q)
 std::array<QPointF, 4> hullQuad(const std::vector<QPointF> &hull)
 {
     const Outline box = smallestRectangle(hull);
-    const QPointF u = box.axis * box.halfLength, v = QPointF(-box.axis.y(), box.axis.x()) * box.halfWidth;
+    const QPointF u = box.axis * box.halfLength,
+                  v = QPointF(-box.axis.y(), box.axis.x()) * box.halfWidth;
     const std::array<QPointF, 4> boxCorners
         = {box.centre - u - v, box.centre + u - v, box.centre + u + v, box.centre - u + v};
     std::array<size_t, 4> index{};
@@ -252,7 +253,8 @@ std::array<QPointF, 4> hullQuad(const std::vector<QPointF> &hull)
         }
     }
     auto quad = [&] {
-        return std::array<QPointF, 4>{hull[index[0]], hull[index[1]], hull[index[2]], hull[index[3]]};
+        return std::array<QPointF, 4>{hull[index[0]], hull[index[1]], hull[index[2]],
+                                      hull[index[3]]};
     };
     for (int round = 0; round < 3; ++round) {
         for (size_t c = 0; c < 4; ++c) {
@@ -362,7 +364,8 @@ std::vector<MarkContrast> markContrasts(const GrayImage &image, const CardMap &m
         for (int piece = 0; piece < 4; ++piece) {
             const QPointF a = side.a + (side.b - side.a) * (piece / 4.0);
             const QPointF b = side.a + (side.b - side.a) * ((piece + 1) / 4.0);
-            marks.push_back({meanAlong(image, map, a + in, b + in, 8), meanAlong(image, map, a, b, 8)});
+            marks.push_back(
+                {meanAlong(image, map, a + in, b + in, 8), meanAlong(image, map, a, b, 8)});
         }
     }
     for (const Bar &bar : FieldMarkBars) {
@@ -406,7 +409,8 @@ std::vector<Candidate> candidateOutlines(const GrayImage &image)
     const GrayImage smooth = image.smoothed();
     const double minimumLength = minimumScale * (cardOutlines[0].right - cardOutlines[0].left);
     std::vector<Candidate> candidates;
-    for (const std::vector<uchar> &mask : {globalMask(smooth, smooth.otsuThreshold()), localMask(smooth)}) {
+    for (const std::vector<uchar> &mask :
+         {globalMask(smooth, smooth.otsuThreshold()), localMask(smooth)}) {
         const LabelledImage labelled = labelRegions(mask, image.width(), image.height());
         for (int label = 0; label < int(labelled.regions.size()); ++label) {
             const Region &region = labelled.regions[size_t(label)];
@@ -423,7 +427,7 @@ std::vector<Candidate> candidateOutlines(const GrayImage &image)
     // The largest outlines first; a picture holds few cards.
     std::sort(candidates.begin(), candidates.end(),
               [](const Candidate &a, const Candidate &b) { return a.area > b.area; });
-    constexpr size_t mostCandidates = 12;
+    constexpr size_t mostCandidates = 8;
     if (candidates.size() > mostCandidates)
         candidates.resize(mostCandidates);
     return candidates;
@@ -486,7 +490,8 @@ std::optional<CardPlacement> placeOnOutline(const GrayImage &image, const Candid
 QPolygonF CardPlacement::outline() const
 {
     QPolygonF polygon;
-    for (QPointF corner : {QPointF(0, 0), QPointF(Width, 0), QPointF(Width, Height), QPointF(0, Height)})
+    for (QPointF corner :
+         {QPointF(0, 0), QPointF(Width, 0), QPointF(Width, Height), QPointF(0, Height)})
         polygon << cardToImage.map(corner);
     return polygon;
 }

@@ -27,7 +27,7 @@ public:
 
     // Sets the displacement from a function of card points, on a grid fine
     // enough for the bends a card shows.
-    template <typename F>
+    template<typename F>
     void setDisplacement(F &&f);
 
 private:
@@ -41,7 +41,7 @@ private:
     QPointF &gridAt(int column, int row) { return m_grid[size_t(row * m_columns + column)]; }
 };
 
-template <typename F>
+template<typename F>
 void CardMap::setDisplacement(F &&f)
 {
     resizeGrid();

@@ -188,8 +188,6 @@ std::optional<QTransform> refitProjective(const CardMap &map, const FrameFit &fi
     return fitHomography(card, picture);
 }
 
-} // namespace
-
 double frameSharpness(const GrayImage &image, const CardMap &map)
 {
     double sum = 0;
@@ -203,17 +201,23 @@ double frameSharpness(const GrayImage &image, const CardMap &map)
     return sum / count;
 }
 
+} // namespace
+
 CardMap fitToFrame(const GrayImage &image, const QTransform &start)
 {
     CardMap map(start);
     // Wide first, for a card bowed or a lens bending; then closer.
     for (const auto &[reach, step] :
-         {std::pair{18.0, 1.0}, std::pair{6.0, 0.5}, std::pair{3.0, 0.5}}) {
+         {std::pair{18.0, 1.5}, std::pair{5.0, 0.5}, std::pair{2.0, 0.5}}) {
         const FrameFit fit = measureFrame(image, map, reach, step);
         const auto refitted = refitProjective(map, fit);
         if (!refitted)
             return map; // no sharpness: not a frame
         map.setProjective(*refitted);
+        // No frame where one was looked for: not worth fitting closer.
+        constexpr double faintest = 8;
+        if (reach > 10 && frameSharpness(image, map) < faintest)
+            return map;
     }
     const FrameFit fit = measureFrame(image, map, 5.0, 0.5);
     for (const auto &side : fit.sides) {
@@ -227,8 +231,8 @@ CardMap fitToFrame(const GrayImage &image, const QTransform &start)
     map.setDisplacement([&](QPointF p) {
         const double u = std::clamp((p.x() - left) / (right - left), 0.0, 1.0);
         const double v = std::clamp((p.y() - top) / (bottom - top), 0.0, 1.0);
-        const double dx = (1 - u) * (*fit.sides[2])(v) - u * (*fit.sides[3])(v);
-        const double dy = (1 - v) * (*fit.sides[0])(u) - v * (*fit.sides[1])(u);
+        const double dx = (1 - u) * (*fit.sides[2])(v)-u * (*fit.sides[3])(v);
+        const double dy = (1 - v) * (*fit.sides[0])(u)-v * (*fit.sides[1])(u);
         return QPointF(dx, dy);
     });
     map.setSharpness(frameSharpness(image, map));

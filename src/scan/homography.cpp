@@ -18,7 +18,8 @@ QTransform normalising(const std::vector<QPointF> &points)
         spread += std::hypot(p.x() - centre.x(), p.y() - centre.y());
     spread /= double(points.size());
     const double scale = spread > 0 ? 1 / spread : 1;
-    return QTransform::fromTranslate(-centre.x(), -centre.y()) * QTransform::fromScale(scale, scale);
+    return QTransform::fromTranslate(-centre.x(), -centre.y())
+           * QTransform::fromScale(scale, scale);
 }
 
 using Matrix8 = std::array<std::array<double, 9>, 8>; // the normal equations, right side last

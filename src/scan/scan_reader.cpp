@@ -42,7 +42,10 @@ struct PositionSample
     float faceSpread = 0; // how much the face around it varies
     float darkPart = 0;   // most of the disc is at least this light
     float lightPart = 0;  // most of the disc is at most this light
-    float mean = 0;       // a part-punched hole shows here
+    // Where four tenths of the disc, from the holes' side, lie: a hole
+    // punched in part shows here, letters across the position do not.
+    float darkerTenths = 0;
+    float lighterTenths = 0;
 };
 
 float quantile(std::vector<float> &values, double q)
@@ -73,10 +76,8 @@ PositionSample samplePosition(const GrayImage &image, const CardMap &map, const 
             image.sample(map.map(centre + QPointF(std::cos(angle), std::sin(angle)) * faceRadius)));
     }
     PositionSample sample;
-    float sum = 0;
-    for (float value : disc)
-        sum += value;
-    sample.mean = sum / float(disc.size());
+    sample.darkerTenths = quantile(disc, 0.4);
+    sample.lighterTenths = quantile(disc, 0.6);
     sample.face = quantile(face, 0.5);
     sample.faceSpread = quantile(face, 0.75) - quantile(face, 0.25);
     sample.darkPart = quantile(disc, 0.75);
@@ -106,15 +107,16 @@ struct Evidence
     bool anyHole = false;
 
     float stray(size_t i) const { return holesLight ? lighter[i] : darker[i]; }
-    float meanStray(size_t i) const
+    float partStray(size_t i) const
     {
         const PositionSample &s = samples[i];
-        return (holesLight ? s.mean - s.face : s.face - s.mean) / std::max(s.face, 1.0f);
+        return (holesLight ? s.lighterTenths - s.face : s.face - s.darkerTenths)
+               / std::max(s.face, 1.0f);
     }
 };
 
-Evidence gatherEvidence(const GrayImage &image, const CardPlacement &placement,
-                        const CardMap &map, const std::vector<Hole> &positions)
+Evidence gatherEvidence(const GrayImage &image, const CardPlacement &placement, const CardMap &map,
+                        const std::vector<Hole> &positions)
 {
     Evidence e;
     for (const Hole &hole : positions) {
@@ -233,21 +235,16 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, ScanRea
         spreads.push_back(s.faceSpread);
     // The face's spread between quartiles is about 1.35 of the noise.
     const float noise = std::max(1.5f, quantile(spreads, 0.5) / 1.35f);
-    if (qEnvironmentVariableIsSet("SCAN_DEBUG")) {
-        for (size_t i = 0; i < positions.size(); ++i) {
-            const QPointF d = map.displacement(holeCentre(positions[i]));
-            qDebug("%d/%d stray %.3f face %.1f full %.3f disp %.1f %.1f", positions[i].field,
-                   positions[i].number, e.stray(i), e.samples[i].face, e.full, d.x(), d.y());
-        }
-    }
     for (size_t i = 0; i < positions.size(); ++i) {
         const float stray = e.stray(i);
         const bool punched = e.anyHole && stray >= threshold;
         const double margin = std::abs(stray - threshold) * e.samples[i].face;
         const double aboveNoise = margin / (3 * noise / ScanReading::certain);
-        // The disc's mean must agree with its bulk, or part of it differs.
-        const double confidence
-            = std::min({sureness(stray), sureness(e.meanStray(i)), aboveNoise});
+        // A good part of the disc must agree with its bulk, or part of it
+        // differs.
+        const float part = e.partStray(i);
+        const double agreement = (part >= threshold) == punched ? sureness(part) : 0.0;
+        const double confidence = std::min({sureness(stray), agreement, aboveNoise});
         reading.confidence[i] = std::min(1.0, confidence);
         if (punched)
             reading.holes.push_back(positions[i]);

@@ -32,10 +32,7 @@ struct ScanReading
 
     // Whether anything speaks against taking the holes as read: a position
     // in doubt, another card in the picture, pages left unread.
-    bool isDoubtful() const
-    {
-        return !uncertain.empty() || cardsInPicture.size() > 1 || pages > 1;
-    }
+    bool isDoubtful() const { return !uncertain.empty() || cardsInPicture.size() > 1 || pages > 1; }
 
     double confidenceOf(const Hole &hole) const;
 };

@@ -32,11 +32,11 @@ QString pictureNotes(const ScanReading &reading)
         QStringList others;
         for (qsizetype i = 1; i < reading.cardsInPicture.size(); ++i)
             others << placeOf(reading.cardsInPicture[i]);
-        lines += LochkartorText::tr("Mehrere Karten im Bild: gelesen wurde die größte bei %1; "
-                                    "außerdem eine Karte bei %2.")
-                     .arg(placeOf(reading.cardsInPicture.front()),
-                          others.join(QStringLiteral("; ")))
-                 + QLatin1Char('\n');
+        lines
+            += LochkartorText::tr("Mehrere Karten im Bild: gelesen wurde die größte bei %1; "
+                                  "außerdem eine Karte bei %2.")
+                   .arg(placeOf(reading.cardsInPicture.front()), others.join(QStringLiteral("; ")))
+               + QLatin1Char('\n');
     }
     if (reading.pages > 1)
         lines += LochkartorText::tr("Die Datei hat %1 Seiten; gelesen wurde Seite 1, die übrigen "
