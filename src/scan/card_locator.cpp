@@ -427,7 +427,7 @@ std::vector<Candidate> candidateOutlines(const GrayImage &image)
     // The largest outlines first; a picture holds few cards.
     std::sort(candidates.begin(), candidates.end(),
               [](const Candidate &a, const Candidate &b) { return a.area > b.area; });
-    constexpr size_t mostCandidates = 8;
+    constexpr size_t mostCandidates = 16;
     if (candidates.size() > mostCandidates)
         candidates.resize(mostCandidates);
     return candidates;

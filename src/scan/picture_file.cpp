@@ -24,6 +24,9 @@ CardPictureFile readCardPictureFile(QImageReader &reader)
 {
     CardPictureFile file;
     reader.setAutoTransform(true);
+    // Asked first: the TIFF decoder counts its pages only before any other
+    // question.
+    file.pages = std::max(1, reader.imageCount());
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > largestPixels) {
         file.error = LochkartorText::tr("Das Bild ist zu groß (%1 x %2 Pixel); gelesen werden "
@@ -54,6 +57,5 @@ CardPictureFile readCardPictureFile(QImageReader &reader)
                          : reader.errorString();
         return file;
     }
-    file.pages = std::max(1, reader.imageCount());
     return file;
 }
