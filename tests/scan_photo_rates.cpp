@@ -68,6 +68,35 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // `scan_photo_rates --photo FILE`: one simulated photo of the sample
+    // pentode's card, as the README shows it.
+    if (argc > 2 && QByteArray(argv[1]) == "--photo") {
+        QRandomGenerator random(31);
+        PhotoDistortion photo;
+        photo.frame = QSize(1280, 960);
+        photo.coverage = 0.55;
+        photo.tilt = 18;
+        photo.tiltAxis = 60;
+        photo.turn = -12;
+        photo.sag = 0.01;
+        photo.barrel = 0.03;
+        photo.shadow = 0.4;
+        photo.shadowCorner = 2;
+        photo.falloff = 0.7;
+        photo.falloffAngle = 30;
+        photo.background = 70;
+        photo.patternedTable = true;
+        photo.holes = ScanDistortion::Holes::Dark;
+        photo.noise = 0.02;
+        photo.blur = 0.6;
+        photo.jpegQuality = 80;
+        const HoleList holes = {{1, 9},  {1, 14}, {1, 20}, {1, 24}, {1, 30}, {1, 44}, {1, 53},
+                                {1, 68}, {2, 5},  {2, 6},  {2, 12}, {2, 33}, {2, 40}, {2, 62}};
+        return syntheticPhoto(holes, photo, &random)
+                       .save(QString::fromLocal8Bit(argv[2]), nullptr, 80)
+                   ? 0
+                   : 1;
+    }
     const int perRow = argc > 1 ? std::max(1, atoi(argv[1])) : 10;
     QTextStream out(stdout);
     std::vector<Row> rows;
