@@ -8,12 +8,12 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTextStream>
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 #include <functional>
 
 namespace {
@@ -97,7 +97,7 @@ int main(int argc, char *argv[])
                    ? 0
                    : 1;
     }
-    const int perRow = argc > 1 ? std::max(1, atoi(argv[1])) : 10;
+    const int perRow = argc > 1 ? std::max(0, atoi(argv[1])) : 10;
     QTextStream out(stdout);
     std::vector<Row> rows;
     for (double t : {0.0, 5.0, 10.0, 15.0, 20.0, 25.0})
@@ -180,10 +180,11 @@ int main(int argc, char *argv[])
     PhotoDistortion big = randomPhoto(random, 0.5);
     big.frame = QSize(4000, 3000);
     const QImage photo = syntheticPhoto(randomHoles(random), big, &random);
-    QElapsedTimer timer;
-    timer.start();
+    // Processor time, not wall time: the machine may be busy.
+    const std::clock_t start = std::clock();
     for (int i = 0; i < 5; ++i)
         (void)readCardPicture(photo);
-    out << "12 MP photo: " << timer.elapsed() / 5 << " ms per read\n";
+    out << "12 MP photo: " << (std::clock() - start) * 1000.0 / CLOCKS_PER_SEC / 5
+        << " ms processor time per read\n";
     return 0;
 }
