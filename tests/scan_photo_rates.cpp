@@ -32,7 +32,7 @@ Outcome judge(const ScanReading &reading, const HoleList &expected)
             == reading.uncertain.end())
             return Outcome::Wrong;
     }
-    return reading.uncertain.empty() ? Outcome::Right : Outcome::Flagged;
+    return reading.isDoubtful() ? Outcome::Flagged : Outcome::Right;
 }
 
 // A photo of ordinary quality: the family under test changes it.
