@@ -404,6 +404,17 @@ struct Candidate
     double area;
 };
 
+// A card seen at a slant still has its long sides clearly longer than its
+// short ones (a third longer when flat); the table around it, a page or
+// a square box seldom do.
+bool isCardShaped(const std::array<QPointF, 4> &c)
+{
+    const double first = distance(c[0], c[1]) + distance(c[2], c[3]);
+    const double second = distance(c[1], c[2]) + distance(c[3], c[0]);
+    const double ratio = std::max(first, second) / std::max(1e-9, std::min(first, second));
+    return ratio > 1.05 && ratio < 2.0;
+}
+
 std::vector<Candidate> candidateOutlines(const GrayImage &image)
 {
     const GrayImage smooth = image.smoothed();
@@ -421,7 +432,8 @@ std::vector<Candidate> candidateOutlines(const GrayImage &image)
             if (hull.size() < 4)
                 continue;
             const std::array<QPointF, 4> corners = hullQuad(hull);
-            candidates.push_back({corners, quadArea(corners)});
+            if (isCardShaped(corners))
+                candidates.push_back({corners, quadArea(corners)});
         }
     }
     // The largest outlines first; a picture holds few cards.
