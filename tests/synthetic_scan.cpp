@@ -6,7 +6,9 @@
 
 #include <QBuffer>
 #include <QPainter>
+#include <QPolygonF>
 #include <QRandomGenerator>
+#include <QTransform>
 
 #include <array>
 #include <cmath>
@@ -235,4 +237,206 @@ ScanDistortion randomDistortion(QRandomGenerator &random, double maxDpi)
     d.blur = 1.5 * random.generateDouble();
     d.jpegQuality = random.bounded(2) ? 50 : -1;
     return d;
+}
+
+QString PhotoDistortion::describe() const
+{
+    static const char *const holeLooks[] = {"printed", "dark", "light"};
+    return QStringLiteral("photo %1 x %2, cover %3, tilt %4 deg toward %5, turn %6, at (%7, %8), "
+                          "sag %9 %%10, barrel %11, shadow %12 at corner %13, falloff %14 "
+                          "toward %15, table %16%17, noise %18 %, blur %19, jpeg %20, holes %21")
+        .arg(frame.width())
+        .arg(frame.height())
+        .arg(coverage, 0, 'f', 2)
+        .arg(tilt, 0, 'f', 1)
+        .arg(tiltAxis, 0, 'f', 0)
+        .arg(turn, 0, 'f', 1)
+        .arg(centreX, 0, 'f', 2)
+        .arg(centreY, 0, 'f', 2)
+        .arg(sag * 100, 0, 'f', 2)
+        .arg(sagAcross ? QStringLiteral(" across") : QString())
+        .arg(barrel, 0, 'f', 3)
+        .arg(shadow, 0, 'f', 2)
+        .arg(shadowCorner)
+        .arg(falloff, 0, 'f', 2)
+        .arg(falloffAngle, 0, 'f', 0)
+        .arg(background)
+        .arg(patternedTable ? QStringLiteral(" patterned") : QString())
+        .arg(noise * 100, 0, 'f', 1)
+        .arg(blur, 0, 'f', 2)
+        .arg(jpegQuality)
+        .arg(QLatin1String(holeLooks[int(holes)]));
+}
+
+namespace {
+
+// The flat card's map into the photo: a pinhole camera above the card,
+// leaning `tilt` degrees, then the whole scaled and moved so that the card
+// fills about `coverage` of the photo and lies wholly inside it.
+QTransform photoCamera(const PhotoDistortion &p)
+{
+    const double w = CardOutline::Width, h = CardOutline::Height;
+    const double focal = p.frame.width() / 2.0 / std::tan(p.fieldOfView * M_PI / 360);
+    const double turn = p.turn * M_PI / 180, axis = p.tiltAxis * M_PI / 180;
+    const double tilt = p.tilt * M_PI / 180;
+    // Rodrigues' rotation about the in-plane axis (cos axis, sin axis, 0).
+    const double ax = std::cos(axis), ay = std::sin(axis);
+    const double c = std::cos(tilt), s = std::sin(tilt);
+    auto rotate = [&](double x, double y) {
+        const double dot = ax * x + ay * y;
+        const double rx = x * c + ax * dot * (1 - c);
+        const double ry = y * c + ay * dot * (1 - c);
+        const double rz = s * (ax * y - ay * x);
+        return std::array<double, 3>{rx, ry, rz};
+    };
+    const double distance
+        = focal / std::sqrt(p.coverage * p.frame.width() * p.frame.height() / (w * h));
+    QPolygonF card, projected;
+    for (QPointF corner : {QPointF(0, 0), QPointF(w, 0), QPointF(w, h), QPointF(0, h)}) {
+        card << corner;
+        const double x = corner.x() - w / 2, y = corner.y() - h / 2;
+        const double tx = x * std::cos(turn) - y * std::sin(turn);
+        const double ty = x * std::sin(turn) + y * std::cos(turn);
+        const auto r = rotate(tx, ty);
+        projected << QPointF(focal * r[0] / (distance + r[2]), focal * r[1] / (distance + r[2]));
+    }
+    const QRectF bounds = projected.boundingRect();
+    const double room = 0.98;
+    const double fit = std::min(
+        {1.0, room * p.frame.width() / bounds.width(), room * p.frame.height() / bounds.height()});
+    const double freeX = p.frame.width() - fit * bounds.width();
+    const double freeY = p.frame.height() - fit * bounds.height();
+    const QTransform place = QTransform::fromTranslate(-bounds.left(), -bounds.top())
+                             * QTransform::fromScale(fit, fit)
+                             * QTransform::fromTranslate(freeX * p.centreX, freeY * p.centreY);
+    QTransform map;
+    QTransform::quadToQuad(card, place.map(projected), map);
+    return map;
+}
+
+// The bow moves the card's middle by `sag` of its height.
+QPointF bowed(const QPointF &c, const PhotoDistortion &p)
+{
+    const double w = CardOutline::Width, h = CardOutline::Height;
+    if (p.sagAcross) {
+        const double v = 2 * c.y() / h - 1;
+        return c + QPointF(p.sag * h * (1 - v * v), 0);
+    }
+    const double u = 2 * c.x() / w - 1;
+    return c + QPointF(0, p.sag * h * (1 - u * u));
+}
+
+float sampleGrey(const QImage &grey, double x, double y)
+{
+    const int w = grey.width(), h = grey.height();
+    x = std::clamp(x, 0.0, w - 1.001);
+    y = std::clamp(y, 0.0, h - 1.001);
+    const int x0 = int(x), y0 = int(y);
+    const double fx = x - x0, fy = y - y0;
+    const uchar *a = grey.constScanLine(y0);
+    const uchar *b = grey.constScanLine(std::min(y0 + 1, h - 1));
+    const int x1 = std::min(x0 + 1, w - 1);
+    const double top = a[x0] + (a[x1] - a[x0]) * fx;
+    const double bottom = b[x0] + (b[x1] - b[x0]) * fx;
+    return float(top + (bottom - top) * fy);
+}
+
+// Light on the card's plane: a soft shadow over one corner of the card.
+double shadowAt(const QPointF &c, const PhotoDistortion &p)
+{
+    if (p.shadow >= 1)
+        return 1;
+    const double u = c.x() / CardOutline::Width, v = c.y() / CardOutline::Height;
+    const double cu = (p.shadowCorner == 1 || p.shadowCorner == 2) ? 1 - u : u;
+    const double cv = p.shadowCorner >= 2 ? 1 - v : v;
+    const double edge = (cu + cv - 0.6) / 0.03; // soft over a few card pixels
+    const double inside = 1 / (1 + std::exp(std::clamp(edge, -40.0, 40.0)));
+    return 1 - (1 - p.shadow) * inside;
+}
+
+} // namespace
+
+QPolygonF photoCardCorners(const PhotoDistortion &photo)
+{
+    const double w = CardOutline::Width, h = CardOutline::Height;
+    return photoCamera(photo).map(
+        QPolygonF({QPointF(0, 0), QPointF(w, 0), QPointF(w, h), QPointF(0, h)}));
+}
+
+QImage syntheticPhoto(const HoleList &holes, const PhotoDistortion &p, QRandomGenerator *texts)
+{
+    ScanDistortion look;
+    look.holes = p.holes;
+    look.background = p.background;
+    const QTransform camera = photoCamera(p);
+    const QTransform toCard = camera.inverted();
+    // Small cards are smoothed first, as a lens would, so that they do not alias.
+    const double scale = std::sqrt(std::abs(camera.determinant()));
+    const double smoothing = std::hypot(p.blur, scale < 1 ? 0.5 / scale : 0.0);
+    const QImage card = blurred(cardAsScanned(holes, look, texts), smoothing);
+    const int fw = p.frame.width(), fh = p.frame.height();
+    const QPointF centre(fw / 2.0, fh / 2.0);
+    const double halfDiagonal = std::hypot(fw / 2.0, fh / 2.0);
+    const double fallX = std::cos(p.falloffAngle * M_PI / 180);
+    const double fallY = std::sin(p.falloffAngle * M_PI / 180);
+    const double fallSpan = std::abs(fallX) * fw + std::abs(fallY) * fh;
+    const double fallStart = std::min(0.0, fallX * fw) + std::min(0.0, fallY * fh);
+    QImage photo(p.frame, QImage::Format_Grayscale8);
+    for (int y = 0; y < fh; ++y) {
+        uchar *line = photo.scanLine(y);
+        for (int x = 0; x < fw; ++x) {
+            // Undo the lens: a barrel draws the corners in.
+            QPointF seen(x, y), point = seen;
+            for (int i = 0; i < 4 && p.barrel != 0; ++i) {
+                const QPointF d = point - centre;
+                const double r2 = (d.x() * d.x() + d.y() * d.y()) / (halfDiagonal * halfDiagonal);
+                point = centre + (seen - centre) / (1 - p.barrel * r2);
+            }
+            const QPointF flat = toCard.map(point);
+            QPointF c = flat;
+            for (int i = 0; i < 3 && p.sag != 0; ++i)
+                c = flat - (bowed(c, p) - c);
+            double grey;
+            if (c.x() >= 0 && c.y() >= 0 && c.x() < CardOutline::Width
+                && c.y() < CardOutline::Height)
+                grey = sampleGrey(card, c.x() - 0.5, c.y() - 0.5);
+            else if (p.patternedTable)
+                grey = p.background + 30 * std::sin(x / 9.0 + 3 * std::sin(y / 60.0));
+            else
+                grey = p.background;
+            const double t = (fallX * x + fallY * y - fallStart) / fallSpan;
+            grey *= shadowAt(flat, p) * (1 - (1 - p.falloff) * t);
+            line[x] = uchar(std::clamp(int(std::lround(grey)), 0, 255));
+        }
+    }
+    addNoise(photo, p.noise, quint32(p.tilt * 1000 + p.turn * 10 + p.background));
+    return p.jpegQuality >= 0 ? throughJpeg(photo, p.jpegQuality) : photo;
+}
+
+PhotoDistortion randomPhoto(QRandomGenerator &random, double strength)
+{
+    auto share = [&](double far) { return far * strength * random.generateDouble(); };
+    PhotoDistortion p;
+    p.coverage = 0.3 + 0.6 * random.generateDouble();
+    p.tilt = share(25);
+    p.tiltAxis = 360 * random.generateDouble();
+    p.turn = 360 * random.generateDouble();
+    p.centreX = random.generateDouble();
+    p.centreY = random.generateDouble();
+    p.fieldOfView = 55 + 20 * random.generateDouble();
+    p.sag = share(0.02);
+    p.sagAcross = random.bounded(2);
+    p.barrel = share(0.08);
+    p.shadow = 1 - share(0.75);
+    p.shadowCorner = int(random.bounded(4));
+    p.falloff = 1 - share(0.6);
+    p.falloffAngle = 360 * random.generateDouble();
+    p.holes = ScanDistortion::Holes(random.bounded(3));
+    p.background = p.holes == ScanDistortion::Holes::Light ? 190 + int(random.bounded(60))
+                                                           : 20 + int(random.bounded(100));
+    p.patternedTable = random.bounded(3) == 0;
+    p.noise = share(0.06);
+    p.blur = share(1.5);
+    p.jpegQuality = random.bounded(2) ? 40 + int(random.bounded(50)) : -1;
+    return p;
 }

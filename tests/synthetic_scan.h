@@ -3,6 +3,8 @@
 #include "hole.h"
 
 #include <QImage>
+#include <QPolygonF>
+#include <QSize>
 #include <QString>
 
 class QRandomGenerator;
@@ -45,3 +47,45 @@ HoleList randomHoles(QRandomGenerator &random);
 // A random distortion within the reader's promises; `maxDpi` bounds the
 // resolution, so that a quick run can stay small.
 ScanDistortion randomDistortion(QRandomGenerator &random, double maxDpi = 600);
+
+// How a phone photo of a card is taken: the camera's tilt and turn, how much
+// of the frame the card fills, a bowed card, the lens, the light and what
+// the phone does to the picture afterwards.
+struct PhotoDistortion
+{
+    QSize frame{1600, 1200}; // the photo's size in pixels
+    double coverage = 0.6;   // share of the photo's area the card fills
+    double tilt = 0;         // degrees the camera leans away from straight above
+    double tiltAxis = 0;     // degrees, the direction it leans in
+    double turn = 0;         // degrees the card is turned in the photo
+    double centreX = 0.5;    // where the card's centre lies, 0 to 1 of the free room
+    double centreY = 0.5;
+    double fieldOfView = 65; // degrees across the photo's width
+    double sag = 0;          // bow of the card, a share of its height
+    bool sagAcross = false;  // the bow runs along the short side instead
+    double barrel = 0;       // lens distortion k at the photo's corner
+    double shadow = 1;       // brightness under a shadow across one corner
+    int shadowCorner = 0;    // 0 to 3
+    double falloff = 1;      // brightness at the far side of a light gradient
+    double falloffAngle = 0; // degrees, the direction the light falls off in
+    int background = 90;     // grey of the table
+    bool patternedTable = false;
+    double noise = 0;     // standard deviation, as a fraction of full scale
+    double blur = 0;      // Gaussian sigma in card pixels
+    int jpegQuality = -1; // -1: no JPEG
+    ScanDistortion::Holes holes = ScanDistortion::Holes::Printed;
+
+    QString describe() const;
+};
+
+// That card photographed as `photo` says; a grey picture.
+QImage syntheticPhoto(const HoleList &holes, const PhotoDistortion &photo,
+                      QRandomGenerator *texts = nullptr);
+
+// Where the card's four corners (card pixels (0,0), (W,0), (W,H), (0,H))
+// land in the photo before the lens; for tests that check the card's place.
+QPolygonF photoCardCorners(const PhotoDistortion &photo);
+
+// A random everyday photo: every distortion at a random share of `strength`
+// (0 to 1) of its far end.
+PhotoDistortion randomPhoto(QRandomGenerator &random, double strength = 1);

@@ -1802,6 +1802,26 @@
         <translation>Uncertain positions: none</translation>
     </message>
     <message>
+        <source>Pixel %1, %2 bis %3, %4</source>
+        <translation>pixels %1, %2 to %3, %4</translation>
+    </message>
+    <message>
+        <source>Mehrere Karten im Bild: gelesen wurde die größte bei %1; außerdem eine Karte bei %2.</source>
+        <translation>Several cards in the picture: the largest was read, at %1; another card lies at %2.</translation>
+    </message>
+    <message>
+        <source>Die Datei hat %1 Seiten; gelesen wurde Seite 1, die übrigen nicht.</source>
+        <translation>The file has %1 pages; page 1 was read, the others were not.</translation>
+    </message>
+    <message>
+        <source>Das Bild ist zu groß (%1 x %2 Pixel); gelesen werden Bilder bis %3 Megapixel.</source>
+        <translation>The picture is too large (%1 x %2 pixels); pictures of up to %3 megapixels are read.</translation>
+    </message>
+    <message>
+        <source>Das Bild ist zu groß (%1 x %2 Pixel); gelesen werden Bilder bis %3 MB im Speicher.</source>
+        <translation>The picture is too large (%1 x %2 pixels); pictures of up to %3 MB in memory are read.</translation>
+    </message>
+    <message>
         <source>%1 %2 als gestanzt gelesen</source>
         <translation>%1 %2 read as punched</translation>
     </message>

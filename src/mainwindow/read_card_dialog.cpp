@@ -154,15 +154,15 @@ void ReadCardDialog::choosePicture()
 
 bool ReadCardDialog::readPicture(const QString &fileName)
 {
-    QString problem;
-    const QImage picture = PictureFile::read(fileName, &problem);
+    const CardPictureFile file = PictureFile::read(fileName);
     const QString shownName = PlainText::quoted(QDir::toNativeSeparators(fileName));
-    if (picture.isNull()) {
+    if (file.picture.isNull()) {
         m_reportView->setPlainText(
-            LochkartorText::tr("%1 lässt sich nicht lesen: %2").arg(shownName, problem));
+            LochkartorText::tr("%1 lässt sich nicht lesen: %2").arg(shownName, file.error));
         return false;
     }
-    const ScanReading reading = readCardPicture(picture);
+    ScanReading reading = readCardPicture(file.picture);
+    reading.pages = file.pages;
     if (!reading.cardFound) {
         // The holes read so far stay as they were.
         m_reportView->setPlainText(shownName + QStringLiteral(": ") + reading.failure);

@@ -43,8 +43,10 @@ bool GrayImage::contains(const QPointF &p) const
 
 float GrayImage::sample(const QPointF &p) const
 {
-    const float x = std::clamp(float(p.x()), 0.0f, float(m_width - 1));
-    const float y = std::clamp(float(p.y()), 0.0f, float(m_height - 1));
+    // A map that sends a point to infinity (a slanted view gone wrong) must
+    // not index outside the picture.
+    const float x = std::isfinite(p.x()) ? std::clamp(float(p.x()), 0.0f, float(m_width - 1)) : 0;
+    const float y = std::isfinite(p.y()) ? std::clamp(float(p.y()), 0.0f, float(m_height - 1)) : 0;
     const int x0 = std::min(int(x), m_width - 2 < 0 ? 0 : m_width - 2);
     const int y0 = std::min(int(y), m_height - 2 < 0 ? 0 : m_height - 2);
     const int x1 = std::min(x0 + 1, m_width - 1);

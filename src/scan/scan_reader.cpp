@@ -39,12 +39,23 @@ QPointF holeCentre(const Hole &hole)
 struct PositionSample
 {
     float face = 0;
-    float darkPart = 0;  // most of the disc is at least this light
-    float lightPart = 0; // most of the disc is at most this light
-    float mean = 0;      // a part-punched hole shows here
+    float faceSpread = 0; // how much the face around it varies
+    float darkPart = 0;   // most of the disc is at least this light
+    float lightPart = 0;  // most of the disc is at most this light
+    // Where four tenths of the disc, from the holes' side, lie: a hole
+    // punched in part shows here, letters across the position do not.
+    float darkerTenths = 0;
+    float lighterTenths = 0;
 };
 
-PositionSample samplePosition(const GrayImage &image, const QTransform &map, const Hole &hole)
+float quantile(std::vector<float> &values, double q)
+{
+    const size_t k = std::min(values.size() - 1, size_t(q * double(values.size())));
+    std::nth_element(values.begin(), values.begin() + long(k), values.end());
+    return values[k];
+}
+
+PositionSample samplePosition(const GrayImage &image, const CardMap &map, const Hole &hole)
 {
     const QPointF centre = holeCentre(hole);
     const double discRadius = HoleGrid::MarkerSize / 2.0 - 2.0;
@@ -64,17 +75,11 @@ PositionSample samplePosition(const GrayImage &image, const QTransform &map, con
         face.push_back(
             image.sample(map.map(centre + QPointF(std::cos(angle), std::sin(angle)) * faceRadius)));
     }
-    auto quantile = [](std::vector<float> &values, double q) {
-        const size_t k = std::min(values.size() - 1, size_t(q * double(values.size())));
-        std::nth_element(values.begin(), values.begin() + long(k), values.end());
-        return values[k];
-    };
     PositionSample sample;
-    float sum = 0;
-    for (float value : disc)
-        sum += value;
-    sample.mean = sum / float(disc.size());
+    sample.darkerTenths = quantile(disc, 0.4);
+    sample.lighterTenths = quantile(disc, 0.6);
     sample.face = quantile(face, 0.5);
+    sample.faceSpread = quantile(face, 0.75) - quantile(face, 0.25);
     sample.darkPart = quantile(disc, 0.75);
     sample.lightPart = quantile(disc, 0.25);
     return sample;
@@ -90,44 +95,163 @@ std::vector<Hole> allPositions()
     return positions;
 }
 
+// Every position measured against the face around it, so that a hole in a
+// shadow strays as far as one in full light: the stray is a share of the
+// local face's grey.
+struct Evidence
+{
+    std::vector<PositionSample> samples;
+    std::vector<float> darker, lighter; // shares of the local face
+    bool holesLight = false;
+    float full = 0; // the stray of a clear hole
+    bool anyHole = false;
+
+    float stray(size_t i) const { return holesLight ? lighter[i] : darker[i]; }
+    float partStray(size_t i) const
+    {
+        const PositionSample &s = samples[i];
+        return (holesLight ? s.lighterTenths - s.face : s.face - s.darkerTenths)
+               / std::max(s.face, 1.0f);
+    }
+};
+
+Evidence gatherEvidence(const GrayImage &image, const CardPlacement &placement, const CardMap &map,
+                        const std::vector<Hole> &positions)
+{
+    Evidence e;
+    for (const Hole &hole : positions) {
+        const PositionSample s = samplePosition(image, map, hole);
+        const float face = std::max(s.face, 1.0f);
+        e.samples.push_back(s);
+        e.darker.push_back((s.face - s.darkPart) / face);
+        e.lighter.push_back((s.lightPart - s.face) / face);
+    }
+    const float mostDarker = *std::max_element(e.darker.begin(), e.darker.end());
+    const float mostLighter = *std::max_element(e.lighter.begin(), e.lighter.end());
+    e.holesLight = mostLighter > mostDarker;
+    // The stray of a clear hole: the middle of those that stray far. A
+    // single position over a dark speck of the face may stray further.
+    const float most = std::max(mostDarker, mostLighter);
+    std::vector<float> far;
+    for (size_t i = 0; i < positions.size(); ++i) {
+        if (e.stray(i) >= 0.4f * most)
+            far.push_back(e.stray(i));
+    }
+    e.full = quantile(far, 0.5);
+    // A card without holes: nothing strays more than a fraction of the ink.
+    const float inkShare = placement.contrast / std::max(placement.face, 1.0f);
+    e.anyHole = e.full >= 0.3f * inkShare;
+    if (!e.anyHole)
+        e.full = inkShare;
+    return e;
+}
+
+// Where the clearly punched holes really lie, each found within a few card
+// pixels of where the map puts it; the map is then bent, smoothly, to what
+// they show. A bowed card or a lens moves whole neighbourhoods of holes
+// alike, which the frame alone cannot follow inside the card.
+CardMap refinedOnHoles(const GrayImage &image, const CardMap &map, const Evidence &e,
+                       const std::vector<Hole> &positions)
+{
+    std::vector<QPointF> found, shift;
+    const double sign = e.holesLight ? 1 : -1;
+    // The disc against a ring of face around it: text beside a hole does
+    // not draw the disc towards it.
+    auto discScore = [&](QPointF centre) {
+        double disc = 0, ring = 0;
+        for (int k = 0; k < 8; ++k) {
+            const double angle = M_PI * k / 4;
+            const QPointF unit(std::cos(angle), std::sin(angle));
+            disc += image.sample(map.map(centre + unit * 2.5))
+                    + image.sample(map.map(centre + unit * 5.0));
+            ring += image.sample(map.map(centre + unit * 10.5));
+        }
+        disc += 2 * image.sample(map.map(centre));
+        return sign * (disc / 18 - ring / 8);
+    };
+    for (size_t i = 0; i < positions.size(); ++i) {
+        if (!e.anyHole || e.stray(i) < 0.7f * e.full)
+            continue;
+        const QPointF centre = holeCentre(positions[i]);
+        QPointF best;
+        double bestScore = discScore(centre);
+        for (double step : {2.0, 1.0, 0.5}) {
+            const QPointF around = best;
+            for (int dy = -2; dy <= 2; ++dy) {
+                for (int dx = -2; dx <= 2; ++dx) {
+                    const QPointF offset = around + QPointF(dx, dy) * step;
+                    if (std::abs(offset.x()) > 4 || std::abs(offset.y()) > 4)
+                        continue;
+                    const double score = discScore(centre + offset);
+                    if (score > bestScore) {
+                        bestScore = score;
+                        best = offset;
+                    }
+                }
+            }
+        }
+        found.push_back(centre);
+        shift.push_back(best);
+    }
+    if (found.size() < 3)
+        return map;
+    CardMap refined = map;
+    constexpr double reach = 70; // card pixels over which a bend is alike
+    refined.setDisplacement([&](QPointF p) {
+        QPointF sum;
+        double weights = 0.5; // with no hole near, no bend
+        for (size_t k = 0; k < found.size(); ++k) {
+            const QPointF d = found[k] - p;
+            const double w = std::exp(-(d.x() * d.x() + d.y() * d.y()) / (2 * reach * reach));
+            sum += shift[k] * w;
+            weights += w;
+        }
+        return map.displacement(p) + sum / weights;
+    });
+    return refined;
+}
+
 // Decides every position once the card is placed. A hole shows what lies
 // behind the card or the ink of a printed marker: darker or lighter than
 // the face, the same at every hole. The side that strays furthest from the
-// face is taken as the holes' side; half that stray is the threshold.
+// face is taken as the holes' side; half that stray is the threshold. A
+// position is sure only when it lies clearly to one side of the threshold,
+// its disc agrees with itself, and the difference in grey is well above
+// the picture's noise where it lies.
 void decideHoles(const GrayImage &image, const CardPlacement &placement, ScanReading &reading)
 {
     const std::vector<Hole> positions = allPositions();
-    std::vector<float> darker, lighter, meanStray;
-    for (const Hole &hole : positions) {
-        const PositionSample s = samplePosition(image, placement.cardToImage, hole);
-        darker.push_back(s.face - s.darkPart);
-        lighter.push_back(s.lightPart - s.face);
-        meanStray.push_back(s.mean - s.face);
-    }
-    const float mostDarker = *std::max_element(darker.begin(), darker.end());
-    const float mostLighter = *std::max_element(lighter.begin(), lighter.end());
-    reading.holesLight = mostLighter > mostDarker;
-    const std::vector<float> &stray = reading.holesLight ? lighter : darker;
-    float full = std::max(mostDarker, mostLighter);
-    // A card without holes: nothing strays more than a fraction of the ink.
-    const bool anyHole = full >= 0.3f * placement.contrast;
-    if (!anyHole)
-        full = placement.contrast;
-    const float threshold = full / 2;
+    Evidence e = gatherEvidence(image, placement, placement.cardToImage, positions);
+    const CardMap map = refinedOnHoles(image, placement.cardToImage, e, positions);
+    if (map.isBent())
+        e = gatherEvidence(image, placement, map, positions);
+    reading.holesLight = e.holesLight;
+    const float threshold = e.full / 2;
     auto sureness = [threshold](float value) {
         return std::min(1.0, std::abs(double(value - threshold)) / threshold);
     };
+    std::vector<float> spreads;
+    for (const PositionSample &s : e.samples)
+        spreads.push_back(s.faceSpread);
+    // The face's spread between quartiles is about 1.35 of the noise.
+    const float noise = std::max(1.5f, quantile(spreads, 0.5) / 1.35f);
     for (size_t i = 0; i < positions.size(); ++i) {
-        const bool punched = anyHole && stray[i] >= threshold;
-        // The disc's mean must agree with its bulk, or part of it differs.
-        const float meanOnHoleSide = reading.holesLight ? meanStray[i] : -meanStray[i];
-        const double confidence = std::min(sureness(stray[i]), sureness(meanOnHoleSide));
-        reading.confidence[i] = confidence;
+        const float stray = e.stray(i);
+        const bool punched = e.anyHole && stray >= threshold;
+        const double margin = std::abs(stray - threshold) * e.samples[i].face;
+        const double aboveNoise = margin / (3 * noise / ScanReading::certain);
+        // A good part of the disc must agree with its bulk, or part of it
+        // differs.
+        const float part = e.partStray(i);
+        const double agreement = (part >= threshold) == punched ? sureness(part) : 0.0;
+        const double confidence = std::min({sureness(stray), agreement, aboveNoise});
+        reading.confidence[i] = std::min(1.0, confidence);
         if (punched)
             reading.holes.push_back(positions[i]);
         if (confidence < ScanReading::certain)
             reading.uncertain.push_back(positions[i]);
     }
+    reading.cardToPicture = map.projective();
 }
 
 // The picture the program writes is the card itself, pixel for pixel.
@@ -151,17 +275,22 @@ ScanReading readCardPicture(const QImage &picture)
     ScanReading reading;
     const int reduction = reductionFor(picture);
     const GrayImage image = GrayImage::fromImage(picture, reduction);
-    std::optional<CardPlacement> placement = ownPicturePlacement(picture, image);
-    if (!placement)
-        placement = locateCard(image);
-    if (!placement) {
+    std::vector<CardPlacement> cards;
+    if (const auto own = ownPicturePlacement(picture, image))
+        cards.push_back(*own);
+    else
+        cards = locateCards(image);
+    if (cards.empty()) {
         reading.failure = QCoreApplication::translate("Lochkartor", "keine Karte gefunden");
         return reading;
     }
     reading.cardFound = true;
-    decideHoles(image, *placement, reading);
     // Sample coordinates of the reduced picture back to the picture's pixels.
-    reading.cardToPicture = placement->cardToImage * QTransform::fromTranslate(0.5, 0.5)
-                            * QTransform::fromScale(reduction, reduction);
+    const QTransform toPicture
+        = QTransform::fromTranslate(0.5, 0.5) * QTransform::fromScale(reduction, reduction);
+    for (const CardPlacement &card : cards)
+        reading.cardsInPicture.push_back(toPicture.map(card.outline()));
+    decideHoles(image, cards.front(), reading);
+    reading.cardToPicture = reading.cardToPicture * toPicture;
     return reading;
 }

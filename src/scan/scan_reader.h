@@ -3,6 +3,8 @@
 #include "hole.h"
 
 #include <QImage>
+#include <QList>
+#include <QPolygonF>
 #include <QString>
 #include <QTransform>
 
@@ -23,7 +25,14 @@ struct ScanReading
     // Indexed by (field - 1) * 72 + number - 1.
     std::array<double, 2 * HoleGrid::HolesPerField> confidence{};
     bool holesLight = false;  // the holes show lighter than the card face
-    QTransform cardToPicture; // card pixels to the picture's pixels
+    QTransform cardToPicture; // card pixels to the picture's pixels, as flat
+    // The edge of every card in the picture, the one read first.
+    QList<QPolygonF> cardsInPicture;
+    int pages = 1; // of the file the picture came from; the first is read
+
+    // Whether anything speaks against taking the holes as read: a position
+    // in doubt, another card in the picture, pages left unread.
+    bool isDoubtful() const { return !uncertain.empty() || cardsInPicture.size() > 1 || pages > 1; }
 
     double confidenceOf(const Hole &hole) const;
 };

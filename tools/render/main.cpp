@@ -166,14 +166,14 @@ std::optional<HoleList> holesToRead(const Options &options, QTextStream &err)
 std::optional<ScanReading> scanToRead(const Options &options, QTextStream &out, QTextStream &err,
                                       int *status)
 {
-    QString problem;
-    const QImage picture = PictureFile::read(options.imageFile, &problem);
-    if (picture.isNull()) {
-        err << "lochkartor-render: " << shown(options.imageFile) << ": " << problem << "\n";
+    const CardPictureFile file = PictureFile::read(options.imageFile);
+    if (file.picture.isNull()) {
+        err << "lochkartor-render: " << shown(options.imageFile) << ": " << file.error << "\n";
         *status = 2;
         return std::nullopt;
     }
-    ScanReading scan = readCardPicture(picture);
+    ScanReading scan = readCardPicture(file.picture);
+    scan.pages = file.pages;
     if (!scan.cardFound) {
         if (options.report == Report::Json)
             out << QJsonDocument(QJsonObject{{QStringLiteral("scan"), ScanReport::json(scan)}})
@@ -221,7 +221,7 @@ int readCard(const Options &options, const HoleList &holes, const ScanReading *s
                 << "\n";
     }
     const bool sound = outcome.identical() && outcome.reading.contradictions.empty()
-                       && (!scan || scan->uncertain.empty());
+                       && (!scan || !scan->isDoubtful());
     return sound && written ? 0 : 1;
 }
 

@@ -1,0 +1,36 @@
+#include "card_map.h"
+
+#include "card_outline.h"
+
+#include <algorithm>
+#include <cmath>
+
+CardMap::CardMap(const QTransform &projective)
+    : m_projective(projective)
+{ }
+
+void CardMap::resizeGrid()
+{
+    m_columns = int(std::ceil(CardOutline::Width / spacing)) + 1;
+    m_rows = int(std::ceil(CardOutline::Height / spacing)) + 1;
+    m_grid.assign(size_t(m_columns) * size_t(m_rows), QPointF());
+}
+
+QPointF CardMap::displacement(const QPointF &card) const
+{
+    if (m_grid.empty())
+        return {};
+    const double gx = std::clamp(card.x() / spacing, 0.0, m_columns - 1.0001);
+    const double gy = std::clamp(card.y() / spacing, 0.0, m_rows - 1.0001);
+    const int x0 = int(gx), y0 = int(gy);
+    const double fx = gx - x0, fy = gy - y0;
+    const auto at = [this](int x, int y) { return m_grid[size_t(y * m_columns + x)]; };
+    const QPointF top = at(x0, y0) * (1 - fx) + at(x0 + 1, y0) * fx;
+    const QPointF bottom = at(x0, y0 + 1) * (1 - fx) + at(x0 + 1, y0 + 1) * fx;
+    return top * (1 - fy) + bottom * fy;
+}
+
+QPointF CardMap::map(const QPointF &card) const
+{
+    return m_projective.map(card + displacement(card));
+}

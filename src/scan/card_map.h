@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QPointF>
+#include <QTransform>
+
+#include <vector>
+
+// Where each point of the card lies in the picture: a projective map (the
+// camera's view of a flat card) and, on top of it, a smooth displacement
+// in card pixels for what no such map follows: a bowed card, a lens that
+// bends straight lines.
+class CardMap
+{
+public:
+    CardMap() = default;
+    CardMap(const QTransform &projective); // NOLINT: a flat card is a map too
+
+    const QTransform &projective() const { return m_projective; }
+    void setProjective(const QTransform &projective) { m_projective = projective; }
+    QPointF map(const QPointF &card) const;
+    // The displacement at a card point, card pixels.
+    QPointF displacement(const QPointF &card) const;
+    bool isBent() const { return !m_grid.empty(); }
+    // How crisply the frame shows under the map, for choosing between maps.
+    double sharpness() const { return m_sharpness; }
+    void setSharpness(double sharpness) { m_sharpness = sharpness; }
+
+    // Sets the displacement from a function of card points, on a grid fine
+    // enough for the bends a card shows.
+    template<typename F>
+    void setDisplacement(F &&f);
+
+private:
+    static constexpr double spacing = 16; // card pixels between grid points
+    QTransform m_projective;
+    double m_sharpness = 0;
+    int m_columns = 0, m_rows = 0;
+    std::vector<QPointF> m_grid;
+
+    void resizeGrid();
+    QPointF &gridAt(int column, int row) { return m_grid[size_t(row * m_columns + column)]; }
+};
+
+template<typename F>
+void CardMap::setDisplacement(F &&f)
+{
+    resizeGrid();
+    for (int row = 0; row < m_rows; ++row) {
+        for (int column = 0; column < m_columns; ++column)
+            gridAt(column, row) = f(QPointF(column * spacing, row * spacing));
+    }
+}

@@ -1,0 +1,240 @@
+#include "frame_fit.h"
+
+#include "card_outline.h"
+#include "homography.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+using namespace CardOutline;
+
+constexpr int pointsPerSide = 24;
+
+// One side of the frame: its centre line from `a` to `b` and the normal
+// pointing into the card.
+struct Side
+{
+    QPointF a, b, inwards;
+};
+
+std::array<Side, 4> frameSides()
+{
+    const double half = FrameWidth / 2.0;
+    const double l = FrameLeft + half, t = FrameTop + half;
+    const double r = FrameRight + 1 - half, b = FrameBottom + 1 - half;
+    return {{{{l, t}, {r, t}, {0, 1}},
+             {{l, b}, {r, b}, {0, -1}},
+             {{l, t}, {l, b}, {1, 0}},
+             {{r, t}, {r, b}, {-1, 0}}}};
+}
+
+// Where along each side's points the frame lies, as an offset along the
+// normal in card pixels; nan where it was not found.
+struct SideOffsets
+{
+    std::array<double, pointsPerSide> s{}; // 0 to 1 along the side
+    std::array<double, pointsPerSide> offset{};
+};
+
+double along(int i)
+{
+    // The ends stay clear of the corners, where two sides meet.
+    return 0.04 + 0.92 * i / (pointsPerSide - 1);
+}
+
+// How strongly a band of ink as wide as the frame lies at `offset`: the face
+// on either side lighter than the band, along a short piece of the side,
+// as only the frame runs on unbroken; letters near it do not.
+double bandScore(const GrayImage &image, const CardMap &map, QPointF p, QPointF n, double offset)
+{
+    const QPointF along(-n.y(), n.x());
+    double ink = 0, outside = 0, inside = 0;
+    for (double t : {-8.0, 0.0, 8.0}) {
+        auto at = [&](double across) {
+            return double(image.sample(map.map(p + along * t + n * across)));
+        };
+        ink += at(offset - 1.5) + at(offset) + at(offset + 1.5);
+        outside += at(offset - 6.5);
+        inside += at(offset + 6.5);
+    }
+    return (std::min(outside, inside) - ink / 3) / 3;
+}
+
+SideOffsets measureSide(const GrayImage &image, const CardMap &map, const Side &side, double reach,
+                        double step)
+{
+    SideOffsets result;
+    for (int i = 0; i < pointsPerSide; ++i) {
+        const double s = along(i);
+        const QPointF p = side.a + (side.b - side.a) * s;
+        double best = -1e9, bestOffset = 0;
+        for (double t = -reach; t <= reach; t += step) {
+            const double score = bandScore(image, map, p, side.inwards, t);
+            if (score > best) {
+                best = score;
+                bestOffset = t;
+            }
+        }
+        // A parabola through the best and its neighbours places it finer.
+        const double before = bandScore(image, map, p, side.inwards, bestOffset - step);
+        const double after = bandScore(image, map, p, side.inwards, bestOffset + step);
+        const double curve = before - 2 * best + after;
+        if (curve < 0)
+            bestOffset += std::clamp(0.5 * step * (before - after) / curve, -step, step);
+        result.s[size_t(i)] = s;
+        result.offset[size_t(i)] = best > 0 ? bestOffset : std::nan("");
+    }
+    return result;
+}
+
+// A cubic through the offsets, least squares, points far from it dropped:
+// letters near the frame can catch a point or two.
+struct Cubic
+{
+    std::array<double, 4> c{};
+    double operator()(double s) const { return c[0] + s * (c[1] + s * (c[2] + s * c[3])); }
+};
+
+std::optional<Cubic> fitCubic(const SideOffsets &side)
+{
+    std::vector<bool> used(pointsPerSide);
+    for (int i = 0; i < pointsPerSide; ++i)
+        used[size_t(i)] = !std::isnan(side.offset[size_t(i)]);
+    Cubic cubic;
+    for (int round = 0; round < 3; ++round) {
+        std::array<std::array<double, 5>, 4> m{};
+        int count = 0;
+        for (int i = 0; i < pointsPerSide; ++i) {
+            if (!used[size_t(i)])
+                continue;
+            ++count;
+            const double s = side.s[size_t(i)] - 0.5;
+            const double powers[4] = {1, s, s * s, s * s * s};
+            for (size_t a = 0; a < 4; ++a) {
+                for (size_t b = 0; b < 4; ++b)
+                    m[a][b] += powers[a] * powers[b];
+                m[a][4] += powers[a] * side.offset[size_t(i)];
+            }
+        }
+        if (count < 8)
+            return std::nullopt;
+        for (size_t col = 0; col < 4; ++col) {
+            size_t pivot = col;
+            for (size_t row = col + 1; row < 4; ++row) {
+                if (std::abs(m[row][col]) > std::abs(m[pivot][col]))
+                    pivot = row;
+            }
+            std::swap(m[pivot], m[col]);
+            if (std::abs(m[col][col]) < 1e-12)
+                return std::nullopt;
+            for (size_t row = col + 1; row < 4; ++row) {
+                const double f = m[row][col] / m[col][col];
+                for (size_t k = col; k < 5; ++k)
+                    m[row][k] -= f * m[col][k];
+            }
+        }
+        std::array<double, 4> centred{};
+        for (int row = 3; row >= 0; --row) {
+            double sum = m[size_t(row)][4];
+            for (size_t k = size_t(row) + 1; k < 4; ++k)
+                sum -= m[size_t(row)][k] * centred[k];
+            centred[size_t(row)] = sum / m[size_t(row)][size_t(row)];
+        }
+        // Back from s - 0.5 to s.
+        const double a = centred[0], b = centred[1], c = centred[2], d = centred[3];
+        cubic.c = {a - b / 2 + c / 4 - d / 8, b - c + 0.75 * d, c - 1.5 * d, d};
+        for (int i = 0; i < pointsPerSide; ++i) {
+            if (!std::isnan(side.offset[size_t(i)]))
+                used[size_t(i)] = std::abs(cubic(side.s[size_t(i)]) - side.offset[size_t(i)]) < 1.5;
+        }
+    }
+    return cubic;
+}
+
+struct FrameFit
+{
+    std::array<std::optional<Cubic>, 4> sides;
+};
+
+FrameFit measureFrame(const GrayImage &image, const CardMap &map, double reach, double step)
+{
+    FrameFit fit;
+    const auto sides = frameSides();
+    for (size_t i = 0; i < 4; ++i)
+        fit.sides[i] = fitCubic(measureSide(image, map, sides[i], reach, step));
+    return fit;
+}
+
+// The projective map through the sides as found, each point moved along
+// its normal only.
+std::optional<QTransform> refitProjective(const CardMap &map, const FrameFit &fit)
+{
+    std::vector<QPointF> card, picture;
+    const auto sides = frameSides();
+    for (size_t i = 0; i < 4; ++i) {
+        if (!fit.sides[i])
+            return std::nullopt;
+        for (int k = 0; k < pointsPerSide; ++k) {
+            const double s = along(k);
+            const QPointF p = sides[i].a + (sides[i].b - sides[i].a) * s;
+            card.push_back(p);
+            picture.push_back(map.map(p + sides[i].inwards * (*fit.sides[i])(s)));
+        }
+    }
+    return fitHomography(card, picture);
+}
+
+double frameSharpness(const GrayImage &image, const CardMap &map)
+{
+    double sum = 0;
+    int count = 0;
+    for (const Side &side : frameSides()) {
+        for (int i = 0; i < pointsPerSide; i += 2) {
+            sum += bandScore(image, map, side.a + (side.b - side.a) * along(i), side.inwards, 0);
+            ++count;
+        }
+    }
+    return sum / count;
+}
+
+} // namespace
+
+CardMap fitToFrame(const GrayImage &image, const QTransform &start)
+{
+    CardMap map(start);
+    // Wide first, for a card bowed or a lens bending; then closer.
+    for (const auto &[reach, step] :
+         {std::pair{18.0, 1.5}, std::pair{5.0, 0.5}, std::pair{2.0, 0.5}}) {
+        const FrameFit fit = measureFrame(image, map, reach, step);
+        const auto refitted = refitProjective(map, fit);
+        if (!refitted)
+            return map; // no sharpness: not a frame
+        map.setProjective(*refitted);
+        // No frame where one was looked for: not worth fitting closer.
+        constexpr double faintest = 8;
+        if (reach > 10 && frameSharpness(image, map) < faintest)
+            return map;
+    }
+    const FrameFit fit = measureFrame(image, map, 5.0, 0.5);
+    for (const auto &side : fit.sides) {
+        if (!side)
+            return map;
+    }
+    // Across the card each coordinate runs linearly between its two sides.
+    const auto sides = frameSides();
+    const double left = sides[2].a.x(), right = sides[3].a.x();
+    const double top = sides[0].a.y(), bottom = sides[1].a.y();
+    map.setDisplacement([&](QPointF p) {
+        const double u = std::clamp((p.x() - left) / (right - left), 0.0, 1.0);
+        const double v = std::clamp((p.y() - top) / (bottom - top), 0.0, 1.0);
+        const double dx = (1 - u) * (*fit.sides[2])(v)-u * (*fit.sides[3])(v);
+        const double dy = (1 - v) * (*fit.sides[0])(u)-v * (*fit.sides[1])(u);
+        return QPointF(dx, dy);
+    });
+    map.setSharpness(frameSharpness(image, map));
+    return map;
+}

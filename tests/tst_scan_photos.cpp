@@ -1,0 +1,259 @@
+// Phone photos and whole pages: simulated photos of cards under each
+// distortion at its far end must read right or flag every position they
+// get wrong; large pictures read; a picture of two cards and a file of
+// several pages are read with a clear word.
+
+#include "picture_file.h"
+#include "program_run.h"
+#include "scan_reader.h"
+#include "synthetic_scan.h"
+#include "testsupport.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(PhotoDistortion)
+
+using TestSupport::holesText;
+
+namespace {
+
+// Positions read wrong that the reading does not name as uncertain.
+HoleList wrongAndCertain(const ScanReading &reading, const HoleList &expected)
+{
+    HoleList wrong = withoutHoles(expected, reading.holes);
+    const HoleList extra = withoutHoles(reading.holes, expected);
+    wrong.insert(wrong.end(), extra.begin(), extra.end());
+    return withoutHoles(wrong, reading.uncertain);
+}
+
+// The sanitizer build checks the same code on fewer photos.
+int photosPerFamily()
+{
+    return TestSupport::underSanitizers ? 1 : 5;
+}
+
+// A card scanned at `dpi` and laid on a white page of `size` at `place`.
+QImage cardOnPage(const HoleList &holes, QSize size, double dpi, QPoint place)
+{
+    ScanDistortion d;
+    d.dpi = dpi;
+    d.margin = 0.02;
+    d.background = 250;
+    d.angle = 1.5;
+    const QImage scan = syntheticScan(holes, d);
+    QImage page(size, QImage::Format_Grayscale8);
+    page.fill(250);
+    QPainter painter(&page);
+    painter.drawImage(place, scan);
+    return page;
+}
+
+// A baseline TIFF of grey pages, uncompressed, as a document scanner may
+// write a stack of cards: Qt writes only one page.
+QByteArray tiffPages(const QList<QImage> &pages)
+{
+    QByteArray bytes("II");
+    auto put16 = [&bytes](quint16 v) { bytes.append(char(v & 0xff)).append(char(v >> 8)); };
+    auto put32 = [&](quint32 v) { put16(quint16(v & 0xffff)), put16(quint16(v >> 16)); };
+    auto set32 = [&bytes](qsizetype at, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            bytes[at + i] = char((v >> (8 * i)) & 0xff);
+    };
+    put16(42);
+    qsizetype linkAt = bytes.size();
+    put32(0);
+    for (const QImage &source : pages) {
+        const QImage page = source.convertToFormat(QImage::Format_Grayscale8);
+        const quint32 dataAt = quint32(bytes.size());
+        for (int y = 0; y < page.height(); ++y)
+            bytes.append(reinterpret_cast<const char *>(page.constScanLine(y)), page.width());
+        if (bytes.size() % 2)
+            bytes.append('\0');
+        set32(linkAt, quint32(bytes.size()));
+        const quint32 w = quint32(page.width()), h = quint32(page.height());
+        const struct
+        {
+            quint16 tag, type;
+            quint32 value;
+        } entries[] = {{256, 4, w},      {257, 4, h}, {258, 3, 8}, {259, 3, 1},    {262, 3, 1},
+                       {273, 4, dataAt}, {277, 3, 1}, {278, 4, h}, {279, 4, w * h}};
+        put16(quint16(std::size(entries)));
+        for (const auto &entry : entries) {
+            put16(entry.tag);
+            put16(entry.type);
+            put32(1);
+            put32(entry.value);
+        }
+        linkAt = bytes.size();
+        put32(0);
+    }
+    return bytes;
+}
+
+TestSupport::ProgramRun readImage(const QString &file, const QString &directory)
+{
+    return TestSupport::runProgram(QStringLiteral(LOCHKARTOR_RENDER_BINARY),
+                                   {QStringLiteral("--read-image"), file}, directory, directory);
+}
+
+} // namespace
+
+class ScanPhotosTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void photos_data();
+    void photos();
+    void largePictures_data();
+    void largePictures();
+    void twoCards();
+    void severalPages();
+};
+
+void ScanPhotosTest::photos_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<QString>("family");
+    const char *const families[]
+        = {"tilt 25 deg",           "sag 2 %",    "barrel k 0.08", "shadow to 25 %",
+           "light falloff to 40 %", "all at once"};
+    quint32 seed = 500;
+    for (const char *name : families) {
+        for (int i = 0; i < photosPerFamily(); ++i)
+            QTest::addRow("%s, seed %u", name, ++seed) << seed << QString::fromLatin1(name);
+    }
+}
+
+// The far end of each distortion: read right, or every wrong position
+// named; never a wrong position given as certain.
+void ScanPhotosTest::photos()
+{
+    QFETCH(quint32, seed);
+    QFETCH(QString, family);
+    QRandomGenerator random(seed);
+    const HoleList holes = randomHoles(random);
+    PhotoDistortion photo = randomPhoto(random, 0.3);
+    photo.frame = QSize(1280, 960);
+    if (family.startsWith(QLatin1String("tilt")))
+        photo.tilt = 25;
+    else if (family.startsWith(QLatin1String("sag")))
+        photo.sag = 0.02;
+    else if (family.startsWith(QLatin1String("barrel")))
+        photo.barrel = 0.08;
+    else if (family.startsWith(QLatin1String("shadow")))
+        photo.shadow = 0.25;
+    else if (family.startsWith(QLatin1String("light")))
+        photo.falloff = 0.4;
+    else
+        photo = randomPhoto(random, 1), photo.frame = QSize(1280, 960);
+    const ScanReading reading = readCardPicture(syntheticPhoto(holes, photo, &random));
+    const QString context = QStringLiteral("seed %1 (%2)").arg(seed).arg(photo.describe());
+    QVERIFY2(reading.cardFound, qPrintable(context + QStringLiteral(": no card")));
+    const HoleList wrong = wrongAndCertain(reading, holes);
+    QVERIFY2(wrong.empty(),
+             qPrintable(context + QStringLiteral(": wrong and certain ") + holesText(wrong)));
+}
+
+void ScanPhotosTest::largePictures_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QPoint>("place");
+    QTest::newRow("A4 page at 600 dpi, grey PNG")
+        << QSize(4961, 7016) << 600.0 << "png" << QPoint(200, 3000);
+    QTest::newRow("card at 1200 dpi") << QSize(7416, 5600) << 1100.0 << "png" << QPoint(0, 0);
+    QTest::newRow("50 megapixel JPEG") << QSize(8160, 6120) << 900.0 << "jpg" << QPoint(900, 700);
+}
+
+// Pictures beyond Qt's default allocation limit read, decoded reduced.
+void ScanPhotosTest::largePictures()
+{
+    QFETCH(QSize, size);
+    QFETCH(double, dpi);
+    QFETCH(QString, format);
+    QFETCH(QPoint, place);
+    if (TestSupport::underSanitizers && size.width() > 5000)
+        QSKIP("the sanitizer build checks the page only");
+    QRandomGenerator random(9);
+    const HoleList holes = randomHoles(random);
+    QTemporaryDir directory;
+    const QString file = directory.filePath(QStringLiteral("large.") + format);
+    const QImage page = cardOnPage(holes, size, dpi, place);
+    QVERIFY(page.save(file, nullptr, format == QLatin1String("jpg") ? 80 : 10));
+    QImageReader reader(file);
+    const CardPictureFile picture = readCardPictureFile(reader);
+    QVERIFY2(!picture.picture.isNull(), qPrintable(picture.error));
+    QCOMPARE(picture.pages, 1);
+    const ScanReading reading = readCardPicture(picture.picture);
+    QVERIFY2(reading.cardFound, qPrintable(reading.failure));
+    QCOMPARE(holesText(reading.holes), holesText(holes));
+    QCOMPARE(holesText(reading.uncertain), QString());
+}
+
+// Two cards: the larger is read and both are named; the run says no.
+void ScanPhotosTest::twoCards()
+{
+    QRandomGenerator random(4);
+    ScanDistortion d;
+    d.dpi = 120;
+    d.background = 40;
+    const QImage first = syntheticScan(randomHoles(random), d);
+    d.dpi = 100;
+    d.angle = 8;
+    const QImage second = syntheticScan(randomHoles(random), d);
+    QImage both(first.width() + second.width(), std::max(first.height(), second.height()),
+                QImage::Format_Grayscale8);
+    both.fill(40);
+    {
+        QPainter painter(&both);
+        painter.drawImage(0, 0, first);
+        painter.drawImage(first.width(), 0, second);
+    }
+    QTemporaryDir directory;
+    const QString file = directory.filePath(QStringLiteral("two.png"));
+    QVERIFY(both.save(file));
+    const TestSupport::ProgramRun run = readImage(file, directory.path());
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.out.contains(QStringLiteral("Mehrere Karten im Bild: gelesen wurde die größte "
+                                             "bei Pixel ")),
+             qPrintable(run.out));
+    QVERIFY2(run.out.contains(QStringLiteral("; außerdem eine Karte bei Pixel ")),
+             qPrintable(run.out));
+}
+
+// A file of several pages: the first is read, the others named.
+void ScanPhotosTest::severalPages()
+{
+    QRandomGenerator random(6);
+    ScanDistortion d;
+    d.dpi = 100;
+    const HoleList holes = randomHoles(random);
+    const QImage card = syntheticScan(holes, d);
+    QTemporaryDir directory;
+    const QString file = directory.filePath(QStringLiteral("stack.tif"));
+    {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(tiffPages({card, syntheticScan(randomHoles(random), d), card}));
+    }
+    QImageReader reader(file);
+    const CardPictureFile picture = readCardPictureFile(reader);
+    QVERIFY2(!picture.picture.isNull(), qPrintable(picture.error));
+    QCOMPARE(picture.pages, 3);
+    QCOMPARE(holesText(readCardPicture(picture.picture).holes), holesText(holes));
+    const TestSupport::ProgramRun run = readImage(file, directory.path());
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.out.contains(QStringLiteral(
+                 "Die Datei hat 3 Seiten; gelesen wurde Seite 1, die übrigen nicht.")),
+             qPrintable(run.out));
+}
+
+QTEST_MAIN(ScanPhotosTest)
+#include "tst_scan_photos.moc"
