@@ -14,6 +14,7 @@ packages=(
   desktop-file-utils libxml2-utils shared-mime-info
   dpkg-dev file appstream man-db
   poppler-utils
+  e2fsprogs
 )
 
 missing=()

@@ -16,7 +16,7 @@ commands=(
   desktop-file-validate xmllint update-mime-database
   pdfinfo pdftoppm pdftotext
   Xvfb xdotool xauth
-  mount umount
+  mount umount chattr
   bash sed grep find sort diff head wc cut mktemp
 )
 
