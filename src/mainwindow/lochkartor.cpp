@@ -1,6 +1,7 @@
 #include "lochkartor.h"
 #include "card_view_help.h"
 #include "fresh_form.h"
+#include "menu_shortcuts.h"
 #include "number_fields.h"
 #include "switched_off_help.h"
 #include "tube_type_table.h"
@@ -35,16 +36,18 @@ const char *const heatingMethodNames[] = {
 
 } // namespace
 
-Lochkartor::Lochkartor(QWidget *parent) : QMainWindow(parent), ui(new Ui::Lochkartor)
+Lochkartor::Lochkartor(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::Lochkartor)
 {
     ui->setupUi(this);
     ui->tubeName->setValidator(new WholeCharactersValidator(ui->tubeName));
     wrapFormInScrollArea();
     createItemModels();
     pinCount = 9;
-    pinFunctionBoxes = {ui->pin1Function, ui->pin2Function, ui->pin3Function,
-                        ui->pin4Function, ui->pin5Function, ui->pin6Function,
-                        ui->pin7Function, ui->pin8Function, ui->pin9Function};
+    pinFunctionBoxes
+        = {ui->pin1Function, ui->pin2Function, ui->pin3Function, ui->pin4Function, ui->pin5Function,
+           ui->pin6Function, ui->pin7Function, ui->pin8Function, ui->pin9Function};
     pinLineEdits = {ui->linePin1, ui->linePin2, ui->linePin3, ui->linePin4, ui->linePin5,
                     ui->linePin6, ui->linePin7, ui->linePin8, ui->linePin9};
 
@@ -65,6 +68,7 @@ Lochkartor::Lochkartor(QWidget *parent) : QMainWindow(parent), ui(new Ui::Lochka
 
     createMenus();
     addReadCardAction();
+    MenuShortcuts::letMenuWin(this);
     fitToScreen();
     setUpDocument();
 
