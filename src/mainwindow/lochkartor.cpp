@@ -1,5 +1,6 @@
 #include "lochkartor.h"
 #include "card_view_help.h"
+#include "edit_history.h"
 #include "fresh_form.h"
 #include "menu_shortcuts.h"
 #include "number_fields.h"
@@ -79,6 +80,15 @@ Lochkartor::Lochkartor(QWidget *parent)
 
 Lochkartor::~Lochkartor()
 {
+    // A window destroyed while shown takes the focus from its fields on the
+    // way; a number field would then commit its typed text to a form whose
+    // members are already gone.
+    for (QWidget *field : centralWidget()->findChildren<QWidget *>())
+        field->blockSignals(true);
+    // Nor may the history, clearing its steps, ask a half-gone window
+    // whether it is modified.
+    if (m_history)
+        m_history->stack()->blockSignals(true);
     delete ui;
 }
 
