@@ -7,6 +7,7 @@
 #include "lochkartor.h"
 #include "numberfield.h"
 #include "recent_files.h"
+#include "status_notes.h"
 #include "tube_data_form.h"
 #include "ui_lochkartor.h"
 
@@ -214,8 +215,12 @@ void Lochkartor::openFromArguments(const QStringList &arguments)
 void Lochkartor::openCommandLineFile(const QString &fileName)
 {
     // Absolute, so "Speichern" still finds the file if the folder changes.
-    if (!fileName.isEmpty())
+    if (!fileName.isEmpty()) {
         loadTubeData(QFileInfo(fileName).absoluteFilePath());
+        return;
+    }
+    StatusNotes::showUntilEdited(
+        statusBar(), tr("Zum Beginnen: Röhrenbezeichnung eingeben, Sockel und Grundtyp wählen"));
 }
 
 void Lochkartor::closeEvent(QCloseEvent *event)

@@ -2,8 +2,10 @@
 #include "card_view_help.h"
 #include "edit_history.h"
 #include "fresh_form.h"
+#include "main_toolbar.h"
 #include "menu_shortcuts.h"
 #include "number_fields.h"
+#include "status_notes.h"
 #include "switched_off_help.h"
 #include "tube_type_table.h"
 #include "ui_lochkartor.h"
@@ -70,10 +72,12 @@ Lochkartor::Lochkartor(QWidget *parent)
     createMenus();
     addReadCardAction();
     MenuShortcuts::letMenuWin(this);
+    MainToolBar::fill(ui->mainToolBar, this);
     fitToScreen();
     setUpDocument();
 
     setUpNumberFields(this);
+    StatusNotes::install(this);
     SwitchedOffHelp::install(this);
     CardViewHelp::install(ui->universalCardView, ui->createdCardView, *m_cards);
 }
