@@ -2121,5 +2121,9 @@
         <source>Zum Beginnen: Röhrenbezeichnung eingeben, Sockel und Grundtyp wählen</source>
         <translation>To begin: enter the tube name, choose the socket and the tube type</translation>
     </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
 </context>
 </TS>
