@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "edit_history.h"
 #include "numberfield.h"
+#include "recording_printer.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -47,6 +48,8 @@ private slots:
     void emptyStartSaysWhereToBegin_data();
     void emptyStartSaysWhereToBegin();
     void noteGoesWhenTheUserTypesAgain();
+    void previewPaintsWhatPrintingPrints_data();
+    void previewPaintsWhatPrintingPrints();
 };
 
 void WindowWordsTest::toolBarCarriesTheEverydayCommands()
@@ -123,6 +126,31 @@ void WindowWordsTest::noteGoesWhenTheUserTypesAgain()
 
     typeInto(window, "tubeName", QStringLiteral("E"));
     QCOMPARE(window.statusBar()->currentMessage(), QString());
+}
+
+void WindowWordsTest::previewPaintsWhatPrintingPrints_data()
+{
+    QTest::addColumn<int>("dotsPerInch");
+    QTest::newRow("300 dpi") << 300;
+    QTest::newRow("600 dpi") << 600;
+    QTest::newRow("1200 dpi") << 1200;
+}
+
+// Same pictures, holes and lines at the same places on the page.
+void WindowWordsTest::previewPaintsWhatPrintingPrints()
+{
+    QFETCH(int, dotsPerInch);
+    Lochkartor window;
+    widget<QLineEdit>(window, "tubeName")->setText(QStringLiteral("EL84"));
+    widget<QComboBox>(window, "socket")->setCurrentIndex(10);
+    TestSupport::RecordingPrinter printed(dotsPerInch);
+    QVERIFY(window.printCard(&printed));
+    TestSupport::RecordingPrinter previewed(dotsPerInch);
+    window.paintPrintPreview(&previewed);
+    QVERIFY(!printed.engine.pictures.isEmpty());
+    QCOMPARE(previewed.engine.pictures, printed.engine.pictures);
+    QCOMPARE(previewed.engine.ellipses, printed.engine.ellipses);
+    QCOMPARE(previewed.engine.lines, printed.engine.lines);
 }
 
 QTEST_MAIN(WindowWordsTest)

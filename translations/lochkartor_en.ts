@@ -2125,5 +2125,13 @@
         <source>Schließen</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Druck&amp;vorschau…</source>
+        <translation>Print Pre&amp;view…</translation>
+    </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation>Print Preview</translation>
+    </message>
 </context>
 </TS>

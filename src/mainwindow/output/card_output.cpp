@@ -9,7 +9,6 @@
 #include "safe_write.h"
 
 #include <QBuffer>
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QGraphicsScene>
@@ -51,8 +50,7 @@ void Lochkartor::renderCreatedCard(QPainter *painter, const QRectF &target)
 // from the page origin.
 void Lochkartor::paintCardAt150Ppi(QPainter *painter, int resolution)
 {
-    const double scale = CardPage::scaleToCardPixels(painter, resolution, printCorrection());
-    qDebug() << scale;
+    CardPage::scaleToCardPixels(painter, resolution, printCorrection());
     renderCreatedCard(painter, CardPage::CardOnPage);
 }
 
