@@ -32,7 +32,7 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::ShortcutOverride || !watched->isWidgetType())
+        if (m_forwarding || event->type() != QEvent::ShortcutOverride || !watched->isWidgetType())
             return false;
         if (static_cast<QWidget *>(watched)->window() != m_window)
             return false;
@@ -43,14 +43,19 @@ public:
             return false;
         if (!anyActionUses(m_window->menuBar()->actions(), QKeySequence(key->keyCombination())))
             return false;
-        // Unaccepted, the override lets the shortcut run instead of the key
-        // reaching the field.
+        // The field still hears of the shortcut (a number field takes the
+        // number being typed before "Speichern" runs), but cannot keep it:
+        // unaccepted, the override lets the shortcut run.
+        m_forwarding = true;
+        QCoreApplication::sendEvent(watched, event);
+        m_forwarding = false;
         event->ignore();
         return true;
     }
 
 private:
     QMainWindow *m_window;
+    bool m_forwarding = false;
 };
 
 } // namespace

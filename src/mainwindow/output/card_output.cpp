@@ -9,6 +9,7 @@
 #include "safe_write.h"
 
 #include <QBuffer>
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QGraphicsScene>
@@ -50,7 +51,8 @@ void Lochkartor::renderCreatedCard(QPainter *painter, const QRectF &target)
 // from the page origin.
 void Lochkartor::paintCardAt150Ppi(QPainter *painter, int resolution)
 {
-    CardPage::scaleToCardPixels(painter, resolution, printCorrection());
+    const double scale = CardPage::scaleToCardPixels(painter, resolution, printCorrection());
+    qDebug() << scale;
     renderCreatedCard(painter, CardPage::CardOnPage);
 }
 
