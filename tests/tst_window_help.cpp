@@ -57,6 +57,8 @@ class WindowHelpTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // The enlarged card keeps its size in the settings.
+    void initTestCase() { TestSupport::isolateSettings(); }
     void everyRefusalHasAReason();
     void checkLabelsSayWhy_data();
     void checkLabelsSayWhy();
@@ -72,6 +74,8 @@ private slots:
     void everyHoleIsFoundWhereItIsDrawn();
     void hoveringAHoleShowsItsMeaning();
     void doubleClickEnlargesTheUniversalCard();
+    void enlargedCardClosesOnKeysAndKeepsItsSize_data();
+    void enlargedCardClosesOnKeysAndKeepsItsSize();
 };
 
 // For every pinout and tube kind, a label is green exactly when no reason
@@ -362,6 +366,40 @@ void WindowHelpTest::doubleClickEnlargesTheUniversalCard()
     QCOMPARE(window.findChildren<QGraphicsView *>(QStringLiteral("enlargedUniversalCard")).size(),
              1);
     QVERIFY(enlarged->isVisible());
+    QCOMPARE(warnings.messages(), QStringList());
+}
+
+void WindowHelpTest::enlargedCardClosesOnKeysAndKeepsItsSize_data()
+{
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("Esc") << QKeySequence(Qt::Key_Escape) << QSize(700, 450);
+    QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W) << QSize(520, 380);
+}
+
+// Closing by key stores the size the user gave the window; the next window
+// opens at it.
+void WindowHelpTest::enlargedCardClosesOnKeysAndKeepsItsSize()
+{
+    QFETCH(QKeySequence, key);
+    QFETCH(QSize, size);
+    TestSupport::isolateSettings();
+    TestSupport::WarningCollector warnings;
+    {
+        Lochkartor window;
+        window.show();
+        QGraphicsView *enlarged = CardViewHelp::showEnlargedUniversalCard(
+            widget<QGraphicsView>(window, "universalCardView"), window.cards());
+        QVERIFY(QTest::qWaitForWindowActive(enlarged));
+        enlarged->resize(size);
+        QTest::keySequence(enlarged, key);
+        QVERIFY(!enlarged->isVisible());
+    }
+    Lochkartor window;
+    window.show();
+    QGraphicsView *enlarged = CardViewHelp::showEnlargedUniversalCard(
+        widget<QGraphicsView>(window, "universalCardView"), window.cards());
+    QCOMPARE(enlarged->size(), size);
     QCOMPARE(warnings.messages(), QStringList());
 }
 

@@ -2251,5 +2251,45 @@
         <source>&amp;Verlauf</source>
         <translation>&amp;History</translation>
     </message>
+    <message>
+        <source>Neu: eine neue Röhre beginnen</source>
+        <translation>New: start a new tube</translation>
+    </message>
+    <message>
+        <source>Öffnen: eine Röhrendatei laden</source>
+        <translation>Open: load a tube data file</translation>
+    </message>
+    <message>
+        <source>Speichern: die Röhrendaten in ihre Datei schreiben</source>
+        <translation>Save: write the tube data to its file</translation>
+    </message>
+    <message>
+        <source>Karte speichern: das Bild der Karte als Datei ablegen</source>
+        <translation>Save Card: store the picture of the card as a file</translation>
+    </message>
+    <message>
+        <source>Karte drucken: die Karte als Stanzvorlage drucken</source>
+        <translation>Print Card: print the card as a punching template</translation>
+    </message>
+    <message>
+        <source>Werkzeugleiste</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>Zum Beginnen: Röhrenbezeichnung eingeben, Sockel und Grundtyp wählen</source>
+        <translation>To begin: enter the tube name, choose the socket and the tube type</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Druck&amp;vorschau…</source>
+        <translation>Print Pre&amp;view…</translation>
+    </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation>Print Preview</translation>
+    </message>
 </context>
 </TS>

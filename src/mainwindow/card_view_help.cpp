@@ -3,17 +3,38 @@
 #include "legend.h"
 #include "texts.h"
 
+#include <QAction>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSettings>
 #include <QToolTip>
 
 namespace {
 
 const char *const enlargedCardName = "enlargedUniversalCard";
+const char *const enlargedSizeKey = "enlargedCard/size";
+
+// The size the user last gave the window, as long as it still fits the
+// screen; else as large as the screen allows, keeping the card's
+// proportions.
+QSize enlargedCardSize(const QSizeF &card)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize available = screen ? screen->availableSize() : card.toSize();
+    const QSize saved = QSettings().value(QLatin1String(enlargedSizeKey)).toSize();
+    if (saved.isValid() && saved.width() <= available.width()
+        && saved.height() <= available.height())
+        return saved.expandedTo(QSize(320, 240));
+    if (!screen)
+        return card.toSize();
+    return card.scaled(QSizeF(available) * 0.9, Qt::KeepAspectRatio)
+        .toSize()
+        .expandedTo(QSize(640, 480));
+}
 
 QString meaningOf(const Hole &hole)
 {
@@ -44,13 +65,17 @@ public:
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setInteractive(false);
         setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-        const QSizeF card = scene->sceneRect().size();
-        QSize size = card.toSize();
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            size = card.scaled(QSizeF(screen->availableSize()) * 0.9, Qt::KeepAspectRatio)
-                       .toSize()
-                       .expandedTo(QSize(640, 480));
-        resize(size);
+        resize(enlargedCardSize(scene->sceneRect().size()));
+        // Closed like any window of its own, though it has no menu.
+        auto *close = new QAction(LochkartorText::tr("Schließen"), this);
+        QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Close);
+        for (const QKeySequence &key :
+             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+            if (!keys.contains(key))
+                keys << key;
+        close->setShortcuts(keys);
+        connect(close, &QAction::triggered, this, &QWidget::close);
+        addAction(close);
     }
 
 protected:
@@ -63,6 +88,11 @@ protected:
     {
         QGraphicsView::showEvent(event);
         fitInView(sceneRect(), Qt::KeepAspectRatio);
+    }
+    void hideEvent(QHideEvent *event) override
+    {
+        QGraphicsView::hideEvent(event);
+        QSettings().setValue(QLatin1String(enlargedSizeKey), size());
     }
 };
 

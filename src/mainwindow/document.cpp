@@ -9,6 +9,7 @@
 #include "plain_text.h"
 #include "program_settings.h"
 #include "recent_files.h"
+#include "status_notes.h"
 #include "tube_data_form.h"
 #include "ui_lochkartor.h"
 
@@ -226,8 +227,12 @@ void Lochkartor::openFromArguments(const QStringList &arguments)
 void Lochkartor::openCommandLineFile(const QString &fileName)
 {
     // Absolute, so "Speichern" still finds the file if the folder changes.
-    if (!fileName.isEmpty())
+    if (!fileName.isEmpty()) {
         loadTubeData(QFileInfo(fileName).absoluteFilePath());
+        return;
+    }
+    StatusNotes::showUntilEdited(
+        statusBar(), tr("Zum Beginnen: Röhrenbezeichnung eingeben, Sockel und Grundtyp wählen"));
 }
 
 void Lochkartor::closeEvent(QCloseEvent *event)

@@ -1,6 +1,7 @@
 #include "edit_history.h"
 #include "lochkartor.h"
 #include "numberfield.h"
+#include "status_notes.h"
 #include "texts.h"
 
 #include <QAction>
@@ -267,7 +268,7 @@ void EditHistory::report(const EditOutcome &edit)
     if (notes.isEmpty())
         bar->clearMessage();
     else
-        bar->showMessage(notes.join(QStringLiteral("; ")));
+        StatusNotes::show(bar, notes.join(QStringLiteral("; ")));
 }
 
 void EditHistory::refreshActions()

@@ -1,7 +1,11 @@
 #include "lochkartor.h"
 #include "card_view_help.h"
+#include "edit_history.h"
 #include "fresh_form.h"
+#include "main_toolbar.h"
+#include "menu_shortcuts.h"
 #include "number_fields.h"
+#include "status_notes.h"
 #include "switched_off_help.h"
 #include "tube_type_table.h"
 #include "ui_lochkartor.h"
@@ -35,16 +39,18 @@ const char *const heatingMethodNames[] = {
 
 } // namespace
 
-Lochkartor::Lochkartor(QWidget *parent) : QMainWindow(parent), ui(new Ui::Lochkartor)
+Lochkartor::Lochkartor(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::Lochkartor)
 {
     ui->setupUi(this);
     ui->tubeName->setValidator(new WholeCharactersValidator(ui->tubeName));
     wrapFormInScrollArea();
     createItemModels();
     pinCount = 9;
-    pinFunctionBoxes = {ui->pin1Function, ui->pin2Function, ui->pin3Function,
-                        ui->pin4Function, ui->pin5Function, ui->pin6Function,
-                        ui->pin7Function, ui->pin8Function, ui->pin9Function};
+    pinFunctionBoxes
+        = {ui->pin1Function, ui->pin2Function, ui->pin3Function, ui->pin4Function, ui->pin5Function,
+           ui->pin6Function, ui->pin7Function, ui->pin8Function, ui->pin9Function};
     pinLineEdits = {ui->linePin1, ui->linePin2, ui->linePin3, ui->linePin4, ui->linePin5,
                     ui->linePin6, ui->linePin7, ui->linePin8, ui->linePin9};
 
@@ -65,16 +71,28 @@ Lochkartor::Lochkartor(QWidget *parent) : QMainWindow(parent), ui(new Ui::Lochka
 
     createMenus();
     addReadCardAction();
+    MenuShortcuts::letMenuWin(this);
+    MainToolBar::fill(ui->mainToolBar, this);
     fitToScreen();
     setUpDocument();
 
     setUpNumberFields(this);
+    StatusNotes::install(this);
     SwitchedOffHelp::install(this);
     CardViewHelp::install(ui->universalCardView, ui->createdCardView, *m_cards);
 }
 
 Lochkartor::~Lochkartor()
 {
+    // A window destroyed while shown takes the focus from its fields on the
+    // way; a number field would then commit its typed text to a form whose
+    // members are already gone.
+    for (QWidget *field : centralWidget()->findChildren<QWidget *>())
+        field->blockSignals(true);
+    // Nor may the history, clearing its steps, ask a half-gone window
+    // whether it is modified.
+    if (m_history)
+        m_history->stack()->blockSignals(true);
     delete ui;
 }
 

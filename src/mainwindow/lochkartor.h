@@ -128,6 +128,8 @@ public:
     bool saveCardImage(const QString &fileName);
     void renderCreatedCard(QPainter *painter, const QRectF &target);
     bool printCard(QPrinter *printer);
+    void paintPrintPreview(QPrinter *printer);
+    void showPrintPreview();
     // "Druck kalibrieren…": the test page, and the correction kept in the
     // settings that "Karte drucken" applies (none without settings).
     bool printCalibrationPage(QPrinter *printer);

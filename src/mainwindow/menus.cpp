@@ -64,6 +64,8 @@ void Lochkartor::createMenus()
     connect(menuAction(file, "printCardAction", tr("Karte &drucken…"),
                        shortcuts(QKeySequence::Print, Qt::CTRL | Qt::Key_P)),
             &QAction::triggered, this, &Lochkartor::on_printCardButton_clicked);
+    connect(menuAction(file, "printPreviewAction", tr("Druck&vorschau…"), {}), &QAction::triggered,
+            this, &Lochkartor::showPrintPreview);
     connect(menuAction(file, "calibratePrintAction", tr("Druck &kalibrieren…"), {}),
             &QAction::triggered, this, &Lochkartor::calibratePrinting);
     file->addSeparator();

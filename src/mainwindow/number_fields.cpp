@@ -1,5 +1,6 @@
 #include "number_fields.h"
 #include "numberfield.h"
+#include "status_notes.h"
 #include "texts.h"
 
 #include <QMainWindow>
@@ -47,6 +48,6 @@ void setUpNumberFields(QMainWindow *window)
                              shown = hint;
                          });
         QObject::connect(field, &NumberField::corrected, statusBar,
-                         [statusBar](const QString &note) { statusBar->showMessage(note); });
+                         [statusBar](const QString &note) { StatusNotes::show(statusBar, note); });
     }
 }
