@@ -63,9 +63,9 @@ PdfRequest pdfRequest(const Options &options)
 // speichern"; returns an empty string or the reason of the failure.
 QString writePicture(const Options &options, const Card &card, const QString &fileName)
 {
-    const QImage image = CardPainting::render(card, options.universal
-                                                        ? CardPainting::Picture::Universal
-                                                        : CardPainting::Picture::Created);
+    const QImage image
+        = CardPainting::render(card, options.universal ? CardPainting::Picture::Universal
+                                                       : CardPainting::Picture::Created);
     if (!RenderOptions::isStandardOutput(fileName))
         return CardImage::write(image, CardImage::withSuffix(fileName));
     QByteArray png;
@@ -93,8 +93,7 @@ QString shown(const QString &name)
 // Each file is read into a tube of its own and its card made from that, as
 // "Daten laden" gives it in a fresh form.
 bool render(const Options &options, const QString &file, const RenderTargets::Inputs &inputs,
-            QSet<QString> &pictures, PdfOutput *pdf,
-            QTextStream &out, QTextStream &err)
+            QSet<QString> &pictures, PdfOutput *pdf, QTextStream &out, QTextStream &err)
 {
     // Two tube files of the same name from different folders would give
     // the same picture name; the second must not replace the first.
@@ -306,9 +305,8 @@ int main(int argc, char *argv[])
     bool allRendered = true;
     QSet<QString> pictures;
     for (const QString &file : options->files)
-        allRendered
-            = render(*options, file, inputs, pictures, pdf ? &*pdf : nullptr, out, err)
-              && allRendered;
+        allRendered = render(*options, file, inputs, pictures, pdf ? &*pdf : nullptr, out, err)
+                      && allRendered;
     if (pdf)
         allRendered = pdf->finish(err) && allRendered;
     return done(allRendered ? 0 : 1);
