@@ -95,4 +95,25 @@ inline QStringList snapshot(const Lochkartor &window)
     return lines;
 }
 
+// What snapshot() leaves out: which rows each list offers and the enabled
+// state of every named widget, labels too.
+inline QStringList widgetStates(const Lochkartor &window)
+{
+    QStringList lines;
+    for (const QWidget *widget : window.centralWidget()->findChildren<QWidget *>()) {
+        const QString name = widget->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
+            continue;
+        QString line = QStringLiteral("%1 enabled %2").arg(name).arg(widget->isEnabled());
+        if (const auto *box = qobject_cast<const QComboBox *>(widget)) {
+            const auto *model = qobject_cast<const QStandardItemModel *>(box->model());
+            line += QStringLiteral(" rows ");
+            for (int row = 0; model && row < model->rowCount(); ++row)
+                line += model->item(row)->isEnabled() ? QLatin1Char('+') : QLatin1Char('-');
+        }
+        lines << line;
+    }
+    return lines;
+}
+
 } // namespace FormEdits

@@ -31,20 +31,7 @@ QString sample(const char *name)
 // offers, every named widget's enabled state, the title and the mark.
 QStringList picture(const Lochkartor &window)
 {
-    QStringList lines = FormEdits::snapshot(window);
-    for (const QWidget *widget : window.centralWidget()->findChildren<QWidget *>()) {
-        const QString name = widget->objectName();
-        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
-            continue;
-        QString line = QStringLiteral("%1 enabled %2").arg(name).arg(widget->isEnabled());
-        if (const auto *box = qobject_cast<const QComboBox *>(widget)) {
-            const auto *model = qobject_cast<const QStandardItemModel *>(box->model());
-            line += QStringLiteral(" rows ");
-            for (int row = 0; model && row < model->rowCount(); ++row)
-                line += model->item(row)->isEnabled() ? QLatin1Char('+') : QLatin1Char('-');
-        }
-        lines << line;
-    }
+    QStringList lines = FormEdits::snapshot(window) + FormEdits::widgetStates(window);
     lines << QStringLiteral("title %1 modified %2")
                  .arg(window.windowTitle())
                  .arg(window.isWindowModified());
