@@ -3,9 +3,11 @@
 // random cards give an exact list of differences, and the renderer refuses
 // bad holes with a clear message.
 
+#include "card_check.h"
 #include "cardstate.h"
 #include "desired_values_table.h"
 #include "dialogs.h"
+#include "form_replay.h"
 #include "heating_table.h"
 #include "hole_input.h"
 #include "isolation_test_table.h"
@@ -15,6 +17,7 @@
 #include "read_card.h"
 #include "socket_table.h"
 #include "testsupport.h"
+#include "tube_file.h"
 #include "wiring_table.h"
 
 #include <QAction>
@@ -54,12 +57,11 @@ int countFromEnvironment(const char *name, int otherwise)
 
 QString describe(const CardReading::Outcome &outcome)
 {
-    Lochkartor window;
-    return CardReading::reportText(outcome, ReadCard::listTexts(window));
+    return CardReading::reportText(outcome, CardCheck::listTexts());
 }
 
-// The card a tube data file gives when "Daten laden" reads it into a fresh
-// window, and the socket it names.
+// The card a tube data file gives when "Daten laden" reads it, and the
+// socket it names.
 struct SavedCard
 {
     HoleList holes;
@@ -71,11 +73,10 @@ SavedCard cardOfSavedForm(Lochkartor &user, const QString &fileName)
     QFile::remove(fileName);
     if (!user.saveTubeData(fileName))
         return {{}, -1};
-    Lochkartor loaded;
-    if (!loaded.loadTubeData(fileName))
+    const TubeData::LoadedTube loaded = TubeData::readTube(fileName);
+    if (!loaded.problem.ok())
         return {{}, -1};
-    return {loaded.cards().punchedHoles(),
-            TestSupport::widget<QComboBox>(loaded, "socket")->currentIndex()};
+    return {cardOf(loaded.tube).holes, loaded.tube.socket};
 }
 
 bool hasFault(const CardReading::Reading &reading, Fault fault, const HoleList &holes)
@@ -93,8 +94,7 @@ bool hasFault(const CardReading::Reading &reading, Fault fault, const HoleList &
 
 CardReading::FormLimits limits()
 {
-    Lochkartor window;
-    return ReadCard::formLimits(window);
+    return CardCheck::formLimits();
 }
 
 HoleList sorted(HoleList holes)
@@ -146,8 +146,7 @@ void CardReadingTest::userFormsReadBackToTheSameCard()
                 .arg(i)
                 .arg(edits.join(QLatin1Char(' ')), describe(formState(user)));
         };
-        Lochkartor fresh;
-        const CardReading::Outcome outcome = ReadCard::read(saved.holes, saved.socket, fresh);
+        const CardReading::Outcome outcome = CardCheck::read(saved.holes, saved.socket);
         VERIFY_OR_EXPLAIN(outcome.reading.contradictions.empty(), context() + describe(outcome));
         VERIFY_OR_EXPLAIN(outcome.identical(), context() + describe(outcome));
         VERIFY_OR_EXPLAIN(std::find(outcome.sockets.begin(), outcome.sockets.end(), saved.socket)
@@ -155,10 +154,9 @@ void CardReadingTest::userFormsReadBackToTheSameCard()
                           context() + describe(outcome));
         if (outcome.sockets.front() == saved.socket) {
             // Without a socket the reader picks the same one, so it builds
-            // the same form; every tenth such card is checked in a window.
+            // the same form; every tenth such card is checked again.
             if (++withoutSocket % 10 == 1) {
-                Lochkartor another;
-                const CardReading::Outcome unnamed = ReadCard::read(saved.holes, -1, another);
+                const CardReading::Outcome unnamed = CardCheck::read(saved.holes, -1);
                 QCOMPARE(unnamed.socket, saved.socket);
                 VERIFY_OR_EXPLAIN(unnamed.identical(), context() + describe(unnamed));
             } else {
@@ -290,9 +288,8 @@ void CardReadingTest::damagedCardsListTheExactDifference()
         } else {
             holes.push_back(hole);
         }
-        Lochkartor fresh;
         const int socket = i % 2 == 0 ? -1 : int(random.bounded(SocketCount));
-        const CardReading::Outcome outcome = ReadCard::read(holes, socket, fresh);
+        const CardReading::Outcome outcome = CardCheck::read(holes, socket);
         Lochkartor again;
         ReadCard::applyForm(again, outcome.form);
         const HoleList card = again.cards().punchedHoles();
@@ -310,7 +307,7 @@ void CardReadingTest::damagedCardsListTheExactDifference()
         // A card whose form gives other holes always names a contradiction.
         if (!outcome.identical() && outcome.socket >= 0 && socket < 0)
             VERIFY_OR_EXPLAIN(!outcome.reading.contradictions.empty(), context());
-        QVERIFY(!CardReading::reportJson(outcome, ReadCard::listTexts(fresh)).isEmpty());
+        QVERIFY(!CardReading::reportJson(outcome, CardCheck::listTexts()).isEmpty());
     }
 }
 

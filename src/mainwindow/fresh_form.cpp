@@ -152,28 +152,11 @@ const std::vector<std::pair<QWidget *, const QWidget *>> &FreshFormLink::widgetP
     return m_pairs;
 }
 
-Lochkartor &FreshFormLink::checkWindow()
-{
-    freshWindow();
-    if (m_checkWindow && m_checkWindowBuiltWith == m_form->generation()) {
-        m_checkWindow->resetToFreshForm();
-    } else {
-        m_checkWindow = std::make_unique<Lochkartor>();
-        m_checkWindowBuiltWith = m_form->generation();
-    }
-    return *m_checkWindow;
-}
-
 FreshFormLink &Lochkartor::freshFormLink()
 {
     if (!m_freshForm)
         m_freshForm = std::make_unique<FreshFormLink>();
     return *m_freshForm;
-}
-
-Lochkartor &Lochkartor::freshCheckWindow()
-{
-    return freshFormLink().checkWindow();
 }
 
 // Maps one of `fresh`'s item models to this window's model of the same role;

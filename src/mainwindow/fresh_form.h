@@ -28,14 +28,9 @@ struct FreshFormLink
     // (target, source) for every named form widget; paired again whenever
     // the fresh window was built anew.
     const std::vector<std::pair<QWidget *, const QWidget *>> &widgetPairs(Lochkartor &target);
-    // A second window of the owner's own, to check a card's form in: kept
-    // between checks, reset before each, built anew with the fresh window.
-    Lochkartor &checkWindow();
 
 private:
     std::shared_ptr<FreshForm> m_form;
     int m_pairedWith = -1; // the fresh window's generation
     std::vector<std::pair<QWidget *, const QWidget *>> m_pairs;
-    std::unique_ptr<Lochkartor> m_checkWindow;
-    int m_checkWindowBuiltWith = -1;
 };

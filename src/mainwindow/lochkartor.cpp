@@ -1,6 +1,7 @@
 #include "lochkartor.h"
 #include "card_view_help.h"
 #include "edit_history.h"
+#include "form_lists.h"
 #include "fresh_form.h"
 #include "main_toolbar.h"
 #include "menu_shortcuts.h"
@@ -13,31 +14,6 @@
 #include "wiring_table.h"
 
 #include <QStandardItemModel>
-
-namespace {
-
-const char *const pinFunctionNames[] = {
-    QT_TRANSLATE_NOOP("Lochkartor", "Heizung(-)"),
-    QT_TRANSLATE_NOOP("Lochkartor", "Heizung(+)"),
-    QT_TRANSLATE_NOOP("Lochkartor", "Kathode"),
-    QT_TRANSLATE_NOOP("Lochkartor", "Kathode Doppeltriode 1"),
-    QT_TRANSLATE_NOOP("Lochkartor", "Kathode Doppeltriode 2"),
-    QT_TRANSLATE_NOOP("Lochkartor", "Steuergitter"),
-    QT_TRANSLATE_NOOP("Lochkartor", "Anode"),
-    QT_TRANSLATE_NOOP("Lochkartor", "Schirmgitter / Anode 2"),
-    QT_TRANSLATE_NOOP("Lochkartor", "Heizung(-) & Kathode"),
-    QT_TRANSLATE_NOOP("Lochkartor", "Heizung(+) & Kathode"),
-    QT_TRANSLATE_NOOP("Lochkartor", "Unbelegt"),
-};
-
-const char *const heatingMethodNames[] = {
-    QT_TRANSLATE_NOOP("Lochkartor", "Wechselstrom indirekt"),
-    QT_TRANSLATE_NOOP("Lochkartor", "Wechselstrom direkt"),
-    QT_TRANSLATE_NOOP("Lochkartor", "Gleichstrom indirekt"),
-    QT_TRANSLATE_NOOP("Lochkartor", "Gleichstrom direkt"),
-};
-
-} // namespace
 
 Lochkartor::Lochkartor(QWidget *parent)
     : QMainWindow(parent)
@@ -128,8 +104,8 @@ void Lochkartor::createItemModels()
 {
     for (int line = 1; line <= 9; ++line) {
         auto *model = new QStandardItemModel(this);
-        for (const char *name : pinFunctionNames)
-            model->appendRow(new QStandardItem(tr(name)));
+        for (const QString &name : FormLists::texts(FormLists::List::PinFunction))
+            model->appendRow(new QStandardItem(name));
         lineModels[line - 1] = model;
     }
     noPinModel = new QStandardItemModel(this);
@@ -148,8 +124,8 @@ void Lochkartor::createItemModels()
         }
     }
     heatingMethodModel = new QStandardItemModel(this);
-    for (const char *name : heatingMethodNames)
-        heatingMethodModel->appendRow(new QStandardItem(tr(name)));
+    for (const QString &name : FormLists::texts(FormLists::List::HeatingMethod))
+        heatingMethodModel->appendRow(new QStandardItem(name));
     // The tube type greys these rows for rectifiers.
     for (const DirectHeatingFallback &fallback : directHeatingFallbacks)
         heatingMethodModel->item(fallback.directMethod)

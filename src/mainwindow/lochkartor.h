@@ -226,8 +226,6 @@ private:
     QAbstractItemModel *counterpartModel(const Lochkartor &fresh,
                                          const QAbstractItemModel *model) const;
     void copyWidgetState(const Lochkartor &fresh, QWidget *target, const QWidget *source);
-    // A window nobody has edited, to check a card's form in.
-    Lochkartor &freshCheckWindow();
     FreshFormLink &freshFormLink();
     void paintCardAt150Ppi(QPainter *painter, int resolution);
     // One page printed by `paint` (painter, device resolution); a failure is

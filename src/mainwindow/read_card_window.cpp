@@ -1,5 +1,6 @@
 // The window's entry to reading a card back.
 
+#include "card_check.h"
 #include "dialogs.h"
 #include "edit_history.h"
 #include "lochkartor.h"
@@ -28,9 +29,7 @@ void Lochkartor::addReadCardAction()
 void Lochkartor::askAndReadCard()
 {
     const auto report = [this](const HoleList &holes, int socket) {
-        Lochkartor &fresh = freshCheckWindow();
-        const CardReading::Outcome outcome = ReadCard::read(holes, socket, fresh);
-        return CardReading::reportText(outcome, ReadCard::listTexts(fresh));
+        return CardReading::reportText(CardCheck::read(holes, socket), CardCheck::listTexts());
     };
     QStringList sockets;
     for (int i = 0; i < ui->socket->count(); ++i)
@@ -43,8 +42,7 @@ void Lochkartor::askAndReadCard()
 
 QString Lochkartor::fillFormFromCard(const HoleList &holes, int socket)
 {
-    Lochkartor &fresh = freshCheckWindow();
-    const CardReading::Outcome outcome = ReadCard::read(holes, socket, fresh);
+    const CardReading::Outcome outcome = CardCheck::read(holes, socket);
     // Like "Neu" and a load, from a fresh form: the card then is the one
     // checked. The form is a new tube that has not been saved.
     m_history->replaceForm(
@@ -56,5 +54,5 @@ QString Lochkartor::fillFormFromCard(const HoleList &holes, int socket)
             return true;
         },
         EditHistory::Saved::No);
-    return CardReading::reportText(outcome, ReadCard::listTexts(fresh));
+    return CardReading::reportText(outcome, CardCheck::listTexts());
 }

@@ -1,19 +1,17 @@
-// lochkartor-render: renders tube data files through the program's own
-// window, without showing it, into card pictures, punch lists or JSON lines.
+// lochkartor-render: renders tube data files through the program's own card
+// engine, without a window, into card pictures, punch lists or JSON lines,
+// and reads cards back.
 
+#include "card_check.h"
 #include "card_image.h"
 #include "card_listing.h"
 #include "card_painting.h"
-#include "card_report.h"
-#include "dialogs.h"
 #include "form_replay.h"
 #include "hole_input.h"
-#include "lochkartor.h"
 #include "options.h"
 #include "pdf_output.h"
 #include "picture_file.h"
 #include "plain_text.h"
-#include "read_card.h"
 #include "runtime_directory.h"
 #include "scan_reader.h"
 #include "scan_report.h"
@@ -25,11 +23,11 @@
 #include "tube_file.h"
 #include "version.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QJsonDocument>
@@ -40,7 +38,6 @@
 #include <QTranslator>
 
 #include <cstdio>
-#include <memory>
 #include <optional>
 
 namespace {
@@ -199,9 +196,8 @@ QString withScan(const QString &json, const ScanReading &scan)
 int readCard(const Options &options, const HoleList &holes, const ScanReading *scan,
              QTextStream &out, QTextStream &err)
 {
-    Lochkartor window;
-    const CardReading::Outcome outcome = ReadCard::read(holes, options.socket, window);
-    const CardReading::ListTexts texts = ReadCard::listTexts(window);
+    const CardReading::Outcome outcome = CardCheck::read(holes, options.socket);
+    const CardReading::ListTexts texts = CardCheck::listTexts();
     if (options.report == Report::Json) {
         const QString json = CardReading::reportJson(outcome, texts);
         out << (scan ? withScan(json, *scan) : json) << "\n";
@@ -212,39 +208,18 @@ int readCard(const Options &options, const HoleList &holes, const ScanReading *s
     }
     bool written = true;
     if (!options.outFile.isEmpty()) {
-        written = window.saveTubeData(options.outFile);
-        const QList<Dialogs::Record> messages = Dialogs::Script::messages();
-        if (!written && !messages.isEmpty())
+        const TubeData::Problem problem
+            = TubeData::writeTube(options.outFile, CardCheck::tubeOf(outcome.form));
+        written = problem.ok();
+        if (!written)
             err << shown(options.outFile) << ": "
-                << QString(messages.last().text).replace(QLatin1Char('\n'), QLatin1Char(' '))
+                << TubeData::problemText(problem, options.outFile)
+                       .replace(QLatin1Char('\n'), QLatin1Char(' '))
                 << "\n";
     }
     const bool sound = outcome.identical() && outcome.reading.contradictions.empty()
                        && (!scan || !scan->isDoubtful());
     return sound && written ? 0 : 1;
-}
-
-// Reading a card back still checks its form in a window; every other mode
-// works on values and needs no widgets.
-bool readsACard(int argc, char *argv[])
-{
-    for (int index = 1; index < argc; ++index) {
-        const QByteArray argument(argv[index]);
-        if (argument == "--")
-            return false;
-        for (const char *option : {"--read-holes", "--read-json", "--read-image"}) {
-            if (argument == option || argument.startsWith(QByteArray(option) + '='))
-                return true;
-        }
-    }
-    return false;
-}
-
-std::unique_ptr<QGuiApplication> makeApplication(int &argc, char *argv[])
-{
-    if (readsACard(argc, argv))
-        return std::make_unique<QApplication>(argc, argv);
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 } // namespace
@@ -254,18 +229,18 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     provideRuntimeDirectory();
-    const std::unique_ptr<QGuiApplication> application = makeApplication(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("lochkartor-render"));
-    QApplication::setApplicationVersion(lochkartorVersion());
+    QGuiApplication application(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("lochkartor-render"));
+    QGuiApplication::setApplicationVersion(lochkartorVersion());
     QTranslator translator;
     loadTranslation(translator, QLocale::system().name());
-    application->installTranslator(&translator);
+    application.installTranslator(&translator);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     // Whatever the outcome, it stands only when stdout took all of it.
     const auto done = [&](int status) { return StreamCheck::finish(status, out, err); };
-    const std::optional<Options> options = RenderOptions::parse(application->arguments(), err);
+    const std::optional<Options> options = RenderOptions::parse(application.arguments(), err);
     if (!options)
         return done(2);
     if (options->help) {
@@ -277,7 +252,6 @@ int main(int argc, char *argv[])
         return done(0);
     }
 
-    Dialogs::Script::begin(); // no dialog may wait for a user here
     const RenderTargets::Inputs inputs(*options);
     if (!RenderTargets::acceptable(*options, inputs, err))
         return 1;
