@@ -2,6 +2,7 @@
 
 #include "card_image.h"
 #include "card_outline.h"
+#include "card_scene_output.h"
 #include "cardscenes.h"
 
 #include <QBuffer>

@@ -5,6 +5,7 @@
 #include "card_image.h"
 #include "card_page.h"
 #include "card_painting.h"
+#include "card_scene_output.h"
 #include "form_replay.h"
 #include "testsupport.h"
 #include "tube_file.h"

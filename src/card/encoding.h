@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cardscenes.h"
+#include "hole.h"
 
 #include <QString>
 #include <algorithm>
@@ -19,15 +19,6 @@ constexpr double Below = -std::numeric_limits<double>::infinity();
 inline QString numberText(double value)
 {
     return QString::number(value, 'g', 6);
-}
-
-// Punches the one hole of `group` at `index` and clears the others; an index
-// outside the group leaves the card as it is.
-inline void punchOneOf(CardScenes &cards, const HoleList &group, int index)
-{
-    if (index < 0 || index >= int(group.size()))
-        return;
-    cards.punchOnly(group, {group[std::size_t(index)]});
 }
 
 // Every hole that any row of a table punches: the group the table owns.

@@ -6,22 +6,10 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QGraphicsScene>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QPainter>
 
 namespace CardImage {
-
-QImage render(QGraphicsScene *scene, QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    scene->render(&painter, QRectF(), QRectF(), Qt::KeepAspectRatio);
-    painter.end();
-    return image;
-}
 
 QString withSuffix(const QString &fileName)
 {

@@ -3,21 +3,13 @@
 #include "card_outline.h"
 
 #include <QImage>
-#include <QSize>
 #include <QString>
-
-class QGraphicsScene;
 
 namespace CardImage {
 
 // The created card picture, card pixel for card pixel.
 constexpr int Width = CardOutline::Width;
 constexpr int Height = CardOutline::Height;
-
-// The scene drawn into a picture of the card's size, card pixel for card
-// pixel; only visible markers and texts appear. The universal card is one
-// pixel wider than the created card.
-QImage render(QGraphicsScene *scene, QSize size = QSize(Width, Height));
 
 // The save dialog offers PNG only, so a name without a suffix gets ".png".
 QString withSuffix(const QString &fileName);

@@ -1,7 +1,6 @@
 #include "card_page.h"
 #include "texts.h"
 
-#include <QGraphicsScene>
 #include <QPainter>
 
 namespace CardPage {
@@ -12,11 +11,6 @@ double scaleToCardPixels(QPainter *painter, int resolution,
     const double scale = resolution / CardPixelsPerInch;
     painter->scale(scale * correction.x, scale * correction.y);
     return scale;
-}
-
-void paintCard(QPainter *painter, QGraphicsScene *card)
-{
-    card->render(painter, CardOnPage, QRectF(), Qt::KeepAspectRatio);
 }
 
 bool isCompletePdf(const QByteArray &bytes)

@@ -7,7 +7,6 @@
 #include <QByteArray>
 #include <QRectF>
 
-class QGraphicsScene;
 class QPainter;
 
 // Where a printed card lies on its page: 150 card pixels to the inch, so
@@ -25,9 +24,6 @@ constexpr QRectF CardOnPage(CardPixelsPerInch, CardPixelsPerInch, CardImage::Wid
 // before the correction.
 double scaleToCardPixels(QPainter *painter, int resolution,
                          const PrintCalibration::Correction &correction);
-
-// Draws the card scene at its place, in card pixels.
-void paintCard(QPainter *painter, QGraphicsScene *card);
 
 // Whether the bytes are a whole PDF file, up to its end marker.
 bool isCompletePdf(const QByteArray &bytes);

@@ -1,6 +1,7 @@
 #include "desired_values_table.h"
 #include "lochkartor.h"
 #include "ranges.h"
+#include "scene_encoding.h"
 
 using namespace DesiredValuesTable;
 

@@ -1,6 +1,7 @@
 #include "encoding.h"
 #include "isolation_test_table.h"
 #include "lochkartor.h"
+#include "scene_encoding.h"
 
 void Lochkartor::encodeIsotestVoltage(int index)
 {
