@@ -10,7 +10,7 @@
 set -euo pipefail
 source_dir=${1:?source directory}
 render=${2:?lochkartor-render}
-model_links=${3:?file with the model library's link interface}
+model_links=${3:?file with the link interface of the model library}
 status=0
 fail() {
   echo "FAIL: $*" >&2
@@ -30,7 +30,9 @@ if grep -rnE --include='*.cpp' --include='*.h' \
   fail "lower folders include Qt's widget or printing headers (above)"
 fi
 
-if grep -E 'Widgets|PrintSupport|lochkartor_window' "$model_links"; then
+if [ ! -s "$model_links" ]; then
+  fail "no link interface of the model in $model_links"
+elif grep -E 'Widgets|PrintSupport|lochkartor_window' "$model_links"; then
   fail "the model library passes widgets on: $(cat "$model_links")"
 fi
 
