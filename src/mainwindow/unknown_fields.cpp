@@ -15,8 +15,13 @@
 namespace {
 
 // A frame that none of the form's own states (the red of a number out of
-// range, the grey of a switched-off field) uses.
-const QString markStyle = QStringLiteral("border: 2px solid #d98200; border-radius: 3px;");
+// range, the grey of a switched-off field) uses; by the field's name, so
+// that its list's popup and its inner text field keep their own look.
+QString markStyle(const QWidget *field)
+{
+    return QStringLiteral("#%1 { border: 2px solid #d98200; border-radius: 3px; }")
+        .arg(field->objectName());
+}
 
 // The signal that tells of a change of the field's value.
 QMetaObject::Connection onEdit(QWidget *field, const std::function<void()> &edited)
@@ -55,7 +60,7 @@ void UnknownFields::mark(const std::vector<CardReading::UnknownField> &fields)
         Mark mark{field, field->toolTip(), field->styleSheet(), {}};
         mark.edited = onEdit(field, [this, field] { unmark(field); });
         field->setToolTip(unknown.note);
-        field->setStyleSheet(markStyle);
+        field->setStyleSheet(markStyle(field));
         m_marks.push_back(mark);
     }
     m_readStep = m_history ? m_history->index() : -1;
