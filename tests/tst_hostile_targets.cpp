@@ -284,8 +284,10 @@ std::pair<int, QString> HostileTargetsTest::write(Output output, const QString &
         arguments = {QStringLiteral("--pdf"), relative, QStringLiteral("tube.tds")};
         break;
     case Output::ReadTubeFile:
+        // The triode's socket: the card alone fits several, which exits 1.
         arguments = {QStringLiteral("--read-json"), QStringLiteral("holes.json"),
-                     QStringLiteral("-o"), relative};
+                     QStringLiteral("--socket"),    QStringLiteral("11"),
+                     QStringLiteral("-o"),          relative};
         break;
     case Output::SavePicture:
         return {window.saveCardImage(target) ? 0 : 1, Dialogs::Script::messages().value(0).text};

@@ -1558,10 +1558,6 @@
         <translation>unknown</translation>
     </message>
     <message>
-        <source>%1, Formwert %2 %3</source>
-        <translation>%1, form value %2 %3</translation>
-    </message>
-    <message>
         <source>zwei Wahlen einer Gruppe</source>
         <translation>two choices of one group</translation>
     </message>
@@ -1632,10 +1628,6 @@
     <message>
         <source>keine Fassung bedient alle verdrahteten Leitungen</source>
         <translation>no socket serves every wired line</translation>
-    </message>
-    <message>
-        <source> (passend, beste zuerst: %1)</source>
-        <translation> (fitting, best first: %1)</translation>
     </message>
     <message>
         <source> (bedient nicht alle verdrahteten Leitungen)</source>
@@ -2038,8 +2030,8 @@
         <translation>Reads a punched card back and prints what its holes set.</translation>
     </message>
     <message>
-        <source>Status: 0 die Karte ist widerspruchsfrei und das Formular gibt genau sie, 1 sonst (auch: keine Karte im Bild, unsichere Stellen), 2 Aufruffehler.</source>
-        <translation>Status: 0 the card is free of contradictions and the form gives exactly it, 1 otherwise (also: no card in the picture, uncertain positions), 2 usage error.</translation>
+        <source>Status: 0 die Karte ist widerspruchsfrei, das Formular gibt genau sie und die Fassung ist bekannt, 1 sonst (auch: keine Karte im Bild, unsichere Stellen, mehrere passende Fassungen ohne --socket), 2 Aufruffehler.</source>
+        <translation>Status: 0 the card is free of contradictions, the form gives exactly it and the socket is known, 1 otherwise (also: no card in the picture, uncertain positions, several fitting sockets without --socket), 2 usage error.</translation>
     </message>
     <message>
         <source>KARTEN.pdf</source>
@@ -2130,8 +2122,6 @@
         <translation>That is no picture in a supported format; the formats read are %1.</translation>
     </message>
     <message>
-        <source>Das Bild ist beschädigt oder unvollständig.</source>
-        <translation>The picture is damaged or incomplete.</translation>
         <source>höchstens die Anodenspannung</source>
         <translation>at most the plate voltage</translation>
     </message>
@@ -2290,6 +2280,90 @@
     <message>
         <source>Druckvorschau</source>
         <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>nicht auf der Karte: sicherer Wert %1 %2, aufgedruckten Wert eintragen</source>
+        <translation>not on the card: safe value %1 %2, enter the printed value</translation>
+    </message>
+    <message>
+        <source>Fassung</source>
+        <translation>Socket</translation>
+    </message>
+    <message>
+        <source>Fassung (passend: %1)</source>
+        <translation>Socket (fitting: %1)</translation>
+    </message>
+    <message>
+        <source>nicht auf der Karte; vorläufig %1 (passend, wahrscheinlichste zuerst: %2)</source>
+        <translation>not on the card; for now %1 (fitting, most likely first: %2)</translation>
+    </message>
+    <message>
+        <source> (als einzige passend)</source>
+        <translation> (the only one that fits)</translation>
+    </message>
+    <message>
+        <source>nicht auf der Karte: den aufgedruckten Namen eintragen</source>
+        <translation>not on the card: enter the printed name</translation>
+    </message>
+    <message>
+        <source>nicht auf der Karte: keine Fassung passt</source>
+        <translation>not on the card: no socket fits</translation>
+    </message>
+    <message>
+        <source>nicht auf der Karte: passend sind %1, die Fassung der Röhre wählen</source>
+        <translation>not on the card: %1 fit, choose the tube's socket</translation>
+    </message>
+    <message>
+        <source>nicht auf der Karte: %1</source>
+        <translation>not on the card: %1</translation>
+    </message>
+    <message>
+        <source>nicht auf der Karte: die Kappe eintragen, wenn die Röhre eine hat</source>
+        <translation>not on the card: enter the cap if the tube has one</translation>
+    </message>
+    <message>
+        <source>  Heizstrom: %1</source>
+        <translation>  Heater current: %1</translation>
+    </message>
+    <message>
+        <source>%1 Felder stehen nicht auf der gelesenen Karte und halten sichere Werte statt der aufgedruckten (umrandet).</source>
+        <translation>%1 fields are not on the card that was read and hold safe values instead of the printed ones (framed).</translation>
+    </message>
+    <message>
+        <source>Werte nicht von der Karte</source>
+        <translation>Values not from the card</translation>
+    </message>
+    <message>
+        <source>Nicht von der Karte: 1 Feld prüfen</source>
+        <translation>Not from the card: check 1 field</translation>
+    </message>
+    <message>
+        <source>Nicht von der Karte: %1 Felder prüfen</source>
+        <translation>Not from the card: check %1 fields</translation>
+    </message>
+    <message>
+        <source>Die umrandeten Felder stehen nicht auf der Karte; ihre Werte vom Aufdruck der Karte eintragen.</source>
+        <translation>The framed fields are not on the card; enter their values from the card's print.</translation>
+    </message>
+    <message>
+        <source>keine passende Fassung</source>
+        <translation>no fitting socket</translation>
+    </message>
+    <message>
+        <source>die einzige passende: %1</source>
+        <translation>the only one that fits: %1</translation>
+    </message>
+    <message>
+        <source>nicht gewählt, vorläufig %1 (wahrscheinlichste)</source>
+        <translation>not chosen, for now %1 (most likely)</translation>
+    </message>
+    <message>
+        <source>Das Bild ist beschädigt oder unvollständig.</source>
+        <translation>The picture is damaged or incomplete.</translation>
+    </message>
+    <message>
+        <source>die Karte passt zu mehreren Fassungen (%1); mit --socket die der Röhre wählen, vorläufig gilt %2</source>
+        <translation>the card fits several sockets (%1); choose the tube's with --socket, for now %2 applies</translation>
     </message>
 </context>
 </TS>

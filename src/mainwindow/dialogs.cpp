@@ -40,8 +40,10 @@ QString scriptedFileName(Dialogs::Record::Kind kind, const QString &caption,
 
 namespace Dialogs {
 
-std::optional<CardHoles> askCardHoles(QWidget *parent, const QStringList &sockets,
-                                      const std::function<QString(const HoleList &, int)> &report)
+std::optional<CardHoles> askCardHoles(
+    QWidget *parent, const QStringList &sockets,
+    const std::function<QString(const HoleList &, int)> &report,
+    const std::function<std::vector<int>(const HoleList &)> &fitting)
 {
     if (script().active) {
         script().records.append({Record::ReadCard, QString(), QString(), QString(), QString(), {}});
@@ -52,6 +54,8 @@ std::optional<CardHoles> askCardHoles(QWidget *parent, const QStringList &socket
         return answer;
     }
     ReadCardDialog dialog(parent, sockets, report);
+    if (fitting)
+        dialog.setFittingSockets(fitting);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return CardHoles{dialog.holes(), dialog.socket()};

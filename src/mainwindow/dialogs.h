@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QPrinter;
 class QWidget;
@@ -48,8 +49,12 @@ struct CardHoles
     HoleList holes;
     int socket = -1;
 };
-std::optional<CardHoles> askCardHoles(QWidget *parent, const QStringList &sockets,
-                                      const std::function<QString(const HoleList &, int)> &report);
+// `fitting` gives the sockets that fit the holes, most likely first, which
+// the dialog offers first.
+std::optional<CardHoles> askCardHoles(
+    QWidget *parent, const QStringList &sockets,
+    const std::function<QString(const HoleList &, int)> &report,
+    const std::function<std::vector<int>(const HoleList &)> &fitting = {});
 
 // "Druck kalibrieren…": the ruler lengths the user measured (millimetres),
 // or the wish to print uncorrected again; nothing when cancelled.

@@ -12,6 +12,7 @@
 #include "status_notes.h"
 #include "tube_data_form.h"
 #include "ui_lochkartor.h"
+#include "unknown_fields.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -93,6 +94,9 @@ void Lochkartor::startDocument(const QString &fileName)
 {
     m_documentFile = fileName;
     m_savedValues = valuesToSave();
+    // Another tube: marks of a card read before do not apply to it.
+    if (m_unknownFields)
+        m_unknownFields->clear();
     showDocumentTitle();
     setWindowModified(false);
 }

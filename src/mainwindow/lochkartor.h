@@ -28,6 +28,7 @@ class QLineEdit;
 class QPainter;
 class QPrinter;
 class QStandardItemModel;
+class UnknownFields;
 struct Tube;
 
 namespace Ui {
@@ -169,6 +170,10 @@ public:
     // -1 for the best serving socket), as loading its tube data file would;
     // returns the report of the reading.
     QString fillFormFromCard(const HoleList &holes, int socket);
+    // The fields of a form read from a card whose values the card does not
+    // give, marked until the user edits them.
+    UnknownFields &unknownFields();
+    int unknownFieldCount() const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -293,4 +298,5 @@ private:
     mutable bool m_invalidCorrectionShown = false; // named once, when first used
     std::unique_ptr<FreshFormLink> m_freshForm;
     EditHistory *m_history = nullptr;
+    UnknownFields *m_unknownFields = nullptr; // made by the first card read
 };

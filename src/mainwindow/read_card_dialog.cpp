@@ -18,10 +18,12 @@
 #include <QGraphicsEllipseItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -40,6 +42,28 @@ QString numbersOf(const HoleList &holes, int field)
     return numbers.join(QLatin1Char(' '));
 }
 
+// The universal card scaled to whatever room the dialog gives it, so the
+// dialog fits small screens with its buttons in view.
+class FittedCardView : public QGraphicsView
+{
+public:
+    using QGraphicsView::QGraphicsView;
+
+    QSize sizeHint() const override
+    {
+        // Half size, hole numbers still legible, where there is room.
+        return scene() ? scene()->sceneRect().size().toSize() / 2 + QSize(4, 4) : QSize();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QGraphicsView::resizeEvent(event);
+        if (scene())
+            fitInView(scene()->sceneRect(), Qt::KeepAspectRatio);
+    }
+};
+
 } // namespace
 
 ReadCardDialog::ReadCardDialog(QWidget *parent, const QStringList &sockets,
@@ -53,24 +77,29 @@ ReadCardDialog::ReadCardDialog(QWidget *parent, const QStringList &sockets,
     m_fieldI->setPlaceholderText(LochkartorText::tr("z. B. 9 20 24"));
     m_fieldII->setPlaceholderText(LochkartorText::tr("z. B. 5 6 12"));
     m_socket = new QComboBox(this);
-    m_socket->addItem(LochkartorText::tr("beste passende Fassung"));
-    m_socket->addItems(sockets);
+    m_socket->setObjectName(QStringLiteral("readSocket"));
+    m_socketNames = sockets;
+    offerSockets({});
     auto *jsonButton = new QPushButton(LochkartorText::tr("Aus JSON-Datei…"), this);
     auto *pictureButton = new QPushButton(LochkartorText::tr("Aus Bild der Karte…"), this);
     pictureButton->setObjectName(QStringLiteral("readPictureButton"));
+    // Enter confirms, also right after a file was chosen through a button.
+    jsonButton->setAutoDefault(false);
+    pictureButton->setAutoDefault(false);
     m_cards = std::make_unique<CardScenes>();
-    m_cardView = new QGraphicsView(m_cards->universalScene(), this);
+    m_cardView = new FittedCardView(m_cards->universalScene(), this);
     m_cardView->setObjectName(QStringLiteral("readCardView"));
-    // Half size: the whole card beside the report, hole numbers still legible.
-    m_cardView->setTransform(QTransform::fromScale(0.5, 0.5));
-    m_cardView->setFixedSize(m_cards->universalScene()->sceneRect().size().toSize() / 2
-                             + QSize(4, 4));
+    m_cardView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_cardView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_cardView->setMinimumSize(232, 175);
+    m_cardView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_cardView->hide();
     m_reportView = new QPlainTextEdit(this);
     m_reportView->setReadOnly(true);
     m_reportView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_reportView->setMinimumSize(560, 380);
+    m_reportView->setMinimumSize(320, 160);
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_buttons->button(QDialogButtonBox::Ok)->setDefault(true);
 
     auto *form = new QFormLayout;
     form->addRow(LochkartorText::tr("Löcher Feld I:"), m_fieldI);
@@ -83,8 +112,11 @@ ReadCardDialog::ReadCardDialog(QWidget *parent, const QStringList &sockets,
     form->addRow(LochkartorText::tr("Fassung:"), m_socket);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(m_cardView, 0, Qt::AlignHCenter);
-    layout->addWidget(m_reportView);
+    // The card beside the report: both shrink on a small screen.
+    auto *views = new QHBoxLayout;
+    views->addWidget(m_cardView, 1);
+    views->addWidget(m_reportView, 1);
+    layout->addLayout(views, 1);
     layout->addWidget(m_buttons);
 
     connect(m_fieldI, &QLineEdit::textChanged, this, &ReadCardDialog::update);
@@ -95,13 +127,87 @@ ReadCardDialog::ReadCardDialog(QWidget *parent, const QStringList &sockets,
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     update();
+    resize(QSize(720, 480).boundedTo(screenRoom()));
 }
 
 ReadCardDialog::~ReadCardDialog() = default;
 
 int ReadCardDialog::socket() const
 {
-    return m_socket->currentIndex() - 1;
+    return m_socket->currentData().toInt();
+}
+
+void ReadCardDialog::setFittingSockets(std::function<std::vector<int>(const HoleList &)> fitting)
+{
+    m_fitting = std::move(fitting);
+    update();
+}
+
+// The fitting sockets first, most likely first, then the others; the first
+// entry leaves the choice open, and the form then has the most likely one
+// for now, marked as not known from the card.
+void ReadCardDialog::offerSockets(const std::vector<int> &fitting)
+{
+    const bool byFitting = bool(m_fitting);
+    if (m_socket->count() > 0 && fitting == m_offered && byFitting == m_offeredByFitting)
+        return;
+    m_offered = fitting;
+    m_offeredByFitting = byFitting;
+    const QSignalBlocker blocker(m_socket);
+    const int chosen = m_socket->count() > 0 ? socket() : -1;
+    const auto name = [this](int socket) {
+        return socket >= 0 && socket < m_socketNames.size() ? m_socketNames.at(socket) : QString();
+    };
+    m_socket->clear();
+    if (!m_fitting)
+        m_socket->addItem(LochkartorText::tr("beste passende Fassung"), -1);
+    else if (fitting.empty())
+        m_socket->addItem(LochkartorText::tr("keine passende Fassung"), -1);
+    else if (fitting.size() == 1)
+        m_socket->addItem(LochkartorText::tr("die einzige passende: %1").arg(name(fitting.front())),
+                          -1);
+    else
+        m_socket->addItem(LochkartorText::tr("nicht gewählt, vorläufig %1 (wahrscheinlichste)")
+                              .arg(name(fitting.front())),
+                          -1);
+    for (int socket : fitting)
+        m_socket->addItem(name(socket), socket);
+    if (!fitting.empty())
+        m_socket->insertSeparator(m_socket->count());
+    for (int socket = 0; socket < m_socketNames.size(); ++socket) {
+        if (std::find(fitting.begin(), fitting.end(), socket) == fitting.end())
+            m_socket->addItem(name(socket), socket);
+    }
+    m_socket->setCurrentIndex(std::max(0, m_socket->findData(chosen)));
+}
+
+QSize ReadCardDialog::screenRoom() const
+{
+    const QScreen *shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shown)
+        return QSize(1280, 720);
+    // The window frame and title take some of the screen.
+    return shown->availableGeometry().size() - QSize(16, 48);
+}
+
+// After a picture the card shows beside the report: the dialog grows to
+// give it room, never past the screen, and stays on it.
+void ReadCardDialog::growWithinScreen()
+{
+    const QSize wanted = sizeHint().expandedTo(size()).boundedTo(screenRoom());
+    if (wanted == size())
+        return;
+    resize(wanted);
+    const QScreen *shown = screen();
+    if (!shown || !isVisible())
+        return;
+    const QRect room = shown->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveRight(std::min(frame.right(), room.right()));
+    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+    frame.moveLeft(std::max(frame.left(), room.left()));
+    frame.moveTop(std::max(frame.top(), room.top()));
+    move(frame.topLeft());
 }
 
 // Every change reads the card anew; OK takes only holes that were read.
@@ -113,6 +219,8 @@ void ReadCardDialog::update()
     m_holes = fieldI.holes;
     m_holes.insert(m_holes.end(), fieldII.holes.begin(), fieldII.holes.end());
     const bool readable = error.isEmpty() && !m_holes.empty();
+    if (m_fitting)
+        offerSockets(readable ? m_fitting(m_holes) : std::vector<int>{});
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(readable);
     // The card shows what OK would read, also after edits to the fields.
     for (int field : {HoleGrid::FieldI, HoleGrid::FieldII}) {
@@ -172,6 +280,8 @@ bool ReadCardDialog::readPicture(const QString &fileName)
         = shownName + QStringLiteral(":\n") + ScanReport::text(reading) + QLatin1Char('\n');
     markUncertain(reading.uncertain);
     m_cardView->show();
+    layout()->activate();
+    growWithinScreen();
     const QSignalBlocker blockI(m_fieldI);
     const QSignalBlocker blockII(m_fieldII);
     m_fieldI->setText(numbersOf(reading.holes, HoleGrid::FieldI));

@@ -40,15 +40,26 @@ public:
     QString reportText() const;
 
     HoleList holes() const { return m_holes; }
+    // The socket list index chosen, or -1 when the user left the choice open.
     int socket() const;
+    // The sockets (list indexes, most likely first) that fit a card; the
+    // socket list then offers these first. Without it, the list offers all.
+    void setFittingSockets(std::function<std::vector<int>(const HoleList &)> fitting);
 
 private:
     void update();
+    void offerSockets(const std::vector<int> &fitting);
+    void growWithinScreen();
+    QSize screenRoom() const;
     void loadJson();
     void choosePicture();
     void markUncertain(const HoleList &positions);
 
     std::function<QString(const HoleList &, int)> m_report;
+    std::function<std::vector<int>(const HoleList &)> m_fitting;
+    QStringList m_socketNames;
+    std::vector<int> m_offered; // the fitting sockets the list shows first
+    bool m_offeredByFitting = false;
     QLineEdit *m_fieldI = nullptr;
     QLineEdit *m_fieldII = nullptr;
     QComboBox *m_socket = nullptr;

@@ -6,6 +6,7 @@
 #include "lochkartor.h"
 #include "read_card.h"
 #include "ui_lochkartor.h"
+#include "unknown_fields.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -31,10 +32,16 @@ void Lochkartor::askAndReadCard()
     const auto report = [this](const HoleList &holes, int socket) {
         return CardReading::reportText(CardCheck::read(holes, socket), CardCheck::listTexts());
     };
+    const auto fitting = [this](const HoleList &holes) {
+        const CardReading::Reading reading
+            = CardReading::read(holes, CardCheck::formLimits());
+        return CardReading::servingSockets(reading);
+    };
     QStringList sockets;
     for (int i = 0; i < ui->socket->count(); ++i)
         sockets << ui->socket->itemText(i);
-    const std::optional<Dialogs::CardHoles> answer = Dialogs::askCardHoles(this, sockets, report);
+    const std::optional<Dialogs::CardHoles> answer
+        = Dialogs::askCardHoles(this, sockets, report, fitting);
     // Only a card that is read replaces the form, so only then the question.
     if (answer && maybeSave())
         fillFormFromCard(answer->holes, answer->socket);
@@ -54,5 +61,19 @@ QString Lochkartor::fillFormFromCard(const HoleList &holes, int socket)
             return true;
         },
         EditHistory::Saved::No);
-    return CardReading::reportText(outcome, CardCheck::listTexts());
+    const CardReading::ListTexts texts = CardCheck::listTexts();
+    unknownFields().mark(CardReading::unknownFields(outcome, texts));
+    return CardReading::reportText(outcome, texts);
+}
+
+UnknownFields &Lochkartor::unknownFields()
+{
+    if (!m_unknownFields)
+        m_unknownFields = new UnknownFields(this, m_history->stack());
+    return *m_unknownFields;
+}
+
+int Lochkartor::unknownFieldCount() const
+{
+    return m_unknownFields ? m_unknownFields->count() : 0;
 }

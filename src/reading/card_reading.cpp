@@ -5,7 +5,9 @@
 #include "isolation_test_table.h"
 #include "operating_point_table.h"
 #include "ranges.h"
+#include "socket_likelihood.h"
 #include "socket_table.h"
+#include "tube.h"
 #include "tube_type_table.h"
 #include "wiring_table.h"
 
@@ -14,6 +16,7 @@
 #include <cmath>
 #include <iterator>
 #include <limits>
+#include <tuple>
 
 namespace CardReading {
 
@@ -531,11 +534,27 @@ const auto byChoice = [](const auto &row) { return row.choice; };
 const auto byScale = [](const auto &row) { return row.scale; };
 const auto bySupply = [](const auto &row) { return row.supply; };
 
-// The value the form gets for a range: the range's own bound (the largest
-// value it holds, for the grid bias the most negative), or the field's limit
-// where the range is open. When the groups leave no common value, the first
-// group's range alone decides and the contradiction is reported.
-Quantity quantity(const std::vector<ValueRange> &ranges, const FieldLimits &limits, bool negative,
+// The safe end of a range, as the field holds it: the lowest value (for the
+// grid bias the most negative), one step of the field's last decimal above a
+// bound the range leaves out. A plate voltage read as "150 < Ua <= 300 V"
+// becomes 150.1 V, which the tester's supply tables put in the same row.
+double safeEnd(const ValueRange &range, TubeField field)
+{
+    const int decimals = TubeForm::limits(Tube{}, field).decimals;
+    const auto rounded
+        = [decimals](double value) { return QString::number(value, 'f', decimals).toDouble(); };
+    const double value
+        = rounded(range.lowIncluded ? range.low : range.low + std::pow(10.0, -decimals));
+    if (range.contains(value))
+        return value;
+    // A range narrower than one step of the field: only its top is left.
+    return rounded(range.high);
+}
+
+// The value the form gets for a range: its safe end. When the groups leave
+// no common value, the first group's range alone decides and the
+// contradiction is reported.
+Quantity quantity(const std::vector<ValueRange> &ranges, const FieldLimits &limits, TubeField field,
                   const char *subject, const HoleList &holes,
                   std::vector<Contradiction> &contradictions)
 {
@@ -550,7 +569,7 @@ Quantity quantity(const std::vector<ValueRange> &ranges, const FieldLimits &limi
         if (q.range.isEmpty())
             q.range = within(limits);
     }
-    q.value = negative ? q.range.low : q.range.high;
+    q.value = safeEnd(q.range, field);
     return q;
 }
 
@@ -585,7 +604,7 @@ void Reader::readValues()
                 scaleLow = bound;
             }
         }
-        r.heatingVoltage = quantity(ranges, m_limits.heatingVoltage, false,
+        r.heatingVoltage = quantity(ranges, m_limits.heatingVoltage, TubeField::HeatingVoltage,
                                     QT_TRANSLATE_NOOP("Lochkartor", "Heizspannung"),
                                     punched({HeatingTable::dcScaleHoles}), faults);
     }
@@ -605,29 +624,37 @@ void Reader::readValues()
     if (r.plateSupply >= 0 && !isRectifierSupply(r.plateSupply)) {
         const ValueRange supply = rangeUpTo(plateVoltageRanges, bySupply, r.plateSupply);
         r.plateVoltage = quantity(
-            {supply, scale}, m_limits.plateVoltage, false,
+            {supply, scale}, m_limits.plateVoltage, TubeField::PlateVoltage,
             QT_TRANSLATE_NOOP("Lochkartor", "Anodenspannung"),
             punched({plateSupplies[std::size_t(r.plateSupply)], plateScaleHoles}), faults);
         plateCurrentMaximum
             = firstRowNotExceeded(plateVoltageRanges, r.plateVoltage.value).plateCurrentMaximum;
     } else if (s->rectifierMode) {
-        r.plateVoltage = quantity({scale}, m_limits.plateVoltage, false,
+        r.plateVoltage = quantity({scale}, m_limits.plateVoltage, TubeField::PlateVoltage,
                                   QT_TRANSLATE_NOOP("Lochkartor", "Anodenspannung"),
                                   punched({plateScaleHoles}), faults);
     }
     if (amplifier && s->screenGrid && r.screenSupplyChoice >= 0) {
         FieldLimits limits = m_limits.screenVoltage;
+        // The screen voltage may reach whatever plate voltage the holes allow.
         limits.maximum
-            = r.plateVoltage.known ? r.plateVoltage.value : m_limits.plateVoltage.maximum;
+            = r.plateVoltage.known ? r.plateVoltage.range.high : m_limits.plateVoltage.maximum;
         const int scale = r.screenScaleChoice >= 0 ? r.screenScaleChoice : noScreenScale;
         r.screenVoltage
             = quantity({rangeUpTo(screenSupplies, byChoice, r.screenSupplyChoice),
                         rangeUpTo(screenScales, byChoice, scale)},
-                       limits, false, QT_TRANSLATE_NOOP("Lochkartor", "Schirmgitterspannung"),
+                       limits, TubeField::ScreenVoltage,
+                       QT_TRANSLATE_NOOP("Lochkartor", "Schirmgitterspannung"),
                        punched({screenSupplyHoles, screenScaleHoles,
                                 plateSupplies[std::size_t(std::max(r.plateSupply, 0))]}),
                        faults);
     }
+    // The form holds the screen voltage at most at the plate voltage, so the
+    // lowest plate voltage is the lowest that also carries the screen's.
+    if (r.screenVoltage.known && r.plateVoltage.known
+        && r.screenVoltage.value > r.plateVoltage.value
+        && r.plateVoltage.range.contains(r.screenVoltage.value))
+        r.plateVoltage.value = r.screenVoltage.value;
     if (amplifier && s->controlGrid && r.gridSupplyChoice >= 0) {
         const int scale = r.gridScaleChoice >= 0 ? r.gridScaleChoice : noGridScale;
         std::vector<ValueRange> ranges{rangeDownTo(gridSupplies, byChoice, r.gridSupplyChoice),
@@ -639,13 +666,13 @@ void Reader::readValues()
             holes = joined({holes, resistors[std::size_t(r.resistor)].holes});
         }
         r.gridVoltage
-            = quantity(ranges, m_limits.gridVoltage, true,
+            = quantity(ranges, m_limits.gridVoltage, TubeField::GridVoltage,
                        QT_TRANSLATE_NOOP("Lochkartor", "Gittervorspannung"), holes, faults);
     }
     if (r.plateCurrentScale >= 0) {
         if (isRectifierCurrentScale(r.plateCurrentScale)) {
             r.plateCurrent = quantity({rangeUpTo(rectCurrentRanges, byScale, r.plateCurrentScale)},
-                                      m_limits.rectCurrent, false,
+                                      m_limits.rectCurrent, TubeField::RectCurrent,
                                       QT_TRANSLATE_NOOP("Lochkartor", "Gleichrichterstrom"),
                                       punched({plateCurrentScaleHoles}), faults);
         } else {
@@ -653,7 +680,7 @@ void Reader::readValues()
             limits.maximum = plateCurrentMaximum;
             r.plateCurrent
                 = quantity({rangeUpTo(plateCurrentRanges, byScale, r.plateCurrentScale)}, limits,
-                           false, QT_TRANSLATE_NOOP("Lochkartor", "Anodenstrom"),
+                           TubeField::PlateCurrent, QT_TRANSLATE_NOOP("Lochkartor", "Anodenstrom"),
                            punched({plateCurrentScaleHoles,
                                     plateSupplies[std::size_t(std::max(r.plateSupply, 0))]}),
                            faults);
@@ -661,14 +688,15 @@ void Reader::readValues()
     }
     if (r.screenCurrentScale >= 0)
         r.screenCurrent = quantity({rangeUpTo(screenCurrentRanges, byScale, r.screenCurrentScale)},
-                                   m_limits.screenCurrent, false,
+                                   m_limits.screenCurrent, TubeField::ScreenCurrent,
                                    QT_TRANSLATE_NOOP("Lochkartor", "Schirmgitterstrom"),
                                    punched({screenCurrentScaleHoles}), faults);
     if (r.transconductanceScale >= 0)
-        r.transconductance = quantity(
-            {rangeUpTo(transconductanceRanges, byScale, r.transconductanceScale)},
-            m_limits.transconductance, false, QT_TRANSLATE_NOOP("Lochkartor", "Steilheit"),
-            punched({transconductanceScaleHoles}), faults);
+        r.transconductance
+            = quantity({rangeUpTo(transconductanceRanges, byScale, r.transconductanceScale)},
+                       m_limits.transconductance, TubeField::Transconductance,
+                       QT_TRANSLATE_NOOP("Lochkartor", "Steilheit"),
+                       punched({transconductanceScaleHoles}), faults);
 }
 
 Reading Reader::run()
@@ -719,7 +747,7 @@ Reading read(const HoleList &holes, const FormLimits &limits)
 
 std::vector<int> servingSockets(const Reading &reading)
 {
-    std::vector<std::pair<int, int>> ranked; // unused pins, socket
+    std::vector<std::tuple<int, int, int>> ranked; // tier, unused pins, socket
     for (int index = 0; index < SocketCount; ++index) {
         const SocketRow *socket = findSocket(index);
         int wiredPins = 0;
@@ -735,12 +763,13 @@ std::vector<int> servingSockets(const Reading &reading)
         // No line serves two pins of one socket, so every wired line has its
         // pin when the counts agree.
         if (wiredPins == wiredLines)
-            ranked.push_back({socket->pinCount() - wiredPins, index});
+            ranked.emplace_back(SocketLikelihood::tiers[index], socket->pinCount() - wiredPins,
+                                index);
     }
     std::stable_sort(ranked.begin(), ranked.end());
     std::vector<int> sockets;
     for (const auto &entry : ranked)
-        sockets.push_back(entry.second);
+        sockets.push_back(std::get<2>(entry));
     return sockets;
 }
 

@@ -45,12 +45,17 @@ struct Contradiction
 };
 
 // A decoded quantity: the range of values the holes allow and the value the
-// form gets for it.
+// form gets for it, the safe end of that range (the lowest voltage, current
+// or transconductance, the most negative grid bias), since a range's top
+// could overload the tube.
 struct Quantity
 {
     bool known = false;
     ValueRange range{};
     double value = 0.0;
+
+    // Whether the holes give the value itself rather than a range.
+    bool isExact() const { return known && range.low == range.high; }
 };
 
 // Limits of the number fields of the form, as the window has them.
@@ -127,8 +132,9 @@ struct Reading
 // Reads a set of holes of both fields. Holes outside the grid are ignored.
 Reading read(const HoleList &holes, const FormLimits &limits);
 
-// Sockets (list indexes) that reach every wired line, best first: fewest
-// pins left unused, then list order.
+// Sockets (list indexes) that reach every wired line, most likely first: the
+// common sockets before the rare ones, then fewest pins left unused, then
+// list order.
 std::vector<int> servingSockets(const Reading &reading);
 
 // The form whose card has exactly these holes, for socket list index

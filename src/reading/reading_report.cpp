@@ -43,12 +43,21 @@ QString rangeText(const char *symbol, const ValueRange &range, const char *unit)
     return text + QLatin1Char(' ') + QLatin1String(unit);
 }
 
+QString safeValueNote(double value, const char *unit)
+{
+    return LochkartorText::tr("nicht auf der Karte: sicherer Wert %1 %2, aufgedruckten Wert "
+                              "eintragen")
+        .arg(number(value), QLatin1String(unit));
+}
+
 QString quantityText(const char *symbol, const Quantity &q, const char *unit)
 {
     if (!q.known)
         return LochkartorText::tr("unbekannt");
-    return LochkartorText::tr("%1, Formwert %2 %3")
-        .arg(rangeText(symbol, q.range, unit), number(q.value), QLatin1String(unit));
+    if (q.isExact())
+        return QStringLiteral("%1 = %2 %3")
+            .arg(QLatin1String(symbol), number(q.value), QLatin1String(unit));
+    return rangeText(symbol, q.range, unit) + QStringLiteral(", ") + safeValueNote(q.value, unit);
 }
 
 QString listText(const QStringList &list, int index)
@@ -123,17 +132,38 @@ QJsonObject holesJson(const HoleList &holes)
     return {{QStringLiteral("I"), fieldI}, {QStringLiteral("II"), fieldII}};
 }
 
-QJsonValue quantityJson(const Quantity &q)
+QJsonValue quantityJson(const Quantity &q, const char *unit)
 {
     if (!q.known)
         return QJsonValue();
     auto bound
         = [](double value) { return std::isfinite(value) ? QJsonValue(value) : QJsonValue(); };
-    return QJsonObject{{QStringLiteral("low"), bound(q.range.low)},
+    QJsonObject object{{QStringLiteral("low"), bound(q.range.low)},
                        {QStringLiteral("lowIncluded"), q.range.lowIncluded},
                        {QStringLiteral("high"), bound(q.range.high)},
                        {QStringLiteral("highIncluded"), q.range.highIncluded},
-                       {QStringLiteral("value"), q.value}};
+                       {QStringLiteral("value"), q.value},
+                       {QStringLiteral("exact"), q.isExact()}};
+    if (!q.isExact())
+        object.insert(QStringLiteral("note"), safeValueNote(q.value, unit));
+    return object;
+}
+
+// "11" of "11: Noval", "A5" of "A5: Noval": how the lists and --socket
+// name a socket briefly.
+QString socketCode(const ListTexts &texts, int socket)
+{
+    const QString text = listText(texts.sockets, socket);
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    return colon > 0 ? text.left(colon) : QString::number(socket + 1);
+}
+
+QString socketCodes(const Outcome &o, const ListTexts &texts)
+{
+    QStringList codes;
+    for (int socket : o.sockets)
+        codes << socketCode(texts, socket);
+    return codes.join(QStringLiteral(", "));
 }
 
 QJsonValue indexJson(int index)
@@ -141,11 +171,16 @@ QJsonValue indexJson(int index)
     return index >= 0 ? QJsonValue(index) : QJsonValue();
 }
 
-QStringList unknownTexts(const Reading &r)
+QStringList unknownTexts(const Outcome &o, const ListTexts &texts)
 {
-    QStringList unknown{LochkartorText::tr("Röhrenname"),
-                        LochkartorText::tr("genaue Werte (nur ihre Bereiche)"),
-                        LochkartorText::tr("Heizstrom"), LochkartorText::tr("Kappe")};
+    const Reading &r = o.reading;
+    QStringList unknown{LochkartorText::tr("Röhrenname")};
+    if (!o.socketKnown())
+        unknown << (o.sockets.empty()
+                        ? LochkartorText::tr("Fassung")
+                        : LochkartorText::tr("Fassung (passend: %1)").arg(socketCodes(o, texts)));
+    unknown << LochkartorText::tr("genaue Werte (nur ihre Bereiche)")
+            << LochkartorText::tr("Heizstrom") << LochkartorText::tr("Kappe");
     if (r.tubeTypes.size() > 1)
         unknown << LochkartorText::tr("welcher der Grundtypen mit denselben Blöcken");
     return unknown;
@@ -213,19 +248,92 @@ QString socketText(const Outcome &o, const ListTexts &texts)
     if (o.socket < 0)
         return LochkartorText::tr("keine Fassung bedient alle verdrahteten Leitungen");
     QString text = listText(texts.sockets, o.socket);
-    if (!o.socketGiven) {
-        QStringList listed;
-        for (int socket : o.sockets)
-            listed << QString::number(socket + 1);
-        text += LochkartorText::tr(" (passend, beste zuerst: %1)")
-                    .arg(listed.join(QStringLiteral(", ")));
+    if (!o.socketKnown()) {
+        return LochkartorText::tr("nicht auf der Karte; vorläufig %1 (passend, wahrscheinlichste "
+                                  "zuerst: %2)")
+            .arg(text, socketCodes(o, texts));
+    } else if (!o.socketGiven) {
+        text += LochkartorText::tr(" (als einzige passend)");
     } else if (std::find(o.sockets.begin(), o.sockets.end(), o.socket) == o.sockets.end()) {
         text += LochkartorText::tr(" (bedient nicht alle verdrahteten Leitungen)");
     }
     return text;
 }
 
+const QVariant *formValue(const Outcome &o, const char *field)
+{
+    for (const auto &[name, value] : o.form) {
+        if (name == QLatin1String(field))
+            return &value;
+    }
+    return nullptr;
+}
+
+// A tube without a heater has no heater current.
+bool heatingCurrentInForm(const Outcome &o)
+{
+    return formValue(o, "heatingCurrent") != nullptr;
+}
+
+QJsonValue heatingCurrentJson(const Outcome &o)
+{
+    const QVariant *current = formValue(o, "heatingCurrent");
+    if (!current)
+        return QJsonValue();
+    return QJsonObject{{QStringLiteral("value"), current->toDouble()},
+                       {QStringLiteral("exact"), false},
+                       {QStringLiteral("note"), safeValueNote(current->toDouble(), "A")}};
+}
+
+QJsonArray unknownFieldsJson(const Outcome &o, const ListTexts &texts)
+{
+    QJsonArray fields;
+    for (const UnknownField &field : unknownFields(o, texts))
+        fields.append(QJsonObject{{QStringLiteral("field"), field.field},
+                                  {QStringLiteral("note"), field.note}});
+    return fields;
+}
+
 } // namespace
+
+std::vector<UnknownField> unknownFields(const Outcome &o, const ListTexts &texts)
+{
+    const Reading &r = o.reading;
+    std::vector<UnknownField> fields;
+    const auto add = [&](const char *field, const QString &note) {
+        if (formValue(o, field))
+            fields.push_back({QLatin1String(field), note});
+    };
+    add("tubeName", LochkartorText::tr("nicht auf der Karte: den aufgedruckten Namen eintragen"));
+    if (!o.socketKnown())
+        add("socket", o.sockets.empty()
+                          ? LochkartorText::tr("nicht auf der Karte: keine Fassung passt")
+                          : LochkartorText::tr("nicht auf der Karte: passend sind %1, die Fassung "
+                                               "der Röhre wählen")
+                                .arg(socketCodes(o, texts)));
+    if (r.tubeTypes.size() > 1)
+        add("genericTubeType",
+            LochkartorText::tr("nicht auf der Karte: %1").arg(typeText(r, texts)));
+    const auto addQuantity = [&](const char *field, const Quantity &q, const char *unit) {
+        if (q.known && !q.isExact())
+            add(field, safeValueNote(q.value, unit));
+    };
+    addQuantity("heatingVoltage", r.heatingVoltage, "V");
+    add("heatingCurrent", safeValueNote(0.0, "A"));
+    add("capFunction",
+        LochkartorText::tr("nicht auf der Karte: die Kappe eintragen, wenn die Röhre eine hat"));
+    const bool rectifier = findTubeTypeSwitches(r.tubeType)->rectifierMode;
+    // A rectifier's plate voltage is only its plate meter's range; the form
+    // keeps the field switched off.
+    if (!rectifier)
+        addQuantity("plateVoltage", r.plateVoltage, "V");
+    addQuantity("screenVoltage", r.screenVoltage, "V");
+    addQuantity("gridVoltage", r.gridVoltage, "V");
+    addQuantity(rectifier ? "rectCurrent" : "plateCurrent", r.plateCurrent, "mA");
+    addQuantity("screenCurrent", r.screenCurrent, "mA");
+    addQuantity("transconductance", r.transconductance, "mA/V");
+    return fields;
+}
 
 QString reportText(const Outcome &o, const ListTexts &texts)
 {
@@ -245,12 +353,12 @@ QString reportText(const Outcome &o, const ListTexts &texts)
     lines << QString() << LochkartorText::tr("Heizung:");
     switch (r.heaterSupply) {
     case Supply::Ac:
-        lines
-            << LochkartorText::tr("  Wechselstrom, %1").arg(listText(texts.heatingTaps, r.heatingTap));
+        lines << LochkartorText::tr("  Wechselstrom, %1")
+                     .arg(listText(texts.heatingTaps, r.heatingTap));
         break;
     case Supply::Dc:
-        lines
-            << LochkartorText::tr("  Gleichstrom, %1").arg(quantityText("Uf", r.heatingVoltage, "V"));
+        lines << LochkartorText::tr("  Gleichstrom, %1")
+                     .arg(quantityText("Uf", r.heatingVoltage, "V"));
         break;
     case Supply::None:
         lines << LochkartorText::tr("  keine");
@@ -258,6 +366,8 @@ QString reportText(const Outcome &o, const ListTexts &texts)
     }
     if (r.directlyHeated)
         lines << LochkartorText::tr("  direkt geheizt (f- an)");
+    if (heatingCurrentInForm(o))
+        lines << LochkartorText::tr("  Heizstrom: %1").arg(safeValueNote(0.0, "A"));
 
     lines << QString() << LochkartorText::tr("Arbeitspunkt:");
     lines << LochkartorText::tr("  Anodenspeisung: %1").arg(plateSupplyText(r, texts));
@@ -270,8 +380,8 @@ QString reportText(const Outcome &o, const ListTexts &texts)
         lines << LochkartorText::tr("  Ladekondensator: %1")
                      .arg(listText(texts.capacitors, r.capacitor));
     } else {
-        lines
-            << LochkartorText::tr("  Anodenspannung: %1").arg(quantityText("Ua", r.plateVoltage, "V"));
+        lines << LochkartorText::tr("  Anodenspannung: %1")
+                     .arg(quantityText("Ua", r.plateVoltage, "V"));
         if (r.screenVoltage.known)
             lines << LochkartorText::tr("  Schirmgitterspannung: %1")
                          .arg(quantityText("Ug2", r.screenVoltage, "V"));
@@ -306,7 +416,7 @@ QString reportText(const Outcome &o, const ListTexts &texts)
                       listText(texts.isotestRanges, r.isotestRange));
     lines << QString()
           << LochkartorText::tr("Nicht auf der Karte: %1")
-                 .arg(unknownTexts(r).join(QStringLiteral(", ")));
+                 .arg(unknownTexts(o, texts).join(QStringLiteral(", ")));
 
     lines << QString();
     if (r.contradictions.empty()) {
@@ -315,7 +425,8 @@ QString reportText(const Outcome &o, const ListTexts &texts)
         lines << LochkartorText::tr("Widersprüche:");
         for (const Contradiction &c : r.contradictions)
             lines << QStringLiteral("  %1 (%2): %3")
-                         .arg(faultText(c.fault), LochkartorText::tr(c.subject.toUtf8().constData()),
+                         .arg(faultText(c.fault),
+                              LochkartorText::tr(c.subject.toUtf8().constData()),
                               holesText(c.holes));
     }
     lines << QString();
@@ -364,6 +475,7 @@ QString reportJson(const Outcome &o, const ListTexts &texts)
         {QStringLiteral("socketText"),
          o.socket >= 0 ? QJsonValue(listText(texts.sockets, o.socket)) : QJsonValue()},
         {QStringLiteral("sockets"), sockets},
+        {QStringLiteral("socketKnown"), o.socketKnown()},
         {QStringLiteral("lines"), lines},
         {QStringLiteral("tubeType"), r.tubeType},
         {QStringLiteral("tubeTypes"), types},
@@ -371,26 +483,29 @@ QString reportJson(const Outcome &o, const ListTexts &texts)
          QJsonObject{{QStringLiteral("supply"), QLatin1String(supply)},
                      {QStringLiteral("directlyHeated"), r.directlyHeated},
                      {QStringLiteral("tap"), indexJson(r.heatingTap)},
-                     {QStringLiteral("voltage"), quantityJson(r.heatingVoltage)}}},
+                     {QStringLiteral("voltage"), quantityJson(r.heatingVoltage, "V")},
+                     {QStringLiteral("current"), heatingCurrentJson(o)}}},
         {QStringLiteral("operatingPoint"),
          QJsonObject{{QStringLiteral("plateSupply"), indexJson(r.plateSupply)},
                      {QStringLiteral("plateScale"), indexJson(r.plateScale)},
-                     {QStringLiteral("plateVoltage"), quantityJson(r.plateVoltage)},
-                     {QStringLiteral("screenVoltage"), quantityJson(r.screenVoltage)},
-                     {QStringLiteral("gridVoltage"), quantityJson(r.gridVoltage)},
+                     {QStringLiteral("plateVoltage"), quantityJson(r.plateVoltage, "V")},
+                     {QStringLiteral("screenVoltage"), quantityJson(r.screenVoltage, "V")},
+                     {QStringLiteral("gridVoltage"), quantityJson(r.gridVoltage, "V")},
                      {QStringLiteral("resistor"), indexJson(r.resistor)},
                      {QStringLiteral("capacitor"), r.capacitor}}},
         {QStringLiteral("desiredValues"),
-         QJsonObject{{QStringLiteral("plateCurrentScale"), indexJson(r.plateCurrentScale)},
-                     {QStringLiteral("plateCurrent"), quantityJson(r.plateCurrent)},
-                     {QStringLiteral("screenCurrentScale"), indexJson(r.screenCurrentScale)},
-                     {QStringLiteral("screenCurrent"), quantityJson(r.screenCurrent)},
-                     {QStringLiteral("transconductanceScale"), indexJson(r.transconductanceScale)},
-                     {QStringLiteral("transconductance"), quantityJson(r.transconductance)}}},
+         QJsonObject{
+             {QStringLiteral("plateCurrentScale"), indexJson(r.plateCurrentScale)},
+             {QStringLiteral("plateCurrent"), quantityJson(r.plateCurrent, "mA")},
+             {QStringLiteral("screenCurrentScale"), indexJson(r.screenCurrentScale)},
+             {QStringLiteral("screenCurrent"), quantityJson(r.screenCurrent, "mA")},
+             {QStringLiteral("transconductanceScale"), indexJson(r.transconductanceScale)},
+             {QStringLiteral("transconductance"), quantityJson(r.transconductance, "mA/V")}}},
         {QStringLiteral("isolationTest"),
          QJsonObject{{QStringLiteral("voltage"), indexJson(r.isotestVoltage)},
                      {QStringLiteral("range"), indexJson(r.isotestRange)}}},
-        {QStringLiteral("unknown"), QJsonArray::fromStringList(unknownTexts(r))},
+        {QStringLiteral("unknown"), QJsonArray::fromStringList(unknownTexts(o, texts))},
+        {QStringLiteral("unknownFields"), unknownFieldsJson(o, texts)},
         {QStringLiteral("contradictions"), contradictions},
         {QStringLiteral("form"), form},
         {QStringLiteral("checked"), o.checked},

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 // What reading a card gave: the reading, the socket and the form chosen,
 // and how the form's own card differs from the holes that were read.
@@ -21,6 +22,9 @@ struct Outcome
     HoleList extra;       // on the form's card, but not read
 
     bool identical() const { return checked && missing.empty() && extra.empty(); }
+    // Whether the socket is the tube's own: given, or the only one that
+    // fits. Otherwise the form has the most likely one for now.
+    bool socketKnown() const { return socketGiven || sockets.size() == 1; }
 };
 
 // The shown (translated) texts of the form's lists, which the report names.
@@ -37,6 +41,15 @@ struct ListTexts
     QStringList isotestVoltages;
     QStringList isotestRanges;
 };
+
+// A field of the form whose value the card does not give: the form field's
+// object name and what to do about it ("nicht auf der Karte: …").
+struct UnknownField
+{
+    QString field;
+    QString note;
+};
+std::vector<UnknownField> unknownFields(const Outcome &outcome, const ListTexts &texts);
 
 QString reportText(const Outcome &outcome, const ListTexts &texts);
 QString reportJson(const Outcome &outcome, const ListTexts &texts);

@@ -190,9 +190,22 @@ QString withScan(const QString &json, const ScanReading &scan)
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }
 
+// The card fits several sockets (or none) and --socket did not say which.
+QString socketQuestion(const CardReading::Outcome &outcome, const CardReading::ListTexts &texts)
+{
+    if (outcome.sockets.empty())
+        return LochkartorText::tr("keine Fassung bedient alle verdrahteten Leitungen");
+    QStringList names;
+    for (int socket : outcome.sockets)
+        names << (socket < texts.sockets.size() ? texts.sockets.at(socket) : QString());
+    return LochkartorText::tr("die Karte passt zu mehreren Fassungen (%1); mit --socket die der "
+                              "Röhre wählen, vorläufig gilt %2")
+        .arg(names.join(QStringLiteral(", ")), names.front());
+}
+
 // Prints the report and writes the form; 0 when the card is free of
-// contradictions and the form gives exactly it, and a picture of it was
-// read without doubt; 1 otherwise.
+// contradictions, the form gives exactly it, its socket is known, and a
+// picture of it was read without doubt; 1 otherwise.
 int readCard(const Options &options, const HoleList &holes, const ScanReading *scan,
              QTextStream &out, QTextStream &err)
 {
@@ -217,8 +230,10 @@ int readCard(const Options &options, const HoleList &holes, const ScanReading *s
                        .replace(QLatin1Char('\n'), QLatin1Char(' '))
                 << "\n";
     }
+    if (!outcome.socketKnown())
+        err << "lochkartor-render: " << socketQuestion(outcome, texts) << "\n";
     const bool sound = outcome.identical() && outcome.reading.contradictions.empty()
-                       && (!scan || !scan->isDoubtful());
+                       && outcome.socketKnown() && (!scan || !scan->isDoubtful());
     return sound && written ? 0 : 1;
 }
 

@@ -368,8 +368,9 @@ QString usage()
                "Liest eine gestanzte Karte zurück und gibt aus, was ihre Löcher einstellen.")
            + QLatin1Char('\n') + helpLines(Use::Read)
            + LochkartorText::tr(
-               "Status: 0 die Karte ist widerspruchsfrei und das Formular gibt genau sie, 1 "
-               "sonst (auch: keine Karte im Bild, unsichere Stellen), 2 Aufruffehler.")
+               "Status: 0 die Karte ist widerspruchsfrei, das Formular gibt genau sie und die "
+               "Fassung ist bekannt, 1 sonst (auch: keine Karte im Bild, unsichere Stellen, "
+               "mehrere passende Fassungen ohne --socket), 2 Aufruffehler.")
            + QLatin1Char('\n');
 }
 
