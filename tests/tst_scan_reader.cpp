@@ -3,10 +3,14 @@
 // pictures that hold no card.
 
 #include "card_outline.h"
+#include "card_painting.h"
+#include "form_replay.h"
 #include "scan_reader.h"
 #include "synthetic_scan.h"
 #include "testsupport.h"
+#include "tube_file.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -44,6 +48,32 @@ quint32 scanSeeds()
     return underSanitizers ? 40 : 300;
 }
 
+// The card the program makes of a sample tube, as a picture of its holes:
+// its texts, cap notes and heater text printed as the program prints them.
+QDir sampleTubeFolder()
+{
+    return QDir(qEnvironmentVariable("LOCHKARTOR_SOURCE_DIR")
+                + QStringLiteral("/tests/data/tubes"));
+}
+
+Card sampleTubeCard(const QString &name)
+{
+    return cardOf(TubeData::readTube(sampleTubeFolder().filePath(name)).tube);
+}
+
+CardPicture pictureOf(const Card &card)
+{
+    return [card](const HoleList &holes) {
+        Card punched = card;
+        punched.holes = holes;
+        QImage picture(CardOutline::Width, CardOutline::Height, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        painter.drawImage(0, 0, CardPainting::render(punched, CardPainting::Picture::Created));
+        return picture;
+    };
+}
+
 } // namespace
 
 class TestScanReader : public QObject
@@ -55,6 +85,8 @@ private slots:
     void outlineMatchesPicture();
     void ownPicture_data();
     void ownPicture();
+    void sampleTubes_data();
+    void sampleTubes();
     void syntheticScans_data();
     void syntheticScans();
     void limits_data();
@@ -132,6 +164,57 @@ void TestScanReader::ownPicture()
     QCOMPARE(holesText(reading.holes), holesText(holes));
     QCOMPARE(holesText(reading.uncertain), QString());
     QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
+}
+
+void TestScanReader::sampleTubes_data()
+{
+    QTest::addColumn<QString>("tube");
+    QTest::addColumn<ScanDistortion>("distortion");
+    const QStringList names = sampleTubeFolder().entryList({QStringLiteral("*.tds")});
+    QVERIFY(names.size() >= 10);
+    using H = ScanDistortion::Holes;
+    for (const QString &name : names) {
+        for (double dpi : {75.0, 150.0, 300.0, 600.0}) {
+            for (H holes : {H::Printed, H::Dark}) {
+                ScanDistortion d;
+                d.dpi = dpi;
+                d.angle = dpi / 200 - 1.5;
+                d.margin = 0.04;
+                d.holes = holes;
+                d.background = holes == H::Dark ? 35 : 245;
+                d.noise = 0.02;
+                d.blur = 0.6;
+                d.jpegQuality = 85;
+                QTest::addRow("%s, %g dpi, %s", qPrintable(name), dpi,
+                              holes == H::Dark ? "punched" : "printed")
+                    << name << d;
+            }
+        }
+    }
+}
+
+// The card the program makes of every sample tube, its notes and texts
+// across hole positions, reads with no position in doubt.
+void TestScanReader::sampleTubes()
+{
+    QFETCH(QString, tube);
+    QFETCH(ScanDistortion, distortion);
+    const Card card = sampleTubeCard(tube);
+    const HoleList &holes = card.holes;
+    const ScanReading reading
+        = readCardPicture(syntheticScanOf(pictureOf(card), holes, distortion));
+    const QString context
+        = tube + QStringLiteral(" (") + distortion.describe() + QStringLiteral(")");
+    QVERIFY2(reading.cardFound, qPrintable(context));
+    QVERIFY2(mismatch(reading, holes).isEmpty(),
+             qPrintable(context + QStringLiteral(": ") + mismatch(reading, holes)));
+    QVERIFY2(reading.uncertain.empty(),
+             qPrintable(context + QStringLiteral(": uncertain ") + holesText(reading.uncertain)));
+    if (distortion.dpi == 150 && distortion.holes == ScanDistortion::Holes::Printed) {
+        const ScanReading own = readCardPicture(pictureOf(card)(holes));
+        QCOMPARE(holesText(own.holes), holesText(holes));
+        QCOMPARE(holesText(own.uncertain), QString());
+    }
 }
 
 void TestScanReader::syntheticScans_data()
