@@ -4,6 +4,7 @@
 
 #include "card_outline.h"
 #include "card_painting.h"
+#include "cardtext_layout.h"
 #include "form_replay.h"
 #include "scan_reader.h"
 #include "synthetic_scan.h"
@@ -61,6 +62,28 @@ Card sampleTubeCard(const QString &name)
     return cardOf(TubeData::readTube(sampleTubeFolder().filePath(name)).tube);
 }
 
+// The pentode's card with every note shown, the longest name that fits
+// and long heater and value texts: print across as many positions as the
+// card ever carries.
+const QString everyNote = QStringLiteral("every note and a long name");
+
+Card cardToRead(const QString &name)
+{
+    if (name != everyNote)
+        return sampleTubeCard(name);
+    Card card = sampleTubeCard(QStringLiteral("pentode.tds"));
+    for (CardText note :
+         {CardText::PlateCapNote, CardText::ScreenGridCapNote, CardText::ControlGridCapNote})
+        card.texts[size_t(note)] = {initialCardText(note), true};
+    const QString name12 = QStringLiteral("PCF802ECC83W");
+    card.texts[size_t(CardText::TubeName)] = {name12, true};
+    card.tubeNamePointSize = tubeNamePointSize(int(name12.size()));
+    card.texts[size_t(CardText::HeatingVoltage)] = {QStringLiteral("12.65 V="), true};
+    card.texts[size_t(CardText::HeatingCurrent)] = {QStringLiteral("1.25 A"), true};
+    card.texts[size_t(CardText::ScreenVoltage)] = {QStringLiteral("Ug2=250 V (300)"), true};
+    return card;
+}
+
 CardPicture pictureOf(const Card &card)
 {
     return [card](const HoleList &holes) {
@@ -94,6 +117,8 @@ private slots:
     void refusesPicturesWithoutCard_data();
     void refusesPicturesWithoutCard();
     void namesPartlyPunchedPositions();
+    void partlyPunchedUnderPrint_data();
+    void partlyPunchedUnderPrint();
 };
 
 void TestScanReader::outlineMatchesPicture_data()
@@ -170,8 +195,9 @@ void TestScanReader::sampleTubes_data()
 {
     QTest::addColumn<QString>("tube");
     QTest::addColumn<ScanDistortion>("distortion");
-    const QStringList names = sampleTubeFolder().entryList({QStringLiteral("*.tds")});
+    QStringList names = sampleTubeFolder().entryList({QStringLiteral("*.tds")});
     QVERIFY(names.size() >= 10);
+    names << everyNote;
     using H = ScanDistortion::Holes;
     for (const QString &name : names) {
         for (double dpi : {75.0, 150.0, 300.0, 600.0}) {
@@ -199,7 +225,7 @@ void TestScanReader::sampleTubes()
 {
     QFETCH(QString, tube);
     QFETCH(ScanDistortion, distortion);
-    const Card card = sampleTubeCard(tube);
+    const Card card = cardToRead(tube);
     const HoleList &holes = card.holes;
     const ScanReading reading
         = readCardPicture(syntheticScanOf(pictureOf(card), holes, distortion));
@@ -360,6 +386,46 @@ void TestScanReader::namesPartlyPunchedPositions()
     QCOMPARE(holesText(reading.uncertain), QStringLiteral("I20"));
     QVERIFY(reading.confidenceOf(holeI(20)) < ScanReading::certain);
     QCOMPARE(reading.confidenceOf(holeI(1)), 1.0);
+}
+
+void TestScanReader::partlyPunchedUnderPrint_data()
+{
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<int>("number");
+    // On the tetrode's card "A an Kappe!" runs across I 68 and I 71; I 67
+    // and I 72 lie beside it, I 21 far from any print.
+    for (double dpi : {75.0, 150.0, 300.0, 600.0}) {
+        for (int number : {21, 67, 68, 71, 72})
+            QTest::addRow("%g dpi, I %d", dpi, number) << dpi << number;
+    }
+}
+
+// Half a hole punched is named as uncertain under print as elsewhere: the
+// letters across a position do not excuse it.
+void TestScanReader::partlyPunchedUnderPrint()
+{
+    QFETCH(double, dpi);
+    QFETCH(int, number);
+    const Card card = sampleTubeCard(QStringLiteral("tetrode.tds"));
+    const CardPicture printed = pictureOf(card);
+    const CardPicture partly = [&](const HoleList &holes) {
+        QImage picture = printed(holes);
+        QPainter painter(&picture);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawPie(QRectF(HoleGrid::markerX(number),
+                               HoleGrid::markerY(HoleGrid::FieldI, number), HoleGrid::MarkerSize,
+                               HoleGrid::MarkerSize),
+                        0, 180 * 16);
+        return picture;
+    };
+    ScanDistortion d;
+    d.dpi = dpi;
+    d.noise = 0.02;
+    d.blur = 0.6;
+    const ScanReading reading = readCardPicture(syntheticScanOf(partly, card.holes, d));
+    QCOMPARE(holesText(reading.uncertain), holesText({holeI(number)}));
+    QCOMPARE(holesText(withoutHoles(reading.holes, {holeI(number)})), holesText(card.holes));
 }
 
 QTEST_MAIN(TestScanReader)
