@@ -5,6 +5,7 @@
 
 #include "scan_reader.h"
 #include "synthetic_scan.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -131,13 +132,19 @@ int main(int argc, char *argv[])
     quint32 seed = 1000;
     if (qEnvironmentVariableIsSet("RATES_FIRST"))
         seed = quint32(qEnvironmentVariableIntValue("RATES_FIRST")) - 1;
+    // RATES_ONLY="tilt 20" runs that row alone, from seed RATES_FIRST.
+    const QString only = qEnvironmentVariable("RATES_ONLY");
     for (const Row &row : rows) {
+        if (!only.isEmpty() && only != QStringLiteral("%1 %2").arg(row.family).arg(row.strength))
+            continue;
         int counts[4] = {};
         for (int i = 0; i < perRow; ++i) {
             QRandomGenerator random(++seed);
             const HoleList holes = randomHoles(random);
             PhotoDistortion photo = ordinaryPhoto(random);
             row.apply(photo, random);
+            // The same texts again for a saved copy of the photo.
+            QRandomGenerator texts = random;
             const ScanReading reading = readCardPicture(syntheticPhoto(holes, photo, &random));
             const Outcome outcome = judge(reading, holes);
             ++counts[int(outcome)];
@@ -150,10 +157,11 @@ int main(int argc, char *argv[])
                 const HoleList missing = withoutHoles(holes, reading.holes);
                 const HoleList extra = withoutHoles(reading.holes, holes);
                 out << "  seed " << seed << " " << int(outcome) << ": " << photo.describe()
-                    << "\n    uncertain " << reading.uncertain.size() << ", missing "
-                    << missing.size() << ", extra " << extra.size() << "\n";
+                    << "\n    uncertain " << TestSupport::holesText(reading.uncertain)
+                    << "; missing " << TestSupport::holesText(missing) << "; extra "
+                    << TestSupport::holesText(extra) << "\n";
                 if (qEnvironmentVariableIsSet("RATES_SAVE"))
-                    syntheticPhoto(holes, photo)
+                    syntheticPhoto(holes, photo, &texts)
                         .save(QStringLiteral("/tmp/photo-%1.png").arg(seed));
             }
         }
