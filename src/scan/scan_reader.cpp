@@ -3,6 +3,7 @@
 #include "card_locator.h"
 #include "card_outline.h"
 #include "gray_image.h"
+#include "holes_astray.h"
 #include "position_sample.h"
 #include "printed_areas.h"
 
@@ -221,10 +222,15 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, ScanRea
         spreads.push_back(s.faceSpread);
     // The face's spread between quartiles is about 1.35 of the noise.
     const float noise = std::max(1.5f, quantile(spreads, 0.5) / 1.35f);
+    const HoleList astray
+        = e.anyHole ? positionsNearHolesAstray(image, map, e.full, e.holesLight) : HoleList();
     for (size_t i = 0; i < positions.size(); ++i) {
         const bool punched = e.anyHole && e.stray(i) >= threshold;
-        const double confidence = std::min(
+        double confidence = std::min(
             1.0, confidenceOf(e, i, threshold, noise, PrintedAreas::besidePrint(positions[i])));
+        // An open position with a hole beside it: the map may have missed it.
+        if (!punched && std::find(astray.begin(), astray.end(), positions[i]) != astray.end())
+            confidence = std::min(confidence, 0.0);
         reading.confidence[i] = confidence;
         if (punched)
             reading.holes.push_back(positions[i]);
