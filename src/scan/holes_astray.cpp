@@ -23,7 +23,8 @@ bool looksLikeHole(const GrayImage &image, const CardMap &map, QPointF centre, f
         ring[size_t(k)] = image.sample(map.map(centre + unit * 11.0));
     }
     std::sort(ring.begin(), ring.end());
-    const float face = std::max(ring[5], 1.0f); // print only darkens the ring
+    // Print only darkens the ring; a light hole's edge may lighten it.
+    const float face = std::max(ring[holesLight ? 4 : 5], 1.0f);
     const auto stray = [&](float grey) { return (holesLight ? grey - face : face - grey) / face; };
     const float half = holeStray / 2;
     for (float grey : disc) {

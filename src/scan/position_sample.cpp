@@ -111,10 +111,9 @@ PositionSample samplePosition(const GrayImage &image, const CardMap &map, const 
     PositionSample sample;
     sample.darkerTenths = quantile(disc, 0.4);
     sample.lighterTenths = quantile(disc, 0.6);
-    // Print only darkens the face: letters across the ring, darker than
-    // the holes themselves, must not make a hole look like the face.
-    sample.faceSpread = quantile(face, 0.75) - quantile(face, 0.25);
-    sample.face = quantile(face, 0.75);
+    sample.face = quantile(face, 0.5);
+    sample.lighterFace = quantile(face, 0.75);
+    sample.faceSpread = sample.lighterFace - quantile(face, 0.25);
     sample.darkPart = quantile(disc, 0.75);
     sample.lightPart = quantile(disc, 0.25);
     // A patch of four pixels' radius fits into half a hole; it may reach

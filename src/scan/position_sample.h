@@ -13,7 +13,12 @@
 // means, so that card text running across a position does not make a hole.
 struct PositionSample
 {
+    // The face's middle, and its lighter part: print only darkens the face,
+    // so letters across the ring, darker than a hole, do not pull the
+    // lighter part towards them; a light hole reaching into the ring
+    // would, and does not move the middle.
     float face = 0;
+    float lighterFace = 0;
     float faceSpread = 0; // how much the face around it varies
     float darkPart = 0;   // most of the disc is at least this light
     float lightPart = 0;  // most of the disc is at most this light
@@ -31,6 +36,12 @@ struct PositionSample
     float lightestGap = 0;
     float darkestGap = 0;
 };
+
+// The face against which holes of the given side are judged.
+inline float faceFor(const PositionSample &s, bool holesLight)
+{
+    return holesLight ? s.face : s.lighterFace;
+}
 
 QPointF holeCentre(const Hole &hole);
 

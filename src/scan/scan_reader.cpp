@@ -56,20 +56,20 @@ struct Evidence
     float solidStray(size_t i) const
     {
         const PositionSample &s = samples[i];
-        return (holesLight ? s.lightestSolid - s.face : s.face - s.darkestSolid)
-               / std::max(s.face, 1.0f);
+        const float face = faceFor(s, holesLight);
+        return (holesLight ? s.lightestSolid - face : face - s.darkestSolid) / std::max(face, 1.0f);
     }
     float gapStray(size_t i) const
     {
         const PositionSample &s = samples[i];
-        return (holesLight ? s.darkestGap - s.face : s.face - s.lightestGap)
-               / std::max(s.face, 1.0f);
+        const float face = faceFor(s, holesLight);
+        return (holesLight ? s.darkestGap - face : face - s.lightestGap) / std::max(face, 1.0f);
     }
     float partStray(size_t i) const
     {
         const PositionSample &s = samples[i];
-        return (holesLight ? s.lighterTenths - s.face : s.face - s.darkerTenths)
-               / std::max(s.face, 1.0f);
+        const float face = faceFor(s, holesLight);
+        return (holesLight ? s.lighterTenths - face : face - s.darkerTenths) / std::max(face, 1.0f);
     }
 };
 
@@ -79,10 +79,11 @@ Evidence gatherEvidence(const GrayImage &image, const CardPlacement &placement, 
     Evidence e;
     for (const Hole &hole : positions) {
         const PositionSample s = samplePosition(image, map, hole);
-        const float face = std::max(s.face, 1.0f);
+        const float darkFace = std::max(faceFor(s, false), 1.0f);
+        const float lightFace = std::max(faceFor(s, true), 1.0f);
         e.samples.push_back(s);
-        e.darker.push_back((s.face - s.darkPart) / face);
-        e.lighter.push_back((s.lightPart - s.face) / face);
+        e.darker.push_back((darkFace - s.darkPart) / darkFace);
+        e.lighter.push_back((s.lightPart - lightFace) / lightFace);
     }
     const float mostDarker = *std::max_element(e.darker.begin(), e.darker.end());
     const float mostLighter = *std::max_element(e.lighter.begin(), e.lighter.end());
@@ -192,7 +193,7 @@ double confidenceOf(const Evidence &e, size_t i, float threshold, float noise, b
         return std::min(1.0, std::abs(double(value - threshold)) / threshold);
     };
     const auto aboveNoise = [&](float value) {
-        const double margin = std::abs(value - threshold) * e.samples[i].face;
+        const double margin = std::abs(value - threshold) * faceFor(e.samples[i], e.holesLight);
         return margin / (3 * noise / ScanReading::certain);
     };
     const float stray = e.stray(i);
