@@ -3,12 +3,17 @@
 // position flagged, no card found, or wrong (a wrong position not flagged).
 // Not a test: `scan_photo_rates [photos per row]` prints a table.
 
+#include "card_outline.h"
+#include "card_painting.h"
+#include "form_replay.h"
 #include "scan_reader.h"
 #include "synthetic_scan.h"
 #include "testsupport.h"
+#include "tube_file.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QTextStream>
 
@@ -69,10 +74,9 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    // `scan_photo_rates --photo FILE`: one simulated photo of the sample
-    // pentode's card, as the README shows it.
-    if (argc > 2 && QByteArray(argv[1]) == "--photo") {
-        QRandomGenerator random(31);
+    // `scan_photo_rates --photo FILE TUBE.tds`: one simulated photo of the
+    // tube's card as the program prints it, as the README shows it.
+    if (argc > 3 && QByteArray(argv[1]) == "--photo") {
         PhotoDistortion photo;
         photo.frame = QSize(1280, 960);
         photo.coverage = 0.55;
@@ -91,9 +95,17 @@ int main(int argc, char *argv[])
         photo.noise = 0.02;
         photo.blur = 0.6;
         photo.jpegQuality = 80;
-        const HoleList holes = {{1, 9},  {1, 14}, {1, 20}, {1, 24}, {1, 30}, {1, 44}, {1, 53},
-                                {1, 68}, {2, 5},  {2, 6},  {2, 12}, {2, 33}, {2, 40}, {2, 62}};
-        return syntheticPhoto(holes, photo, &random)
+        const Card card = cardOf(TubeData::readTube(QString::fromLocal8Bit(argv[3])).tube);
+        const auto picture = [card](const HoleList &holes) {
+            Card punched = card;
+            punched.holes = holes;
+            QImage image(CardOutline::Width, CardOutline::Height, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.drawImage(0, 0, CardPainting::render(punched, CardPainting::Picture::Created));
+            return image;
+        };
+        return syntheticPhotoOf(picture, card.holes, photo)
                        .save(QString::fromLocal8Bit(argv[2]), nullptr, 80)
                    ? 0
                    : 1;

@@ -375,6 +375,11 @@ QPolygonF photoCardCorners(const PhotoDistortion &photo)
 
 QImage syntheticPhoto(const HoleList &holes, const PhotoDistortion &p, QRandomGenerator *texts)
 {
+    return syntheticPhotoOf(randomTextsPicture(texts), holes, p);
+}
+
+QImage syntheticPhotoOf(const CardPicture &picture, const HoleList &holes, const PhotoDistortion &p)
+{
     ScanDistortion look;
     look.holes = p.holes;
     look.background = p.background;
@@ -383,7 +388,7 @@ QImage syntheticPhoto(const HoleList &holes, const PhotoDistortion &p, QRandomGe
     // Small cards are smoothed first, as a lens would, so that they do not alias.
     const double scale = std::sqrt(std::abs(camera.determinant()));
     const double smoothing = std::hypot(p.blur, scale < 1 ? 0.5 / scale : 0.0);
-    const QImage card = blurred(cardAsScanned(randomTextsPicture(texts), holes, look), smoothing);
+    const QImage card = blurred(cardAsScanned(picture, holes, look), smoothing);
     const int fw = p.frame.width(), fh = p.frame.height();
     const QPointF centre(fw / 2.0, fh / 2.0);
     const double halfDiagonal = std::hypot(fw / 2.0, fh / 2.0);

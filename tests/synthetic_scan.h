@@ -92,6 +92,10 @@ struct PhotoDistortion
 QImage syntheticPhoto(const HoleList &holes, const PhotoDistortion &photo,
                       QRandomGenerator *texts = nullptr);
 
+// The card `picture` draws, photographed so.
+QImage syntheticPhotoOf(const CardPicture &picture, const HoleList &holes,
+                        const PhotoDistortion &photo);
+
 // Where the card's four corners (card pixels (0,0), (W,0), (W,H), (0,H))
 // land in the photo before the lens; for tests that check the card's place.
 QPolygonF photoCardCorners(const PhotoDistortion &photo);
