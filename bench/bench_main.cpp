@@ -10,6 +10,7 @@
 #include "dialogs.h"
 #include "form_replay.h"
 #include "lochkartor.h"
+#include "picture_file.h"
 #include "scan_reader.h"
 #include "synthetic_scan.h"
 #include "tube_file.h"
@@ -17,6 +18,7 @@
 #include "ui_lochkartor.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -24,6 +26,7 @@
 #include <QFile>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
+#include <QImageReader>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -172,6 +175,38 @@ double threadMilliseconds()
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+Timing measureProcessor(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    times.reserve(runs);
+    for (int i = 0; i < runs; ++i) {
+        const double start = threadMilliseconds();
+        work();
+        times.push_back(threadMilliseconds() - start);
+    }
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], times.back()};
+}
+
+// A picture's file, and the file decoded as the picture reader decodes
+// it, reduced where it is large.
+QByteArray encoded(const QImage &picture, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, format, 85);
+    return bytes;
+}
+
+QImage decoded(QByteArray bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    return readCardPictureFile(reader).picture;
 }
 
 double mean(const std::vector<double> &times)
@@ -460,7 +495,9 @@ int main(int argc, char *argv[])
                     QStringLiteral("< 300 ms"), readScan.median < 300.0});
 
     // A phone photo of 12 megapixels, the camera tilted 15 degrees, and an
-    // A4 page scanned at 600 dpi with the card on it, both already decoded.
+    // A4 page scanned at 600 dpi with the card on it, both already decoded:
+    // processor time, as the machine may be busy, beside the time the
+    // picture's file takes to decode as the reader decodes it.
     PhotoDistortion photo;
     photo.frame = QSize(4000, 3000);
     photo.tilt = 15;
@@ -471,12 +508,15 @@ int main(int argc, char *argv[])
     photo.noise = 0.02;
     photo.jpegQuality = 85;
     const QImage phone = syntheticPhoto(window.cards().punchedHoles(), photo);
-    const Timing readPhoto = measure(5, [&] { (void)readCardPicture(phone); });
-    rows.push_back({QStringLiteral("read the holes from a 12 MP phone photo (%1 x %2)")
+    const Timing readPhoto = measureProcessor(5, [&] { (void)readCardPicture(phone); });
+    const QByteArray phoneFile = encoded(phone, "JPG");
+    const Timing decodePhoto = measureProcessor(5, [&] { (void)decoded(phoneFile); });
+    rows.push_back({QStringLiteral("read the holes from a 12 MP phone photo (%1 x %2), "
+                                   "processor time")
                         .arg(phone.width())
                         .arg(phone.height()),
-                    readPhoto, QStringLiteral("turn the scan grey"), scanBaseline,
-                    QStringLiteral("< 300 ms"), readPhoto.median < 300.0});
+                    readPhoto, QStringLiteral("decode its JPEG"), decodePhoto,
+                    QStringLiteral("<= 300 ms"), readPhoto.median <= 300.0});
     QImage page(4961, 7016, QImage::Format_Grayscale8);
     page.fill(250);
     {
@@ -485,10 +525,13 @@ int main(int argc, char *argv[])
                           syntheticScan(window.cards().punchedHoles(), distortion)
                               .convertToFormat(QImage::Format_Grayscale8));
     }
-    const Timing readPage = measure(5, [&] { (void)readCardPicture(page); });
-    rows.push_back({QStringLiteral("read the holes from an A4 page at 600 dpi (4961 x 7016)"),
-                    readPage, QStringLiteral("turn the scan grey"), scanBaseline,
-                    QStringLiteral("< 500 ms"), readPage.median < 500.0});
+    const Timing readPage = measureProcessor(5, [&] { (void)readCardPicture(page); });
+    const QByteArray pageFile = encoded(page, "PNG");
+    const Timing decodePage = measureProcessor(3, [&] { (void)decoded(pageFile); });
+    rows.push_back({QStringLiteral("read the holes from an A4 page at 600 dpi (4961 x 7016), "
+                                   "processor time"),
+                    readPage, QStringLiteral("decode its PNG, reduced"), decodePage,
+                    QStringLiteral("<= 500 ms"), readPage.median <= 500.0});
 
     const long windowKiB
         = peakResidentOf(application.applicationFilePath(), QStringLiteral("window"));

@@ -3,11 +3,17 @@
 // position flagged, no card found, or wrong (a wrong position not flagged).
 // Not a test: `scan_photo_rates [photos per row]` prints a table.
 
+#include "card_outline.h"
+#include "card_painting.h"
+#include "form_replay.h"
 #include "scan_reader.h"
 #include "synthetic_scan.h"
+#include "testsupport.h"
+#include "tube_file.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QTextStream>
 
@@ -68,10 +74,9 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    // `scan_photo_rates --photo FILE`: one simulated photo of the sample
-    // pentode's card, as the README shows it.
-    if (argc > 2 && QByteArray(argv[1]) == "--photo") {
-        QRandomGenerator random(31);
+    // `scan_photo_rates --photo FILE TUBE.tds`: one simulated photo of the
+    // tube's card as the program prints it, as the README shows it.
+    if (argc > 3 && QByteArray(argv[1]) == "--photo") {
         PhotoDistortion photo;
         photo.frame = QSize(1280, 960);
         photo.coverage = 0.55;
@@ -90,9 +95,17 @@ int main(int argc, char *argv[])
         photo.noise = 0.02;
         photo.blur = 0.6;
         photo.jpegQuality = 80;
-        const HoleList holes = {{1, 9},  {1, 14}, {1, 20}, {1, 24}, {1, 30}, {1, 44}, {1, 53},
-                                {1, 68}, {2, 5},  {2, 6},  {2, 12}, {2, 33}, {2, 40}, {2, 62}};
-        return syntheticPhoto(holes, photo, &random)
+        const Card card = cardOf(TubeData::readTube(QString::fromLocal8Bit(argv[3])).tube);
+        const auto picture = [card](const HoleList &holes) {
+            Card punched = card;
+            punched.holes = holes;
+            QImage image(CardOutline::Width, CardOutline::Height, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.drawImage(0, 0, CardPainting::render(punched, CardPainting::Picture::Created));
+            return image;
+        };
+        return syntheticPhotoOf(picture, card.holes, photo)
                        .save(QString::fromLocal8Bit(argv[2]), nullptr, 80)
                    ? 0
                    : 1;
@@ -131,13 +144,19 @@ int main(int argc, char *argv[])
     quint32 seed = 1000;
     if (qEnvironmentVariableIsSet("RATES_FIRST"))
         seed = quint32(qEnvironmentVariableIntValue("RATES_FIRST")) - 1;
+    // RATES_ONLY="tilt 20" runs that row alone, from seed RATES_FIRST.
+    const QString only = qEnvironmentVariable("RATES_ONLY");
     for (const Row &row : rows) {
+        if (!only.isEmpty() && only != QStringLiteral("%1 %2").arg(row.family).arg(row.strength))
+            continue;
         int counts[4] = {};
         for (int i = 0; i < perRow; ++i) {
             QRandomGenerator random(++seed);
             const HoleList holes = randomHoles(random);
             PhotoDistortion photo = ordinaryPhoto(random);
             row.apply(photo, random);
+            // The same texts again for a saved copy of the photo.
+            QRandomGenerator texts = random;
             const ScanReading reading = readCardPicture(syntheticPhoto(holes, photo, &random));
             const Outcome outcome = judge(reading, holes);
             ++counts[int(outcome)];
@@ -150,10 +169,11 @@ int main(int argc, char *argv[])
                 const HoleList missing = withoutHoles(holes, reading.holes);
                 const HoleList extra = withoutHoles(reading.holes, holes);
                 out << "  seed " << seed << " " << int(outcome) << ": " << photo.describe()
-                    << "\n    uncertain " << reading.uncertain.size() << ", missing "
-                    << missing.size() << ", extra " << extra.size() << "\n";
+                    << "\n    uncertain " << TestSupport::holesText(reading.uncertain)
+                    << "; missing " << TestSupport::holesText(missing) << "; extra "
+                    << TestSupport::holesText(extra) << "\n";
                 if (qEnvironmentVariableIsSet("RATES_SAVE"))
-                    syntheticPhoto(holes, photo)
+                    syntheticPhoto(holes, photo, &texts)
                         .save(QStringLiteral("/tmp/photo-%1.png").arg(seed));
             }
         }

@@ -109,11 +109,11 @@ QImage blurred(const QImage &grey, double sigma)
 
 // The card as it lies there: printed markers as they are, punched holes as
 // discs of the background, a dark card's face and ink darkened.
-QImage cardAsScanned(const HoleList &holes, const ScanDistortion &d, QRandomGenerator *texts)
+QImage cardAsScanned(const CardPicture &picture, const HoleList &holes, const ScanDistortion &d)
 {
     if (d.holes == ScanDistortion::Holes::Printed)
-        return cardPicture(holes, texts).convertToFormat(QImage::Format_Grayscale8);
-    QImage card = cardPicture({}, texts).convertToFormat(QImage::Format_Grayscale8);
+        return picture(holes).convertToFormat(QImage::Format_Grayscale8);
+    QImage card = picture({}).convertToFormat(QImage::Format_Grayscale8);
     if (d.holes == ScanDistortion::Holes::Light) {
         // Dark card stock: face at 95, ink at 25.
         for (int y = 0; y < card.height(); ++y) {
@@ -133,6 +133,11 @@ QImage cardAsScanned(const HoleList &holes, const ScanDistortion &d, QRandomGene
                                    HoleGrid::MarkerSize));
     painter.end();
     return painted.convertToFormat(QImage::Format_Grayscale8);
+}
+
+CardPicture randomTextsPicture(QRandomGenerator *texts)
+{
+    return [texts](const HoleList &holes) { return cardPicture(holes, texts); };
 }
 
 // Gaussian noise from a table: the generator must stay quick at 600 dpi.
@@ -184,7 +189,12 @@ QImage ownCardPicture(const HoleList &holes, QRandomGenerator *texts)
 
 QImage syntheticScan(const HoleList &holes, const ScanDistortion &d, QRandomGenerator *texts)
 {
-    const QImage card = blurred(cardAsScanned(holes, d, texts), d.blur);
+    return syntheticScanOf(randomTextsPicture(texts), holes, d);
+}
+
+QImage syntheticScanOf(const CardPicture &picture, const HoleList &holes, const ScanDistortion &d)
+{
+    const QImage card = blurred(cardAsScanned(picture, holes, d), d.blur);
     const double scale = d.dpi / 150.0;
     const double w = CardOutline::Width * scale, h = CardOutline::Height * scale;
     const double radians = d.angle * M_PI / 180;
@@ -366,6 +376,11 @@ QPolygonF photoCardCorners(const PhotoDistortion &photo)
 
 QImage syntheticPhoto(const HoleList &holes, const PhotoDistortion &p, QRandomGenerator *texts)
 {
+    return syntheticPhotoOf(randomTextsPicture(texts), holes, p);
+}
+
+QImage syntheticPhotoOf(const CardPicture &picture, const HoleList &holes, const PhotoDistortion &p)
+{
     ScanDistortion look;
     look.holes = p.holes;
     look.background = p.background;
@@ -374,7 +389,7 @@ QImage syntheticPhoto(const HoleList &holes, const PhotoDistortion &p, QRandomGe
     // Small cards are smoothed first, as a lens would, so that they do not alias.
     const double scale = std::sqrt(std::abs(camera.determinant()));
     const double smoothing = std::hypot(p.blur, scale < 1 ? 0.5 / scale : 0.0);
-    const QImage card = blurred(cardAsScanned(holes, look, texts), smoothing);
+    const QImage card = blurred(cardAsScanned(picture, holes, look), smoothing);
     const int fw = p.frame.width(), fh = p.frame.height();
     const QPointF centre(fw / 2.0, fh / 2.0);
     const double halfDiagonal = std::hypot(fw / 2.0, fh / 2.0);

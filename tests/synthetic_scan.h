@@ -7,6 +7,8 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 class QRandomGenerator;
 
 // How a synthetic scan of a card is spoilt, so that a failing case can be
@@ -40,6 +42,14 @@ QImage ownCardPicture(const HoleList &holes, QRandomGenerator *texts = nullptr);
 // That card scanned as `distortion` says; a grey picture.
 QImage syntheticScan(const HoleList &holes, const ScanDistortion &distortion,
                      QRandomGenerator *texts = nullptr);
+
+// A picture of a card, 927 x 700, with the given holes printed.
+using CardPicture = std::function<QImage(const HoleList &holes)>;
+
+// The card `picture` draws, scanned as `distortion` says: its holes printed,
+// or punched where `holes` says into the picture drawn without them.
+QImage syntheticScanOf(const CardPicture &picture, const HoleList &holes,
+                       const ScanDistortion &distortion);
 
 // Random holes, about a third of the positions.
 HoleList randomHoles(QRandomGenerator &random);
@@ -81,6 +91,10 @@ struct PhotoDistortion
 // That card photographed as `photo` says; a grey picture.
 QImage syntheticPhoto(const HoleList &holes, const PhotoDistortion &photo,
                       QRandomGenerator *texts = nullptr);
+
+// The card `picture` draws, photographed so.
+QImage syntheticPhotoOf(const CardPicture &picture, const HoleList &holes,
+                        const PhotoDistortion &photo);
 
 // Where the card's four corners (card pixels (0,0), (W,0), (W,H), (0,H))
 // land in the photo before the lens; for tests that check the card's place.

@@ -9,6 +9,7 @@
 #include "synthetic_scan.h"
 #include "testsupport.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -95,6 +96,29 @@ QByteArray tiffPages(const QList<QImage> &pages)
     return bytes;
 }
 
+// A small JPEG whose frame header claims `size`: what a reader learns
+// before it decodes anything.
+QByteArray jpegClaiming(QSize size)
+{
+    QImage small(16, 16, QImage::Format_Grayscale8);
+    small.fill(128);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    small.save(&buffer, "JPG");
+    const qsizetype frame = bytes.indexOf(QByteArray("\xff\xc0", 2));
+    if (frame < 0)
+        return {};
+    // Marker, length and precision, then height and width, big-endian.
+    auto put16 = [&bytes](qsizetype at, int value) {
+        bytes[at] = char((value >> 8) & 0xff);
+        bytes[at + 1] = char(value & 0xff);
+    };
+    put16(frame + 5, size.height());
+    put16(frame + 7, size.width());
+    return bytes;
+}
+
 TestSupport::ProgramRun readImage(const QString &file, const QString &directory)
 {
     return TestSupport::runProgram(QStringLiteral(LOCHKARTOR_RENDER_BINARY),
@@ -110,8 +134,12 @@ class ScanPhotosTest : public QObject
 private slots:
     void photos_data();
     void photos();
+    void holesBesideThePositions_data();
+    void holesBesideThePositions();
     void largePictures_data();
     void largePictures();
+    void refusesTooLargePictures_data();
+    void refusesTooLargePictures();
     void twoCards();
     void severalPages();
 };
@@ -160,6 +188,33 @@ void ScanPhotosTest::photos()
              qPrintable(context + QStringLiteral(": wrong and certain ") + holesText(wrong)));
 }
 
+void ScanPhotosTest::holesBesideThePositions_data()
+{
+    QTest::addColumn<quint32>("seed");
+    // Photos of scan_photo_rates' mixed row at full strength whose map,
+    // bent across by the card's bow and a strong lens, misses many holes.
+    QTest::newRow("seed 1222") << 1222u;
+    QTest::newRow("seed 1224") << 1224u;
+}
+
+// Holes the map places beside their positions are named, not read open.
+void ScanPhotosTest::holesBesideThePositions()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    const HoleList holes = randomHoles(random);
+    (void)randomPhoto(random, 0); // the rates' ordinary photo, replaced below
+    (void)random.generateDouble();
+    const PhotoDistortion photo = randomPhoto(random, 1);
+    const ScanReading reading = readCardPicture(syntheticPhoto(holes, photo, &random));
+    const QString context = QStringLiteral("seed %1 (%2)").arg(seed).arg(photo.describe());
+    QVERIFY2(reading.cardFound, qPrintable(context));
+    const HoleList wrong = wrongAndCertain(reading, holes);
+    QVERIFY2(wrong.empty(),
+             qPrintable(context + QStringLiteral(": wrong and certain ") + holesText(wrong)));
+    QVERIFY(reading.isDoubtful());
+}
+
 void ScanPhotosTest::largePictures_data()
 {
     QTest::addColumn<QSize>("size");
@@ -195,6 +250,44 @@ void ScanPhotosTest::largePictures()
     QVERIFY2(reading.cardFound, qPrintable(reading.failure));
     QCOMPARE(holesText(reading.holes), holesText(holes));
     QCOMPARE(holesText(reading.uncertain), QString());
+}
+
+void ScanPhotosTest::refusesTooLargePictures_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("400 megapixels")
+        << QSize(20000, 20000)
+        << QStringLiteral("Das Bild ist zu groß (20000 x 20000 Pixel); gelesen werden Bilder bis "
+                          "250 Megapixel.");
+    QTest::newRow("just over the limit")
+        << QSize(25000, 10001)
+        << QStringLiteral("Das Bild ist zu groß (25000 x 10001 Pixel); gelesen werden Bilder bis "
+                          "250 Megapixel.");
+    QTest::newRow("a tall strip")
+        << QSize(4000, 65000)
+        << QStringLiteral("Das Bild ist zu groß (4000 x 65000 Pixel); gelesen werden Bilder bis "
+                          "250 Megapixel.");
+}
+
+// A picture too large to decode even reduced is refused before a byte of
+// it is decoded, with the limit named, and the run is a usage error.
+void ScanPhotosTest::refusesTooLargePictures()
+{
+    QFETCH(QSize, size);
+    QFETCH(QString, message);
+    QTemporaryDir directory;
+    const QString file = directory.filePath(QStringLiteral("huge.jpg"));
+    QVERIFY(TestSupport::writeAll(file, jpegClaiming(size)));
+    QImageReader reader(file);
+    QCOMPARE(reader.size(), size);
+    const CardPictureFile picture = readCardPictureFile(reader);
+    QVERIFY(picture.picture.isNull());
+    QCOMPARE(picture.error, message);
+    const TestSupport::ProgramRun run = readImage(file, directory.path());
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY2(!run.err.contains(QLatin1String("Unable")), qPrintable(run.err));
 }
 
 // Two cards: the larger is read and both are named; the run says no.

@@ -3,6 +3,9 @@
 #include "card_locator.h"
 #include "card_outline.h"
 #include "gray_image.h"
+#include "holes_astray.h"
+#include "position_sample.h"
+#include "printed_areas.h"
 
 #include <QCoreApplication>
 
@@ -24,65 +27,6 @@ int reductionFor(const QImage &picture)
 int positionIndex(const Hole &hole)
 {
     return (hole.field - HoleGrid::FieldI) * HoleGrid::HolesPerField + hole.number - 1;
-}
-
-QPointF holeCentre(const Hole &hole)
-{
-    const double radius = HoleGrid::MarkerSize / 2.0;
-    return {HoleGrid::markerX(hole.number) + radius,
-            HoleGrid::markerY(hole.field, hole.number) + radius};
-}
-
-// What one position shows: the card face around it, and the lighter and
-// darker parts of the disc where a hole would be. Quantiles rather than
-// means, so that card text running across a position does not make a hole.
-struct PositionSample
-{
-    float face = 0;
-    float faceSpread = 0; // how much the face around it varies
-    float darkPart = 0;   // most of the disc is at least this light
-    float lightPart = 0;  // most of the disc is at most this light
-    // Where four tenths of the disc, from the holes' side, lie: a hole
-    // punched in part shows here, letters across the position do not.
-    float darkerTenths = 0;
-    float lighterTenths = 0;
-};
-
-float quantile(std::vector<float> &values, double q)
-{
-    const size_t k = std::min(values.size() - 1, size_t(q * double(values.size())));
-    std::nth_element(values.begin(), values.begin() + long(k), values.end());
-    return values[k];
-}
-
-PositionSample samplePosition(const GrayImage &image, const CardMap &map, const Hole &hole)
-{
-    const QPointF centre = holeCentre(hole);
-    const double discRadius = HoleGrid::MarkerSize / 2.0 - 2.0;
-    const double faceRadius = HoleGrid::MarkerSize / 2.0 + 4.5;
-    std::vector<float> disc;
-    const double step = 1.0;
-    for (double dy = -discRadius; dy <= discRadius; dy += step) {
-        for (double dx = -discRadius; dx <= discRadius; dx += step) {
-            if (dx * dx + dy * dy <= discRadius * discRadius)
-                disc.push_back(image.sample(map.map(centre + QPointF(dx, dy))));
-        }
-    }
-    std::vector<float> face;
-    constexpr int facePoints = 16;
-    for (int i = 0; i < facePoints; ++i) {
-        const double angle = 2 * M_PI * i / facePoints;
-        face.push_back(
-            image.sample(map.map(centre + QPointF(std::cos(angle), std::sin(angle)) * faceRadius)));
-    }
-    PositionSample sample;
-    sample.darkerTenths = quantile(disc, 0.4);
-    sample.lighterTenths = quantile(disc, 0.6);
-    sample.face = quantile(face, 0.5);
-    sample.faceSpread = quantile(face, 0.75) - quantile(face, 0.25);
-    sample.darkPart = quantile(disc, 0.75);
-    sample.lightPart = quantile(disc, 0.25);
-    return sample;
 }
 
 std::vector<Hole> allPositions()
@@ -107,11 +51,25 @@ struct Evidence
     bool anyHole = false;
 
     float stray(size_t i) const { return holesLight ? lighter[i] : darker[i]; }
+    // The patch of a hole's size that looks most like a hole, and the small
+    // patch that looks least like one, against the face.
+    float solidStray(size_t i) const
+    {
+        const PositionSample &s = samples[i];
+        const float face = faceFor(s, holesLight);
+        return (holesLight ? s.lightestSolid - face : face - s.darkestSolid) / std::max(face, 1.0f);
+    }
+    float gapStray(size_t i) const
+    {
+        const PositionSample &s = samples[i];
+        const float face = faceFor(s, holesLight);
+        return (holesLight ? s.darkestGap - face : face - s.lightestGap) / std::max(face, 1.0f);
+    }
     float partStray(size_t i) const
     {
         const PositionSample &s = samples[i];
-        return (holesLight ? s.lighterTenths - s.face : s.face - s.darkerTenths)
-               / std::max(s.face, 1.0f);
+        const float face = faceFor(s, holesLight);
+        return (holesLight ? s.lighterTenths - face : face - s.darkerTenths) / std::max(face, 1.0f);
     }
 };
 
@@ -121,10 +79,11 @@ Evidence gatherEvidence(const GrayImage &image, const CardPlacement &placement, 
     Evidence e;
     for (const Hole &hole : positions) {
         const PositionSample s = samplePosition(image, map, hole);
-        const float face = std::max(s.face, 1.0f);
+        const float darkFace = std::max(faceFor(s, false), 1.0f);
+        const float lightFace = std::max(faceFor(s, true), 1.0f);
         e.samples.push_back(s);
-        e.darker.push_back((s.face - s.darkPart) / face);
-        e.lighter.push_back((s.lightPart - s.face) / face);
+        e.darker.push_back((darkFace - s.darkPart) / darkFace);
+        e.lighter.push_back((s.lightPart - lightFace) / lightFace);
     }
     const float mostDarker = *std::max_element(e.darker.begin(), e.darker.end());
     const float mostLighter = *std::max_element(e.lighter.begin(), e.lighter.end());
@@ -211,13 +170,45 @@ CardMap refinedOnHoles(const GrayImage &image, const CardMap &map, const Evidenc
     return refined;
 }
 
+// Letters across an open position darken part of its disc, as a hole
+// punched in part would; but no patch of a hole's size is solid there, and
+// the card face shows between the strokes.
+bool looksPrinted(const Evidence &e, size_t i, float threshold)
+{
+    // Strokes of the card's letters, blurred or not, stay below seven
+    // tenths of a hole's stray in any such patch; half a hole fills one.
+    constexpr float solidShare = 0.78f;
+    return e.solidStray(i) < solidShare * e.full && e.gapStray(i) < threshold;
+}
+
+// How sure a position's decision is, 0 to 1: sure only when its disc lies
+// clearly to one side of the threshold, a good part of the disc agrees
+// with its bulk (or part of it differs), and the difference in grey is
+// well above the picture's noise where it lies. Beside print, an open
+// position whose dark parts look printed is judged by the face between
+// the strokes.
+double confidenceOf(const Evidence &e, size_t i, float threshold, float noise, bool besidePrint)
+{
+    const auto sureness = [threshold](float value) {
+        return std::min(1.0, std::abs(double(value - threshold)) / threshold);
+    };
+    const auto aboveNoise = [&](float value) {
+        const double margin = std::abs(value - threshold) * faceFor(e.samples[i], e.holesLight);
+        return margin / (3 * noise / ScanReading::certain);
+    };
+    const float stray = e.stray(i);
+    const bool punched = e.anyHole && stray >= threshold;
+    if (besidePrint && !punched && looksPrinted(e, i, threshold))
+        return std::min(sureness(e.gapStray(i)), aboveNoise(e.gapStray(i)));
+    const float part = e.partStray(i);
+    const double agreement = (part >= threshold) == punched ? sureness(part) : 0.0;
+    return std::min({sureness(stray), agreement, aboveNoise(stray)});
+}
+
 // Decides every position once the card is placed. A hole shows what lies
 // behind the card or the ink of a printed marker: darker or lighter than
 // the face, the same at every hole. The side that strays furthest from the
-// face is taken as the holes' side; half that stray is the threshold. A
-// position is sure only when it lies clearly to one side of the threshold,
-// its disc agrees with itself, and the difference in grey is well above
-// the picture's noise where it lies.
+// face is taken as the holes' side; half that stray is the threshold.
 void decideHoles(const GrayImage &image, const CardPlacement &placement, ScanReading &reading)
 {
     const std::vector<Hole> positions = allPositions();
@@ -227,25 +218,21 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, ScanRea
         e = gatherEvidence(image, placement, map, positions);
     reading.holesLight = e.holesLight;
     const float threshold = e.full / 2;
-    auto sureness = [threshold](float value) {
-        return std::min(1.0, std::abs(double(value - threshold)) / threshold);
-    };
     std::vector<float> spreads;
     for (const PositionSample &s : e.samples)
         spreads.push_back(s.faceSpread);
     // The face's spread between quartiles is about 1.35 of the noise.
     const float noise = std::max(1.5f, quantile(spreads, 0.5) / 1.35f);
+    const HoleList astray
+        = e.anyHole ? positionsNearHolesAstray(image, map, e.full, e.holesLight) : HoleList();
     for (size_t i = 0; i < positions.size(); ++i) {
-        const float stray = e.stray(i);
-        const bool punched = e.anyHole && stray >= threshold;
-        const double margin = std::abs(stray - threshold) * e.samples[i].face;
-        const double aboveNoise = margin / (3 * noise / ScanReading::certain);
-        // A good part of the disc must agree with its bulk, or part of it
-        // differs.
-        const float part = e.partStray(i);
-        const double agreement = (part >= threshold) == punched ? sureness(part) : 0.0;
-        const double confidence = std::min({sureness(stray), agreement, aboveNoise});
-        reading.confidence[i] = std::min(1.0, confidence);
+        const bool punched = e.anyHole && e.stray(i) >= threshold;
+        double confidence = std::min(
+            1.0, confidenceOf(e, i, threshold, noise, PrintedAreas::besidePrint(positions[i])));
+        // An open position with a hole beside it: the map may have missed it.
+        if (!punched && std::find(astray.begin(), astray.end(), positions[i]) != astray.end())
+            confidence = std::min(confidence, 0.0);
+        reading.confidence[i] = confidence;
         if (punched)
             reading.holes.push_back(positions[i]);
         if (confidence < ScanReading::certain)
