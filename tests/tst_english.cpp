@@ -453,10 +453,10 @@ void EnglishTest::renderToolFollowsLocale_data()
     QTest::addColumn<QStringList>("expected");
 
     const QStringList english
-        = {"Tube: TC83",      "Socket: 11: Noval", "Tube type: Triode",
+        = {"Tube: ECC83",      "Socket: 11: Noval", "Tube type: Triode",
            "Holes:",          "I 26  Ua (V) 300",  "  Noval (No. 11)",
            "Validity check:", "  Heater: correct", "  Screen grid: not present"};
-    const QStringList german = {"Röhre: TC83",
+    const QStringList german = {"Röhre: ECC83",
                                 "Sockel: 11: Noval",
                                 "Grundtyp: Triode",
                                 "Löcher:",
