@@ -1770,10 +1770,6 @@
         <translation>%1 needs a value</translation>
     </message>
     <message>
-        <source>--socket nimmt eine Fassungsnummer von 1 bis %1, nicht „%2“</source>
-        <translation>--socket takes a socket number from 1 to %1, not “%2”</translation>
-    </message>
-    <message>
         <source>beim Einlesen einer Karte gelten nur --socket, --json und -o</source>
         <translation>when reading a card only --socket, --json and -o apply</translation>
     </message>
@@ -1982,10 +1978,6 @@
         <translation>the holes from a scan or photograph of the card (PNG, JPEG, TIFF)</translation>
     </message>
     <message>
-        <source>die Fassung, wie die Fassungsliste sie zählt (1 bis 24)</source>
-        <translation>the socket as the socket list counts it (1 to 24)</translation>
-    </message>
-    <message>
         <source>eine JSON-Zeile je Datei</source>
         <translation>one JSON line per file</translation>
     </message>
@@ -2130,8 +2122,6 @@
         <translation>That is no picture in a supported format; the formats read are %1.</translation>
     </message>
     <message>
-        <source>Das Bild ist beschädigt oder unvollständig.</source>
-        <translation>The picture is damaged or incomplete.</translation>
         <source>höchstens die Anodenspannung</source>
         <translation>at most the plate voltage</translation>
     </message>
@@ -2290,6 +2280,18 @@
     <message>
         <source>Druckvorschau</source>
         <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>Das Bild ist beschädigt oder unvollständig.</source>
+        <translation>The picture is damaged or incomplete.</translation>
+    </message>
+    <message>
+        <source>--socket nimmt eine Fassungsnummer von 1 bis %1 oder den Namen der Fassung auf der Karte (01 bis 19, A1 bis A5), nicht „%2“</source>
+        <translation>--socket takes a socket number from 1 to %1 or the socket's name on the card (01 to 19, A1 to A5), not “%2”</translation>
+    </message>
+    <message>
+        <source>die Fassung mit ihrem Namen auf der Karte (01 bis 19, A1 bis A5, groß oder klein) oder ihrer Nummer in der Fassungsliste (1 bis 24)</source>
+        <translation>the socket by its name on the card (01 to 19, A1 to A5, in either case) or its number in the socket list (1 to 24)</translation>
     </message>
 </context>
 </TS>
