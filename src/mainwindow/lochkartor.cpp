@@ -5,6 +5,7 @@
 #include "main_toolbar.h"
 #include "menu_shortcuts.h"
 #include "number_fields.h"
+#include "socket_guidance.h"
 #include "status_notes.h"
 #include "switched_off_help.h"
 #include "tube_type_table.h"
@@ -47,6 +48,7 @@ Lochkartor::Lochkartor(QWidget *parent)
     ui->tubeName->setValidator(new WholeCharactersValidator(ui->tubeName));
     wrapFormInScrollArea();
     createItemModels();
+    SocketGuidance::addSocketToolTips(ui->socket);
     pinCount = 9;
     pinFunctionBoxes
         = {ui->pin1Function, ui->pin2Function, ui->pin3Function, ui->pin4Function, ui->pin5Function,
@@ -143,8 +145,13 @@ void Lochkartor::createItemModels()
         for (int function = 0; function < PinFunction::WiredCount; ++function) {
             QStandardItem *item = lineModels[line - 1]->item(function);
             item->setEnabled(Wiring::lineHandles(line, function));
+            QStringList help;
             if (!item->isEnabled())
-                item->setToolTip(tr("Leitung %1 kann diese Funktion nicht schalten").arg(line));
+                help << tr("Leitung %1 kann diese Funktion nicht schalten")
+                            .arg(testerLineLetter(line));
+            help << SocketGuidance::pinFunctionHelp(function);
+            help.removeAll(QString());
+            item->setToolTip(help.join(QLatin1Char('\n')));
         }
     }
     heatingMethodModel = new QStandardItemModel(this);
