@@ -4,6 +4,7 @@
 #include "fresh_form.h"
 #include "main_toolbar.h"
 #include "menu_shortcuts.h"
+#include "name_limit_note.h"
 #include "number_fields.h"
 #include "socket_guidance.h"
 #include "status_notes.h"
@@ -80,6 +81,7 @@ Lochkartor::Lochkartor(QWidget *parent)
 
     setUpNumberFields(this);
     StatusNotes::install(this);
+    NameLimitNote::install(ui->tubeName, statusBar());
     SwitchedOffHelp::install(this);
     CardViewHelp::install(ui->universalCardView, ui->createdCardView, *m_cards);
 }
