@@ -327,8 +327,8 @@ void X11SessionTest::windowOpensAsTheScreenAllows()
                  qPrintable(shown));
         QVERIFY2(size.width() > 1000 && size.height() > 800, qPrintable(shown));
     } else {
-        QVERIFY2(size.width() > screen.width() - 100 && size.height() > screen.height() - 100,
-                 qPrintable(shown));
+        // The form is taller than this screen: the window takes its height.
+        QVERIFY2(size.height() > screen.height() - 100, qPrintable(shown));
     }
     stopProgram();
 }
