@@ -2,6 +2,7 @@
 // ring, both cards must always show the same holes, and the hole-group
 // selectors must never leave two holes of one group punched.
 
+#include "cardtext_layout.h"
 #include "testsupport.h"
 
 #include <QGraphicsEllipseItem>
@@ -11,6 +12,7 @@
 #include <QGraphicsView>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -119,6 +121,8 @@ private slots:
     void tubeNameSize_data();
     void tubeNameSize();
     void typedTubeNameReachesCard();
+    void wideNamesNeverOverlap_data();
+    void wideNamesNeverOverlap();
     void windowShowHole_data();
     void windowShowHole();
     void clicksChangeNothing();
@@ -427,6 +431,52 @@ void CardScenesTest::tubeNameSize()
     const QFont font = cards.textItem(CardText::TubeName)->font();
     QCOMPARE(font.family(), QStringLiteral("Arial"));
     QCOMPARE(font.pointSize(), pointSize);
+}
+
+void CardScenesTest::wideNamesNeverOverlap_data()
+{
+    QTest::addColumn<QString>("name");
+
+    // The 12 widest characters a name can hold in the card's font, as the
+    // machine's fonts draw it, among the Latin letters, digits and signs.
+    const QFontMetricsF metrics(QFont(QStringLiteral("Arial"), 30));
+    QList<QChar> characters;
+    for (char16_t code = 0x21; code < 0x250; ++code) {
+        if (QChar(code).isPrint())
+            characters << QChar(code);
+    }
+    std::stable_sort(characters.begin(), characters.end(), [&metrics](QChar a, QChar b) {
+        return metrics.horizontalAdvance(a) > metrics.horizontalAdvance(b);
+    });
+    const QList<QChar> widest = characters.mid(0, 12);
+    for (const QChar character : widest)
+        QTest::newRow(qPrintable(
+            QStringLiteral("12 x U+%1").arg(int(character.unicode()), 4, 16, QLatin1Char('0'))))
+            << QString(12, character);
+    QTest::newRow("the 12 widest together") << QString(widest.constData(), widest.size());
+}
+
+// A name of 12 wide characters is drawn smaller, never over another text.
+void CardScenesTest::wideNamesNeverOverlap()
+{
+    QFETCH(QString, name);
+
+    CardScenes cards;
+    cards.setText(CardText::TubeType, QStringLiteral("Glimmstabilisator"));
+    cards.setTubeNameText(name);
+    const QRectF nameRect = cards.textItem(CardText::TubeName)->sceneBoundingRect();
+    for (int index = 0; index < CardTextCount; ++index) {
+        const auto text = CardText(index);
+        if (text == CardText::TubeName)
+            continue;
+        const QRectF other = cards.textItem(text)->sceneBoundingRect();
+        QVERIFY2(!nameRect.intersects(other),
+                 qPrintable(QStringLiteral("the name ends at x %1, the text %2 begins at %3")
+                                .arg(nameRect.right())
+                                .arg(index)
+                                .arg(other.left())));
+    }
+    QVERIFY(cards.textItem(CardText::TubeName)->font().pointSize() >= MinimumTubeNamePointSize);
 }
 
 // Typing into the form's name field writes the card, cut at 12 characters.

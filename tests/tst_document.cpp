@@ -288,7 +288,7 @@ void DocumentTest::changesAreNeverLostSilently()
     } else if (way == QLatin1String("close")) {
         QVERIFY(closed);
     } else {
-        const QString expected = way == QLatin1String("new") ? QString() : QStringLiteral("TC83");
+        const QString expected = way == QLatin1String("new") ? QString() : QStringLiteral("ECC83");
         QCOMPARE(tubeName(window), expected);
         QVERIFY(!window.isWindowModified());
     }
@@ -365,7 +365,7 @@ void DocumentTest::commandLineFile_data()
                           << "" << 0;
     QTest::newRow("a tube file") << QStringList{"lochkartor", path(QStringLiteral("pentode.tds"))}
                                  << "pentode.tds[*] – Lochkartor"
-                                 << "PL84" << 0;
+                                 << "EL84" << 0;
     QTest::newRow("a missing file")
         << QStringList{"lochkartor", path(QStringLiteral("missing.tds"))}
         << "Unbenannt[*] – Lochkartor"
@@ -416,7 +416,7 @@ void DocumentTest::drops()
 
     QCOMPARE(dropOnto(window, data.get()), taken);
 
-    QCOMPARE(tubeName(window), taken ? QStringLiteral("PL84") : QString());
+    QCOMPARE(tubeName(window), taken ? QStringLiteral("EL84") : QString());
 }
 
 void DocumentTest::menuRunsTheButtonsCode_data()

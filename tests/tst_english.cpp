@@ -7,6 +7,7 @@
 #include "card_report.h"
 #include "dialogs.h"
 #include "lochkartor.h"
+#include "manual_window.h"
 #include "program_run.h"
 #include "testsupport.h"
 
@@ -149,6 +150,7 @@ private slots:
     void translationCoversTheSources();
     void windowShowsOnlyTranslatedTexts();
     void cardTextsAreTranslated();
+    void manualFollowsTheLanguage();
     void englishWindow_data();
     void englishWindow();
     void dialogCaptions_data();
@@ -307,6 +309,14 @@ QStringList cardTexts()
 
 } // namespace
 
+// The manual is shipped in both languages; the window's language picks it.
+void EnglishTest::manualFollowsTheLanguage()
+{
+    QVERIFY(ManualWindow::manualText().contains(QStringLiteral("Vom leeren Formular")));
+    const English installed(m_translator);
+    QVERIFY(ManualWindow::manualText().contains(QStringLiteral("From an empty form")));
+}
+
 void EnglishTest::cardTextsAreTranslated()
 {
     const QStringList german = cardTexts();
@@ -453,10 +463,10 @@ void EnglishTest::renderToolFollowsLocale_data()
     QTest::addColumn<QStringList>("expected");
 
     const QStringList english
-        = {"Tube: TC83",      "Socket: 11: Noval", "Tube type: Triode",
+        = {"Tube: ECC83",     "Socket: 11: Noval", "Tube type: Triode",
            "Holes:",          "I 26  Ua (V) 300",  "  Noval (No. 11)",
            "Validity check:", "  Heater: correct", "  Screen grid: not present"};
-    const QStringList german = {"Röhre: TC83",
+    const QStringList german = {"Röhre: ECC83",
                                 "Sockel: 11: Noval",
                                 "Grundtyp: Triode",
                                 "Löcher:",

@@ -5,6 +5,8 @@
 
 #include "card_outline.h"
 #include "card_sheets.h"
+#include "dialogs.h"
+#include "lochkartor.h"
 #include "program_run.h"
 #include "testsupport.h"
 
@@ -13,6 +15,8 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLocale>
+#include <QPrinter>
+#include <QScopeGuard>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -125,6 +129,8 @@ private slots:
     void failedWriteKeepsTheOldFile();
     void usageErrors_data();
     void usageErrors();
+    void windowPrintAgreesWithBatchPdf_data();
+    void windowPrintAgreesWithBatchPdf();
 
 private:
     Run run(const QStringList &arguments, const QString &language = QStringLiteral("de_DE.UTF-8"));
@@ -541,6 +547,64 @@ void RenderPdfTest::usageErrors()
     QCOMPARE(result.errLines().value(0), QStringLiteral("lochkartor-render: ") + complaint);
     QCOMPARE(QDir(m_work->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("diode.tds")});
+}
+
+void RenderPdfTest::windowPrintAgreesWithBatchPdf_data()
+{
+    QTest::addColumn<double>("measuredX"); // the rulers as measured; 0: no correction
+    QTest::addColumn<double>("measuredY");
+
+    QTest::newRow("no correction") << 0.0 << 0.0;
+    QTest::newRow("printer 2 % small across, 1.3 % large down") << 147.0 << 152.0;
+}
+
+// A card punched from "Karte drucken" to a PDF and one from --pdf fit the
+// tester alike: the frame lies at the same place and scale on both pages,
+// within 0.1 mm, and where the inch from the paper's corner puts it.
+void RenderPdfTest::windowPrintAgreesWithBatchPdf()
+{
+    QFETCH(double, measuredX);
+    QFETCH(double, measuredY);
+    TestSupport::isolateSettings();
+    Dialogs::Script::begin();
+    const auto unscripted = qScopeGuard([] { Dialogs::Script::end(); });
+    Lochkartor window;
+    if (measuredX > 0) {
+        Dialogs::Script::answerPrintCalibration({false, measuredX, measuredY, false});
+        window.calibratePrinting();
+    }
+    const PrintCalibration::Correction correction = window.printCorrection();
+    if (measuredX > 0)
+        storeCorrection(correction.x, correction.y);
+    QVERIFY(window.loadTubeData(sample(QStringLiteral("pentode.tds"))));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(work(QStringLiteral("window.pdf")));
+    QVERIFY(window.printCard(&printer));
+    const Run batch
+        = run({QStringLiteral("--pdf"), QStringLiteral("batch.pdf"), QStringLiteral("--page-size"),
+               QStringLiteral("A4"), sample(QStringLiteral("pentode.tds"))});
+    QCOMPARE(batch.exitCode, 0);
+
+    const Frame expected = expectedFrame(correction.x, correction.y);
+    const Frame printed = measuredFrame(work(QStringLiteral("window.pdf")), expected);
+    const Frame rendered = measuredFrame(work(QStringLiteral("batch.pdf")), expected);
+    const QString report = QStringLiteral("Karte drucken %1 %2 %3 %4, --pdf %5 %6 %7 %8 (mm)")
+                               .arg(printed.left)
+                               .arg(printed.top)
+                               .arg(printed.right)
+                               .arg(printed.bottom)
+                               .arg(rendered.left)
+                               .arg(rendered.top)
+                               .arg(rendered.right)
+                               .arg(rendered.bottom);
+    for (const auto &[one, other] :
+         {std::pair{printed.left, rendered.left}, std::pair{printed.top, rendered.top},
+          std::pair{printed.right, rendered.right}, std::pair{printed.bottom, rendered.bottom}})
+        QVERIFY2(one >= 0 && qAbs(one - other) < 0.1, qPrintable(report));
+    QVERIFY2(qAbs(printed.left - expected.left) < 0.1 && qAbs(printed.top - expected.top) < 0.1,
+             qPrintable(report));
 }
 
 QTEST_MAIN(RenderPdfTest)

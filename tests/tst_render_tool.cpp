@@ -191,6 +191,8 @@ private slots:
     void refusalsSuitTheCommandLine_data();
     void refusalsSuitTheCommandLine();
     void nameWithLineBreakKeepsItsLine();
+    void socketByCardName_data();
+    void socketByCardName();
 
 private:
     Run run(const QStringList &arguments);
@@ -656,6 +658,50 @@ void RenderToolTest::nameWithLineBreakKeepsItsLine()
     const QJsonDocument document = QJsonDocument::fromJson(json.outLines().first().toUtf8());
     QCOMPARE(document[QStringLiteral("texts")][QStringLiteral("tubeName")].toString(),
              QStringLiteral("A\nB\x1b"));
+}
+
+void RenderToolTest::socketByCardName_data()
+{
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("socketLine"); // empty: refused
+
+    QTest::newRow("adapter") << "A5"
+                             << "Fassung: A5: Noval";
+    QTest::newRow("adapter, small letter") << "a1"
+                                           << "Fassung: A1: Aussenkontakt";
+    QTest::newRow("card number") << "11"
+                                 << "Fassung: 11: Noval";
+    QTest::newRow("leading zero") << "07"
+                                  << "Fassung: 07: Oktal";
+    QTest::newRow("without the zero") << "7"
+                                      << "Fassung: 07: Oktal";
+    QTest::newRow("list number of an adapter") << "24"
+                                               << "Fassung: A5: Noval";
+    QTest::newRow("no such adapter") << "A6"
+                                     << "";
+    QTest::newRow("no such socket") << "25"
+                                    << "";
+    QTest::newRow("zero") << "00"
+                          << "";
+    QTest::newRow("list text") << "A5: Noval"
+                               << "";
+}
+
+// --socket takes the name the card prints as well as the list's number.
+void RenderToolTest::socketByCardName()
+{
+    QFETCH(QString, given);
+    QFETCH(QString, socketLine);
+
+    const Run result = run({QStringLiteral("--read-holes"), QStringLiteral("I 2 II 12"),
+                            QStringLiteral("--socket"), given});
+
+    if (socketLine.isEmpty()) {
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.err.contains(QLatin1String("A1 bis A5")), qPrintable(result.err));
+        return;
+    }
+    QVERIFY2(result.outLines().contains(socketLine), qPrintable(result.out));
 }
 
 QTEST_MAIN(RenderToolTest)

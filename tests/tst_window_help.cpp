@@ -8,11 +8,19 @@
 #include "testsupport.h"
 #include "validity_rules.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardItemModel>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QToolBar>
 #include <QToolTip>
 
 using TestSupport::widget;
@@ -68,7 +76,13 @@ private slots:
     void greyedFieldsSayWhy();
     void greyedFieldShowsItsReason();
     void greyedListRowsSayWhy();
+    void socketEntriesNameTheirLines();
+    void naturalSizeNeedsNoScrolling();
+    void buttonCommandsInViewOnASmallScreen();
     void tubeNameSaysItsLimit();
+    void cutNameLeavesANote_data();
+    void cutNameLeavesANote();
+    void manualOpensOnF1();
     void holeToolTips_data();
     void holeToolTips();
     void everyHoleIsFoundWhereItIsDrawn();
@@ -264,14 +278,18 @@ void WindowHelpTest::greyedListRowsSayWhy()
         auto *model = qobject_cast<QStandardItemModel *>(
             widget<QComboBox>(window, name.constData())->model());
         QVERIFY(model);
+        const QString letter = QString(QLatin1Char(char('A' + window.pinLine(pin) - 1)));
         for (int row = 0; row < model->rowCount(); ++row) {
             const QStandardItem *item = model->item(row);
-            const QString expected
-                = item->isEnabled()
-                      ? QString()
-                      : QStringLiteral("Leitung %1 kann diese Funktion nicht schalten")
-                            .arg(window.pinLine(pin));
-            QCOMPARE(item->toolTip(), expected);
+            const QString refusal
+                = QStringLiteral("Leitung %1 kann diese Funktion nicht schalten").arg(letter);
+            QCOMPARE(item->toolTip().startsWith(refusal), !item->isEnabled());
+            // The double-triode rows explain the two systems wherever they
+            // are listed; the other rows need no word where they can be chosen.
+            const bool doubleTriode = row == 3 || row == 4;
+            QCOMPARE(item->toolTip().contains(QLatin1String("ECC83")), doubleTriode);
+            if (item->isEnabled() && !doubleTriode)
+                QCOMPARE(item->toolTip(), QString());
         }
     }
     FormEdits::edit(window, QStringLiteral("genericTubeType=8"));
@@ -281,10 +299,154 @@ void WindowHelpTest::greyedListRowsSayWhy()
         QCOMPARE(methods->item(row)->toolTip().isEmpty(), methods->item(row)->isEnabled());
 }
 
+// Each socket entry's tooltip gives the pin count and, per pin, the line by
+// the card's letter; what it says is what choosing the socket wires.
+void WindowHelpTest::socketEntriesNameTheirLines()
+{
+    Lochkartor window;
+    auto *socket = widget<QComboBox>(window, "socket");
+    for (int index = 0; index < socket->count(); ++index) {
+        const QStringList tip
+            = socket->itemData(index, Qt::ToolTipRole).toString().split(QLatin1Char('\n'));
+        socket->setCurrentIndex(index);
+        const int pins = window.currentPinCount();
+        QCOMPARE(tip.value(0), socket->itemText(index) + QStringLiteral(": %1 Pins").arg(pins));
+        QCOMPARE(tip.size(), 1 + pins);
+        for (int pin = 1; pin <= pins; ++pin) {
+            const int line = window.pinLine(pin);
+            const QString expected
+                = line == 0
+                      ? QStringLiteral("Pin %1: keine Leitung").arg(pin)
+                      : QStringLiteral("Pin %1: Leitung %2").arg(pin).arg(QChar('A' + line - 1));
+            QCOMPARE(tip.at(pin), expected);
+            QCOMPARE(
+                widget<QLineEdit>(window, qPrintable(QStringLiteral("linePin%1").arg(pin)))->text(),
+                line == 0 ? QStringLiteral("LEITUNG OFFEN") : expected.right(1));
+        }
+    }
+}
+
+// At its natural size the window shows the whole form: no scroll bar.
+void WindowHelpTest::naturalSizeNeedsNoScrolling()
+{
+    Lochkartor window;
+    window.resize(window.naturalSize());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.size(), window.naturalSize());
+    auto *area = window.findChild<QScrollArea *>(QStringLiteral("formScrollArea"));
+    QVERIFY(area);
+    QVERIFY(!area->horizontalScrollBar()->isVisible());
+    QVERIFY(!area->verticalScrollBar()->isVisible());
+}
+
+// Where the form scrolls (a window on a 1280 x 720 screen), the commands of
+// the four buttons stay in view on the toolbar.
+void WindowHelpTest::buttonCommandsInViewOnASmallScreen()
+{
+    Lochkartor window;
+    window.resize(1280 - 16, 720 - 48);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *bar = window.findChild<QToolBar *>(QStringLiteral("mainToolBar"));
+    QVERIFY(bar && bar->isVisible());
+    for (const char *name : {"openAction", "saveAction", "saveCardAction", "printCardAction"}) {
+        auto *action = window.findChild<QAction *>(QLatin1String(name));
+        QVERIFY2(action, name);
+        const QWidget *button = bar->widgetForAction(action);
+        QVERIFY2(button && button->isVisible(), name);
+        QVERIFY2(
+            window.rect().contains(QRect(button->mapTo(&window, QPoint(0, 0)), button->size())),
+            name);
+    }
+}
+
 void WindowHelpTest::tubeNameSaysItsLimit()
 {
     Lochkartor window;
     QVERIFY(widget<QLineEdit>(window, "tubeName")->toolTip().contains(QLatin1String("12")));
+}
+
+void WindowHelpTest::cutNameLeavesANote_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("selectAll");
+    QTest::addColumn<QString>("typed");  // typed key by key
+    QTest::addColumn<QString>("pasted"); // then pasted with Ctrl+V
+    QTest::addColumn<QString>("kept");   // empty: no note
+
+    QTest::newRow("typed into a full field") << "6SN7GT-VT231" << false << "X"
+                                             << ""
+                                             << "6SN7GT-VT231";
+    QTest::newRow("typed beyond the limit") << "" << false << "6BQ6GTB / 6CU6"
+                                            << ""
+                                            << "6BQ6GTB / 6C";
+    QTest::newRow("pasted beyond the limit") << "" << false << ""
+                                             << "6BQ6GTB / 6CU6 (Zeilenendröhre)"
+                                             << "6BQ6GTB / 6C";
+    QTest::newRow("pasted over a selection, fits") << "ABCDEFGHIJKL" << true << ""
+                                                   << "EL84"
+                                                   << "";
+    QTest::newRow("typed up to the limit") << "" << false << "6SN7GT-VT231"
+                                           << ""
+                                           << "";
+}
+
+// What does not fit the name field is not dropped without a word: the
+// status bar names the limit and what was kept.
+void WindowHelpTest::cutNameLeavesANote()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, selectAll);
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+
+    Lochkartor window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *name = widget<QLineEdit>(window, "tubeName");
+    name->setText(before);
+    name->setFocus();
+    if (selectAll)
+        name->selectAll();
+    window.statusBar()->clearMessage();
+    QTest::keyClicks(name, typed);
+    if (!pasted.isEmpty()) {
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keySequence(name, QKeySequence::Paste);
+    }
+    QTRY_COMPARE(name->text().size() <= 12, true);
+    QTest::qWait(20);
+    const QString note = window.statusBar()->currentMessage();
+    if (kept.isEmpty()) {
+        QVERIFY2(!note.contains(QLatin1String("höchstens 12 Zeichen")), qPrintable(note));
+    } else {
+        QCOMPARE(name->text(), kept);
+        QCOMPARE(
+            note,
+            QStringLiteral("Röhrenbezeichnung: höchstens 12 Zeichen; behalten: „%1“").arg(kept));
+    }
+}
+
+// F1 opens the manual from any field; it covers the whole way of a card.
+void WindowHelpTest::manualOpensOnF1()
+{
+    Lochkartor window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *name = widget<QLineEdit>(window, "tubeName");
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_F1);
+    auto *manual = window.findChild<QDialog *>(QStringLiteral("manualWindow"));
+    QVERIFY(manual && manual->isVisible());
+    const QString text = manual->findChild<QTextBrowser *>()->toPlainText();
+    for (const char *section : {"Vom leeren Formular zur gestanzten Karte",
+                                "Eine Karte zurücklesen", "Die Druckkorrektur", "Die Dateien"})
+        QVERIFY2(text.contains(QString::fromUtf8(section)), section);
+    QTest::keyClick(manual, Qt::Key_Escape);
+    QVERIFY(!manual->isVisible());
 }
 
 void WindowHelpTest::holeToolTips_data()

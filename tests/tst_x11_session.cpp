@@ -10,9 +10,12 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <utility>
 
 class X11SessionTest : public QObject
 {
@@ -22,8 +25,11 @@ private slots:
     void cleanupTestCase();
     void typeNameAndSaveCardThroughDialog();
     void quitWithUnsavedChangesAsks();
+    void windowOpensAsTheScreenAllows_data();
+    void windowOpensAsTheScreenAllows();
 
 private:
+    QString startServer(QProcess &server, const QSize &screen);
     void startProgram(const QStringList &arguments);
     void stopProgram();
     QSize windowSize(const QString &window);
@@ -45,21 +51,35 @@ void X11SessionTest::initTestCase()
                                 .arg(QLatin1String(tool))));
     }
     QVERIFY(m_home.isValid());
+    m_display = startServer(m_server, QSize(1280, 720));
+    QVERIFY(!m_display.isEmpty());
+}
+
+// The display of a new Xvfb with a screen of `screen`, or an empty string.
+QString X11SessionTest::startServer(QProcess &server, const QSize &screen)
+{
     // Xvfb picks a free display itself and writes its number to stdout. It
     // must not reset when the last program leaves: the next one, started
     // during the reset, could not connect and would abort.
-    m_server.start(QStringLiteral("Xvfb"),
-                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                    QStringLiteral("0"), QStringLiteral("1280x720x24"), QStringLiteral("-nolisten"),
-                    QStringLiteral("tcp"), QStringLiteral("-noreset")});
-    QVERIFY2(m_server.waitForStarted(5000), "Xvfb did not start");
+    server.start(QStringLiteral("Xvfb"),
+                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                  QStringLiteral("0"),
+                  QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
+                  QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
+    if (!server.waitForStarted(5000)) {
+        qWarning("Xvfb did not start");
+        return QString();
+    }
     QElapsedTimer timer;
     timer.start();
-    while (!m_server.canReadLine() && timer.elapsed() < 10000)
-        m_server.waitForReadyRead(200);
-    const QByteArray number = m_server.readLine().trimmed();
-    QVERIFY2(!number.isEmpty(), "Xvfb did not report its display within 10 s");
-    m_display = QStringLiteral(":") + QString::fromLatin1(number);
+    while (!server.canReadLine() && timer.elapsed() < 10000)
+        server.waitForReadyRead(200);
+    const QByteArray number = server.readLine().trimmed();
+    if (number.isEmpty()) {
+        qWarning("Xvfb did not report its display within 10 s");
+        return QString();
+    }
+    return QStringLiteral(":") + QString::fromLatin1(number);
 }
 
 void X11SessionTest::cleanupTestCase()
@@ -257,6 +277,59 @@ void X11SessionTest::quitWithUnsavedChangesAsks()
     QCOMPARE(m_program.state(), QProcess::Running);
     QCOMPARE(runXdotool({QStringLiteral("getwindowname"), window}),
              QStringLiteral("pentode.tds* – Lochkartor"));
+    stopProgram();
+}
+
+void X11SessionTest::windowOpensAsTheScreenAllows_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<bool>("roomy"); // the whole form fits on the screen
+
+    QTest::newRow("1280 x 720") << QSize(1280, 720) << false;
+    QTest::newRow("1920 x 1080") << QSize(1920, 1080) << true;
+}
+
+// On a small screen the window takes the screen and the form scrolls; on a
+// large one it opens at the form's own size, smaller than the screen, so no
+// scroll bar is needed.
+void X11SessionTest::windowOpensAsTheScreenAllows()
+{
+    QFETCH(QSize, screen);
+    QFETCH(bool, roomy);
+
+    QProcess server;
+    const QString display = startServer(server, screen);
+    QVERIFY(!display.isEmpty());
+    const QString usual = std::exchange(m_display, display);
+    const auto restore = qScopeGuard([&] {
+        if (m_program.state() != QProcess::NotRunning) {
+            m_program.kill();
+            m_program.waitForFinished(3000);
+        }
+        m_display = usual;
+        server.terminate();
+        server.waitForFinished(3000);
+    });
+
+    startProgram({});
+    const QString window = waitForWindow(QStringLiteral("^Unbenannt .* Lochkartor$"), 30000);
+    QVERIFY(!window.isEmpty());
+    const QSize size = windowSize(window);
+    const QString shown = QStringLiteral("window of %1 x %2 on a %3 x %4 screen")
+                              .arg(size.width())
+                              .arg(size.height())
+                              .arg(screen.width())
+                              .arg(screen.height());
+    QVERIFY2(size.width() <= screen.width() && size.height() <= screen.height(), qPrintable(shown));
+    if (roomy) {
+        // Smaller than the room the screen leaves: the window was not cut.
+        QVERIFY2(size.width() < screen.width() - 100 && size.height() < screen.height() - 60,
+                 qPrintable(shown));
+        QVERIFY2(size.width() > 1000 && size.height() > 800, qPrintable(shown));
+    } else {
+        // The form is taller than this screen: the window takes its height.
+        QVERIFY2(size.height() > screen.height() - 100, qPrintable(shown));
+    }
     stopProgram();
 }
 

@@ -1762,10 +1762,6 @@
         <translation>%1 needs a value</translation>
     </message>
     <message>
-        <source>--socket nimmt eine Fassungsnummer von 1 bis %1, nicht „%2“</source>
-        <translation>--socket takes a socket number from 1 to %1, not “%2”</translation>
-    </message>
-    <message>
         <source>beim Einlesen einer Karte gelten nur --socket, --json und -o</source>
         <translation>when reading a card only --socket, --json and -o apply</translation>
     </message>
@@ -1972,10 +1968,6 @@
     <message>
         <source>die Löcher aus einem Scan oder Foto der Karte (PNG, JPEG, TIFF)</source>
         <translation>the holes from a scan or photograph of the card (PNG, JPEG, TIFF)</translation>
-    </message>
-    <message>
-        <source>die Fassung, wie die Fassungsliste sie zählt (1 bis 24)</source>
-        <translation>the socket as the socket list counts it (1 to 24)</translation>
     </message>
     <message>
         <source>eine JSON-Zeile je Datei</source>
@@ -2364,6 +2356,53 @@
     <message>
         <source>die Karte passt zu mehreren Fassungen (%1); mit --socket die der Röhre wählen, vorläufig gilt %2</source>
         <translation>the card fits several sockets (%1); choose the tube's with --socket, for now %2 applies</translation>
+    </message>
+    <message>
+        <source>--socket nimmt eine Fassungsnummer von 1 bis %1 oder den Namen der Fassung auf der Karte (01 bis 19, A1 bis A5), nicht „%2“</source>
+        <translation>--socket takes a socket number from 1 to %1 or the socket&apos;s name on the card (01 to 19, A1 to A5), not “%2”</translation>
+    </message>
+    <message>
+        <source>die Fassung mit ihrem Namen auf der Karte (01 bis 19, A1 bis A5, groß oder klein) oder ihrer Nummer in der Fassungsliste (1 bis 24)</source>
+        <translation>the socket by its name on the card (01 to 19, A1 to A5, in either case) or its number in the socket list (1 to 24)</translation>
+    </message>
+    <message>
+        <source>:/manual/de.html</source>
+        <translation>:/manual/en.html</translation>
+    </message>
+    <message>
+        <source>Anleitung</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>&amp;Anleitung</source>
+        <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>Röhrenbezeichnung: höchstens %1 Zeichen; behalten: „%2“</source>
+        <translation>Tube name: at most %1 characters; kept: “%2”</translation>
+    </message>
+</context>
+<context>
+    <name>SocketGuidance</name>
+    <message>
+        <source>Pin %1: keine Leitung</source>
+        <translation>Pin %1: no line</translation>
+    </message>
+    <message>
+        <source>Pin %1: Leitung %2</source>
+        <translation>Pin %1: line %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 Pins</source>
+        <translation>%1: %2 pins</translation>
+    </message>
+    <message>
+        <source>Kathode des ersten Systems einer Doppeltriode, über ihren eigenen Kathodenwiderstand von 600 Ohm; nur auf Leitung I. Beispiel ECC83 auf Sockel 11: Pin 8 ist die Kathode des ersten Systems, Pin 3 die des zweiten.</source>
+        <translation>Cathode of the first system of a double triode, through its own 600 Ohm cathode resistor; on line I only. Example ECC83 on socket 11: pin 8 is the first system&apos;s cathode, pin 3 the second&apos;s.</translation>
+    </message>
+    <message>
+        <source>Kathode des zweiten Systems einer Doppeltriode, über ihren eigenen Kathodenwiderstand von 600 Ohm; nur auf Leitung H. Beispiel ECC83 auf Sockel 11: Pin 8 ist die Kathode des ersten Systems, Pin 3 die des zweiten.</source>
+        <translation>Cathode of the second system of a double triode, through its own 600 Ohm cathode resistor; on line H only. Example ECC83 on socket 11: pin 8 is the first system&apos;s cathode, pin 3 the second&apos;s.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,10 @@
 #include "cardtext_layout.h"
 
 #include <QCoreApplication>
+#include <QFont>
+#include <QTextDocument>
+
+#include <algorithm>
 
 namespace {
 
@@ -50,7 +54,28 @@ const char *cardFontFamily()
     return "Arial";
 }
 
-int tubeNamePointSize(int length)
+namespace {
+
+// The width the name takes on the card, laid out as both card pictures lay
+// out their texts.
+qreal nameWidth(const QString &name, int pointSize)
 {
-    return length <= 7 ? 50 : 78 - 4 * length;
+    QTextDocument document;
+    document.setDefaultFont(QFont(QString::fromLatin1(cardFontFamily()), pointSize));
+    document.setPlainText(name);
+    return document.size().width();
+}
+
+} // namespace
+
+int tubeNamePointSize(const QString &name)
+{
+    const int length = int(name.size());
+    int pointSize = length <= 7 ? 50 : std::max(MinimumTubeNamePointSize, 78 - 4 * length);
+    // Wide letters ("WWWWWWWWWWWW") would run into the tube type beside the
+    // name; the name shrinks further until it ends before it.
+    const qreal room = cardTextLayout(CardText::TubeType).x - cardTextLayout(CardText::TubeName).x;
+    while (pointSize > MinimumTubeNamePointSize && nameWidth(name, pointSize) > room)
+        --pointSize;
+    return pointSize;
 }

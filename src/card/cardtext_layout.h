@@ -23,6 +23,7 @@ const CardTextLayout &cardTextLayout(CardText text);
 QString initialCardText(CardText text);
 
 // The card's font family; long tube names shrink so that up to 12
-// characters fit beside the type.
+// characters fit beside the type, however wide its letters are.
 const char *cardFontFamily();
-int tubeNamePointSize(int length);
+constexpr int MinimumTubeNamePointSize = 8;
+int tubeNamePointSize(const QString &name);

@@ -511,7 +511,7 @@ void FormReplay::changed(TubeField field)
 void FormReplay::setTubeNameText(const QString &name)
 {
     setText(CardText::TubeName, name);
-    m_tubeNamePointSize = tubeNamePointSize(int(name.size()));
+    m_tubeNamePointSize = tubeNamePointSize(name);
 }
 
 void FormReplay::encodeSocket(int index)

@@ -93,3 +93,24 @@ QString socketListName(int index)
         return {};
     return QCoreApplication::translate("Lochkartor", socketListNames[index]);
 }
+
+QString socketShortName(int index)
+{
+    if (index < 0 || index >= SocketCount)
+        return {};
+    const QString listName = QString::fromUtf8(socketListNames[index]);
+    return listName.left(listName.indexOf(QLatin1Char(':')));
+}
+
+int socketIndexOfShortName(const QString &name)
+{
+    const QString wanted = name.trimmed();
+    for (int index = 0; index < SocketCount; ++index) {
+        const QString shortName = socketShortName(index);
+        const bool numbered = shortName.startsWith(QLatin1Char('0'));
+        if (wanted.compare(shortName, Qt::CaseInsensitive) == 0
+            || (numbered && wanted == shortName.mid(1)))
+            return index;
+    }
+    return -1;
+}

@@ -26,3 +26,12 @@ const SocketRow *findSocket(int index);
 // The name of socket list index `index` as the form's list shows it,
 // translated; empty outside the list.
 QString socketListName(int index);
+
+// The short name the card and the list print for socket list index `index`:
+// "01" to "19" for the tester's sockets, "A1" to "A5" for the adapters.
+QString socketShortName(int index);
+
+// The socket list index of a short name as socketShortName() gives it, in
+// either case and with or without the leading zero ("a5", "7", "07"); -1 for
+// any other text.
+int socketIndexOfShortName(const QString &name);

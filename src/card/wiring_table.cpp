@@ -121,3 +121,10 @@ int capPinFunction(int capIndex)
 }
 
 } // namespace Wiring
+
+QString testerLineLetter(int line)
+{
+    if (line < 1 || line > TesterLineCount)
+        return {};
+    return QString(QLatin1Char(char('A' + line - 1)));
+}

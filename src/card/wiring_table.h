@@ -2,6 +2,8 @@
 
 #include "hole.h"
 
+#include <QString>
+
 // The functions a pin can have, in the row order of the pin boxes' lists.
 namespace PinFunction {
 enum : int {
@@ -24,6 +26,10 @@ constexpr int Count = 11;
 
 // The tester's switchable connection lines 1 to 9, printed A to I on the card.
 constexpr int TesterLineCount = 9;
+
+// The letter the card prints for tester line `line` ("A" for 1 to "I" for 9);
+// every text that names a line uses it. Empty outside 1 to 9.
+QString testerLineLetter(int line);
 
 namespace Wiring {
 

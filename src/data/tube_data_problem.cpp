@@ -3,6 +3,7 @@
 #include "text_limits.h"
 #include "texts.h"
 #include "tube_data_keys.h"
+#include "wiring_table.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -64,7 +65,7 @@ QString reason(const Problem &p)
                 .arg(quoted(p.value), p.key);
         return LochkartorText::tr(
                    "Der Wert „%1“ von %2 ist keine Funktion, die Leitung %3 führen kann.")
-            .arg(quoted(p.value), p.key, QString::number(p.line));
+            .arg(quoted(p.value), p.key, testerLineLetter(p.line));
     case Problem::NotForTubeType:
         return LochkartorText::tr("Der Wert „%1“ von %2 ist für diesen Grundtyp nicht wählbar.")
             .arg(quoted(p.value), p.key);

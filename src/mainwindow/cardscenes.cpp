@@ -160,8 +160,7 @@ void CardScenes::setTubeNameText(const QString &name)
     QGraphicsTextItem *item = textItem(CardText::TubeName);
     item->setPlainText(name);
     // Long names shrink so that up to 12 characters fit beside the type.
-    const int length = int(name.size());
-    item->setFont(cardFont(tubeNamePointSize(length)));
+    item->setFont(cardFont(tubeNamePointSize(name)));
 }
 
 // Every new text is laid out at once, and the encoders often write the text

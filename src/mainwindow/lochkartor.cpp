@@ -5,7 +5,9 @@
 #include "fresh_form.h"
 #include "main_toolbar.h"
 #include "menu_shortcuts.h"
+#include "name_limit_note.h"
 #include "number_fields.h"
+#include "socket_guidance.h"
 #include "status_notes.h"
 #include "switched_off_help.h"
 #include "tube_type_table.h"
@@ -23,6 +25,7 @@ Lochkartor::Lochkartor(QWidget *parent)
     ui->tubeName->setValidator(new WholeCharactersValidator(ui->tubeName));
     wrapFormInScrollArea();
     createItemModels();
+    SocketGuidance::addSocketToolTips(ui->socket);
     pinCount = 9;
     pinFunctionBoxes
         = {ui->pin1Function, ui->pin2Function, ui->pin3Function, ui->pin4Function, ui->pin5Function,
@@ -54,6 +57,7 @@ Lochkartor::Lochkartor(QWidget *parent)
 
     setUpNumberFields(this);
     StatusNotes::install(this);
+    NameLimitNote::install(ui->tubeName, statusBar());
     SwitchedOffHelp::install(this);
     CardViewHelp::install(ui->universalCardView, ui->createdCardView, *m_cards);
 }
@@ -119,8 +123,13 @@ void Lochkartor::createItemModels()
         for (int function = 0; function < PinFunction::WiredCount; ++function) {
             QStandardItem *item = lineModels[line - 1]->item(function);
             item->setEnabled(Wiring::lineHandles(line, function));
+            QStringList help;
             if (!item->isEnabled())
-                item->setToolTip(tr("Leitung %1 kann diese Funktion nicht schalten").arg(line));
+                help << tr("Leitung %1 kann diese Funktion nicht schalten")
+                            .arg(testerLineLetter(line));
+            help << SocketGuidance::pinFunctionHelp(function);
+            help.removeAll(QString());
+            item->setToolTip(help.join(QLatin1Char('\n')));
         }
     }
     heatingMethodModel = new QStandardItemModel(this);

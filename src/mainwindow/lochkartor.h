@@ -48,6 +48,9 @@ public:
 
     const CardScenes &cards() const { return *m_cards; }
     int currentPinCount() const { return pinCount; }
+    // The window size that shows the whole form, bars included, without
+    // scrolling.
+    QSize naturalSize() const;
     int pinLine(int pin) const { return pinLines[pin - 1]; }
     bool isRectifier() const { return rectifierFlag; }
     bool hasControlGrid() const { return controlGridFlag; }

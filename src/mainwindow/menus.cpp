@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "edit_history.h"
 #include "lochkartor.h"
+#include "manual_window.h"
 #include "recent_files.h"
 #include "ui_lochkartor.h"
 #include "version.h"
@@ -88,6 +89,9 @@ void Lochkartor::createMenus()
 
     QMenu *help = ui->menuBar->addMenu(tr("&Hilfe"));
     help->setObjectName(QStringLiteral("helpMenu"));
+    QAction *manual = menuAction(help, "manualAction", tr("&Anleitung"),
+                                 shortcuts(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)));
+    connect(manual, &QAction::triggered, this, [this] { ManualWindow::show(this); });
     QAction *about = menuAction(help, "aboutAction", tr("Ü&ber Lochkartor"), {});
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this, &Lochkartor::showAbout);

@@ -1,7 +1,7 @@
-// The form needs about 1160 x 900 pixels, more than a 1280 x 720 or
-// 1280 x 800 laptop screen offers. It sits in a scroll area, so the window
-// may be smaller than the form; it opens at the form's full size where the
-// screen has room for that, and at the screen's size where it has not.
+// The form needs about 1160 x 900 pixels and the bars above and below it
+// some more, more than a 1280 x 720 or 1280 x 800 laptop screen offers. It sits in a scroll area,
+// so the window may be smaller than the form; it opens at the form's full size where the screen has
+// room for that, and at the screen's size where it has not.
 
 #include "lochkartor.h"
 #include "ui_lochkartor.h"
@@ -9,7 +9,9 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QStyle>
+#include <QToolBar>
 
 namespace {
 
@@ -32,11 +34,23 @@ void Lochkartor::wrapFormInScrollArea()
     setCentralWidget(area);
 }
 
+QSize Lochkartor::naturalSize() const
+{
+    const QWidget *form = ui->centralWidget;
+    QSize natural = form->sizeHint().expandedTo(form->minimumSizeHint());
+    // The bars above and below the form take their height from the window
+    // too; left out, the form would scroll by just that much.
+    natural.rheight() += menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    for (const QToolBar *bar : findChildren<QToolBar *>()) {
+        if (!bar->isHidden() && toolBarArea(bar) == Qt::TopToolBarArea)
+            natural.rheight() += bar->sizeHint().height();
+    }
+    return natural;
+}
+
 void Lochkartor::fitToScreen()
 {
-    // The size the form was laid out for, grown to what its layout needs.
-    const QSize form = size().expandedTo(ui->centralWidget->minimumSizeHint());
-    QSize natural = form + QSize(0, menuBar()->sizeHint().height());
+    QSize natural = naturalSize();
     if (const QScreen *display = screen()) {
         const QSize room = display->availableGeometry().size() - decoration;
         // A scroll bar in one direction takes room from the other; the

@@ -56,12 +56,20 @@ QString setReport(Options &options, Report report)
     return QString();
 }
 
+// The card's own name of the socket ("A5", "11") or its place in the list
+// (1 to 24); both agree for the sockets 1 to 19.
 QString setSocket(Options &options, const QString &value)
 {
+    const int named = socketIndexOfShortName(value);
+    if (named >= 0) {
+        options.socket = named;
+        return QString();
+    }
     bool isNumber = false;
     const int number = value.toInt(&isNumber);
     if (!isNumber || number < 1 || number > SocketCount)
-        return LochkartorText::tr("--socket nimmt eine Fassungsnummer von 1 bis %1, nicht „%2“")
+        return LochkartorText::tr("--socket nimmt eine Fassungsnummer von 1 bis %1 oder den Namen "
+                                  "der Fassung auf der Karte (01 bis 19, A1 bis A5), nicht „%2“")
             .arg(SocketCount)
             .arg(PlainText::quoted(value));
     options.socket = number - 1;
@@ -118,8 +126,10 @@ const std::vector<Option> &table()
          Value::Text,
          setSocket,
          {{Use::Read, "N",
-           QT_TRANSLATE_NOOP("Lochkartor",
-                             "die Fassung, wie die Fassungsliste sie zählt (1 bis 24)")}}},
+           QT_TRANSLATE_NOOP(
+               "Lochkartor",
+               "die Fassung mit ihrem Namen auf der Karte (01 bis 19, A1 bis A5, "
+               "groß oder klein) oder ihrer Nummer in der Fassungsliste (1 bis 24)")}}},
         {{QStringLiteral("json")},
          Value::None,
          [](Options &o, const QString &) { return setReport(o, Report::Json); },

@@ -64,6 +64,9 @@ bool Lochkartor::printCard(QPrinter *printer)
     const PrintTexts texts{tr("Karte nicht gedruckt"),
                            tr("Der Drucker „%1“ meldet einen Fehler; die Karte ist wohl nicht "
                               "gedruckt.")};
+    // The inch is measured from the paper's corner, as the batch PDF does,
+    // not from the printer's margin.
+    printer->setFullPage(true);
     return printPage(
         printer,
         [this](QPainter *painter, int resolution) { paintCardAt150Ppi(painter, resolution); },

@@ -19,6 +19,7 @@ void Lochkartor::paintPrintPreview(QPrinter *printer)
 void Lochkartor::showPrintPreview()
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(tr("Druckvorschau"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, &Lochkartor::paintPrintPreview);
