@@ -77,7 +77,7 @@ Card cardToRead(const QString &name)
         card.texts[size_t(note)] = {initialCardText(note), true};
     const QString name12 = QStringLiteral("PCF802ECC83W");
     card.texts[size_t(CardText::TubeName)] = {name12, true};
-    card.tubeNamePointSize = tubeNamePointSize(int(name12.size()));
+    card.tubeNamePointSize = tubeNamePointSize(name12);
     card.texts[size_t(CardText::HeatingVoltage)] = {QStringLiteral("12.65 V="), true};
     card.texts[size_t(CardText::HeatingCurrent)] = {QStringLiteral("1.25 A"), true};
     card.texts[size_t(CardText::ScreenVoltage)] = {QStringLiteral("Ug2=250 V (300)"), true};
