@@ -3,10 +3,13 @@
 // every check colour and every value of the form; and a tube's card survives
 // writing its file and reading it back.
 
+#include "cardstate.h"
 #include "cardtext_layout.h"
+#include "edit_history.h"
 #include "form_replay.h"
 #include "socket_table.h"
 #include "testsupport.h"
+#include "tube_edit.h"
 #include "tube_file.h"
 #include "tube_type_table.h"
 #include "tubefilegenerator.h"
@@ -17,6 +20,7 @@
 #include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -219,6 +223,8 @@ private slots:
     void cardIgnoresSwitchedOffValues();
     void valuesToSaveAreWindowsValues();
     void cardFollowsTheLanguage();
+    void userEditsAreTubeEdits_data();
+    void userEditsAreTubeEdits();
 
 private:
     std::unique_ptr<Lochkartor> m_window;
@@ -358,6 +364,50 @@ void CardEngineTest::cardFollowsTheLanguage()
         QVERIFY(cardOf(freshTube()) != german);
     }
     QVERIFY(cardOf(freshTube()) == german);
+}
+
+void CardEngineTest::userEditsAreTubeEdits_data()
+{
+    QTest::addColumn<quint32>("seed");
+    const quint32 seeds = TestSupport::underSanitizers ? 10 : 60;
+    for (quint32 seed = 1; seed <= seeds; ++seed)
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+// A user's edit in the window and the same edit on the window's tube give
+// the same tube, and the status bar names every other field it moved.
+void CardEngineTest::userEditsAreTubeEdits()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    Lochkartor window;
+    const FormWidgets &form = window.editHistory().widgets();
+    QStringList session;
+    for (int step = 0; step < 30; ++step) {
+        const Tube before = tubeInWindow(window);
+        const QString edit = randomUserEdit(window, random);
+        if (edit.isEmpty())
+            continue;
+        window.editHistory().settle();
+        session << edit;
+        const QByteArray where = session.join(QStringLiteral(", ")).toUtf8();
+        TubeField field;
+        const QString name = edit.section(QLatin1Char('='), 0, 0);
+        QVERIFY(tubeFieldNamed(name.toLatin1().constData(), &field));
+        TubeValue value;
+        value.text = edit.section(QLatin1Char('='), 1);
+        value.number = value.text.toDouble();
+        const TubeEdit::Outcome outcome = TubeEdit::apply(before, field, value);
+        QVERIFY2(tubeInWindow(window) == outcome.tube, where.constData());
+        const QString notes = window.statusBar()->currentMessage();
+        for (const TubeEdit::Change &change : outcome.changes) {
+            const int input = FormSnapshot::indexOf(QLatin1String(tubeFieldName(change.field)));
+            QVERIFY2(input >= 0 && notes.contains(form.label(std::size_t(input))),
+                     qPrintable(QStringLiteral("%1 not named in \"%2\" after %3")
+                                    .arg(QLatin1String(tubeFieldName(change.field)), notes,
+                                         QString::fromUtf8(where))));
+        }
+    }
 }
 
 QTEST_MAIN(CardEngineTest)

@@ -148,6 +148,61 @@ FormReplay FormReplay::fresh()
     return form;
 }
 
+FormReplay FormReplay::holding(const Tube &tube)
+{
+    static constexpr TubeField order[] = {
+        TubeField::Name,
+        TubeField::Socket,
+        TubeField::Pin1,
+        TubeField::Pin2,
+        TubeField::Pin3,
+        TubeField::Pin4,
+        TubeField::Pin5,
+        TubeField::Pin6,
+        TubeField::Pin7,
+        TubeField::Pin8,
+        TubeField::Pin9,
+        TubeField::CapFunction,
+        TubeField::HeatingMethod,
+        TubeField::HeatingTap,
+        TubeField::HeatingVoltage,
+        TubeField::HeatingCurrent,
+        TubeField::PlateVoltage,
+        TubeField::ScreenVoltage,
+        TubeField::GridVoltage,
+        TubeField::CathodeResistor,
+        TubeField::CathodeCap,
+        TubeField::RectPlateVoltage,
+        TubeField::RectLoadResistor,
+        TubeField::RectCap,
+        TubeField::PlateCurrent,
+        TubeField::ScreenCurrent,
+        TubeField::Transconductance,
+        TubeField::RectCurrent,
+        TubeField::IsotestVoltage,
+        TubeField::IsotestRange,
+        TubeField::TubeType,
+    };
+    static_assert(std::size(order) == TubeFieldCount);
+    FormReplay form = fresh();
+    for (TubeField field : order)
+        form.set(field, valueOf(tube, field));
+    form.keepSwitchedOffPins(tube);
+    return form;
+}
+
+// A pin the socket lacks keeps, greyed, the list an earlier socket gave it
+// and "Unbelegt"; which line that was reaches neither the card nor the tube.
+void FormReplay::keepSwitchedOffPins(const Tube &tube)
+{
+    for (int pin = m_pinCount + 1; pin <= 9; ++pin) {
+        const int index = tube.pinFunctions[std::size_t(pin - 1)];
+        List &box = list(pinField(pin));
+        if (index != box.index && index >= 0 && index < PinFunction::Count)
+            box = {index, PinFunction::Count, false, OwnModel};
+    }
+}
+
 // The form's start values as the form file gives them, then the first pass
 // of the encoders in the order the window's constructor runs them.
 void FormReplay::build()

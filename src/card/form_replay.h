@@ -19,6 +19,10 @@ public:
     // A copy of a form built once for the current language: the same as a
     // new one, without running every encoder again.
     static FormReplay fresh();
+    // A form that holds exactly `tube`, the values switched-off blocks keep
+    // included: from the fresh form, every value in an order in which none
+    // limits one put in later, the tube type last.
+    static FormReplay holding(const Tube &tube);
 
     // Puts one value in as loading does: a text is taken as it is, an index
     // outside its list empties the list's choice, a number is rounded to the
@@ -50,6 +54,7 @@ private:
 
     // The window's construction and its first pass of the encoders.
     void build();
+    void keepSwitchedOffPins(const Tube &tube);
 
     // Widget behaviour.
     void setValue(TubeField field, double value);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+struct Card;
 class QGraphicsEllipseItem;
 class QGraphicsScene;
 class QGraphicsTextItem;
@@ -46,6 +47,9 @@ public:
     // Makes both pictures show exactly what `other` shows: every marker and
     // every text with its content, font and visibility.
     void copyStateFrom(const CardScenes &other);
+    // Makes both pictures show `card`: its holes, and its texts with their
+    // contents, visibility and the tube name's size.
+    void showCard(const Card &card);
 
     void setText(CardText text, const QString &content);
     void setTextVisible(CardText text, bool visible);

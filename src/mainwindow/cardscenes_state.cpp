@@ -1,4 +1,6 @@
 #include "cardscenes.h"
+#include "card.h"
+#include "cardtext_layout.h"
 
 #include <QFont>
 #include <QGraphicsEllipseItem>
@@ -24,4 +26,30 @@ void CardScenes::copyStateFrom(const CardScenes &other)
             item->setFont(source->font());
         item->setVisible(source->isVisible());
     }
+}
+
+// Runs after every edit: only what differs is touched, since a new text or
+// font lays the item out again.
+void CardScenes::showCard(const Card &card)
+{
+    std::array<std::array<bool, HoleGrid::HolesPerField>, 2> punched{};
+    for (const Hole &hole : card.holes) {
+        if (HoleGrid::isValid(hole))
+            punched[std::size_t(hole.field - HoleGrid::FieldI)][std::size_t(hole.number - 1)]
+                = true;
+    }
+    for (std::size_t field = 0; field < 2; ++field) {
+        for (std::size_t index = 0; index < std::size_t(HoleGrid::HolesPerField); ++index) {
+            m_universalMarkers[field][index]->setVisible(punched[field][index]);
+            m_createdMarkers[field][index]->setVisible(punched[field][index]);
+        }
+    }
+    for (int index = 0; index < CardTextCount; ++index) {
+        const auto text = CardText(index);
+        setText(text, card.text(text).content);
+        setTextVisible(text, card.text(text).visible);
+    }
+    QGraphicsTextItem *name = textItem(CardText::TubeName);
+    if (name->font().pointSize() != card.tubeNamePointSize)
+        name->setFont(QFont(QString::fromLatin1(cardFontFamily()), card.tubeNamePointSize));
 }
