@@ -16,9 +16,9 @@
 #include <QImage>
 #include <QLocale>
 #include <QPrinter>
-#include <QScopeGuard>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>

@@ -13,8 +13,7 @@ bool loadTranslation(QTranslator &translator, const QString &localeName)
     // built or installed with.
     const QString programDirectory = QCoreApplication::applicationDirPath();
     const QString directories[] = {
-        programDirectory,
-        programDirectory + QStringLiteral("/" LOCHKARTOR_TRANSLATIONS_FROM_BIN)};
+        programDirectory, programDirectory + QStringLiteral("/" LOCHKARTOR_TRANSLATIONS_FROM_BIN)};
     for (const QString &directory : directories) {
         if (translator.load(name, directory))
             return true;

@@ -1,5 +1,5 @@
-#include "cardscenes.h"
 #include "card.h"
+#include "cardscenes.h"
 #include "cardtext_layout.h"
 
 #include <QFont>

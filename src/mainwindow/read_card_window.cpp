@@ -33,8 +33,7 @@ void Lochkartor::askAndReadCard()
         return CardReading::reportText(CardCheck::read(holes, socket), CardCheck::listTexts());
     };
     const auto fitting = [this](const HoleList &holes) {
-        const CardReading::Reading reading
-            = CardReading::read(holes, CardCheck::formLimits());
+        const CardReading::Reading reading = CardReading::read(holes, CardCheck::formLimits());
         return CardReading::servingSockets(reading);
     };
     QStringList sockets;
