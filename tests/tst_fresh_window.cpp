@@ -133,15 +133,15 @@ void FreshWindowTest::pinRows_data()
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("items");
-    // Septar: pins 1 to 7 on lines B, C, F, E, none, D, G; pins 8 and 9
+    // Septar: pins 1 to 7 on lines 2, 3, 6, 5, none, 4, 7; pins 8 and 9
     // have never had a list.
-    QTest::newRow("pin 1") << 1 << "B" << true << 10 << 11;
-    QTest::newRow("pin 2") << 2 << "C" << true << 10 << 11;
-    QTest::newRow("pin 3") << 3 << "F" << true << 10 << 11;
-    QTest::newRow("pin 4") << 4 << "E" << true << 10 << 11;
+    QTest::newRow("pin 1") << 1 << "2" << true << 10 << 11;
+    QTest::newRow("pin 2") << 2 << "3" << true << 10 << 11;
+    QTest::newRow("pin 3") << 3 << "6" << true << 10 << 11;
+    QTest::newRow("pin 4") << 4 << "5" << true << 10 << 11;
     QTest::newRow("pin 5") << 5 << "LEITUNG OFFEN" << true << -1 << 1;
-    QTest::newRow("pin 6") << 6 << "D" << true << 10 << 11;
-    QTest::newRow("pin 7") << 7 << "G" << true << 10 << 11;
+    QTest::newRow("pin 6") << 6 << "4" << true << 10 << 11;
+    QTest::newRow("pin 7") << 7 << "7" << true << 10 << 11;
     QTest::newRow("pin 8") << 8 << "" << false << -1 << 0;
     QTest::newRow("pin 9") << 9 << "" << false << -1 << 0;
 }
