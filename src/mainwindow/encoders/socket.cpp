@@ -36,7 +36,7 @@ void Lochkartor::setPinLine(int pin, int line)
     if (pin < 1 || pin > int(pinLines.size()))
         return;
     pinLines[pin - 1] = line;
-    pinLineEdits[pin - 1]->setText(line == 0 ? tr("LEITUNG OFFEN") : testerLineLetter(line));
+    pinLineEdits[pin - 1]->setText(line == 0 ? tr("LEITUNG OFFEN") : QString::number(line));
 }
 
 // Pins above the count keep their line and list but are switched off and
