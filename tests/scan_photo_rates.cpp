@@ -96,16 +96,7 @@ int main(int argc, char *argv[])
         photo.blur = 0.6;
         photo.jpegQuality = 80;
         const Card card = cardOf(TubeData::readTube(QString::fromLocal8Bit(argv[3])).tube);
-        const auto picture = [card](const HoleList &holes) {
-            Card punched = card;
-            punched.holes = holes;
-            QImage image(CardOutline::Width, CardOutline::Height, QImage::Format_RGB32);
-            image.fill(Qt::white);
-            QPainter painter(&image);
-            painter.drawImage(0, 0, CardPainting::render(punched, CardPainting::Picture::Created));
-            return image;
-        };
-        return syntheticPhotoOf(picture, card.holes, photo)
+        return syntheticPhotoOf(createdCardPicture(card), card.holes, photo)
                        .save(QString::fromLocal8Bit(argv[2]), nullptr, 80)
                    ? 0
                    : 1;

@@ -1,7 +1,9 @@
 #include "synthetic_scan.h"
 
+#include "card.h"
 #include "card_image.h"
 #include "card_outline.h"
+#include "card_painting.h"
 #include "card_scene_output.h"
 #include "cardscenes.h"
 
@@ -455,4 +457,17 @@ PhotoDistortion randomPhoto(QRandomGenerator &random, double strength)
     p.blur = share(1.5);
     p.jpegQuality = random.bounded(2) ? 40 + int(random.bounded(50)) : -1;
     return p;
+}
+
+CardPicture createdCardPicture(const Card &card)
+{
+    return [card](const HoleList &holes) {
+        Card punched = card;
+        punched.holes = holes;
+        QImage picture(CardOutline::Width, CardOutline::Height, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        painter.drawImage(0, 0, CardPainting::render(punched, CardPainting::Picture::Created));
+        return picture;
+    };
 }

@@ -46,6 +46,11 @@ QImage syntheticScan(const HoleList &holes, const ScanDistortion &distortion,
 // A picture of a card, 927 x 700, with the given holes printed.
 using CardPicture = std::function<QImage(const HoleList &holes)>;
 
+// The created card of `card` as the program paints it, with the holes asked
+// for in place of its own.
+struct Card;
+CardPicture createdCardPicture(const Card &card);
+
 // The card `picture` draws, scanned as `distortion` says: its holes printed,
 // or punched where `holes` says into the picture drawn without them.
 QImage syntheticScanOf(const CardPicture &picture, const HoleList &holes,

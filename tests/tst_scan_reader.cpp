@@ -84,19 +84,6 @@ Card cardToRead(const QString &name)
     return card;
 }
 
-CardPicture pictureOf(const Card &card)
-{
-    return [card](const HoleList &holes) {
-        Card punched = card;
-        punched.holes = holes;
-        QImage picture(CardOutline::Width, CardOutline::Height, QImage::Format_RGB32);
-        picture.fill(Qt::white);
-        QPainter painter(&picture);
-        painter.drawImage(0, 0, CardPainting::render(punched, CardPainting::Picture::Created));
-        return picture;
-    };
-}
-
 } // namespace
 
 class TestScanReader : public QObject
@@ -228,7 +215,7 @@ void TestScanReader::sampleTubes()
     const Card card = cardToRead(tube);
     const HoleList &holes = card.holes;
     const ScanReading reading
-        = readCardPicture(syntheticScanOf(pictureOf(card), holes, distortion));
+        = readCardPicture(syntheticScanOf(createdCardPicture(card), holes, distortion));
     const QString context
         = tube + QStringLiteral(" (") + distortion.describe() + QStringLiteral(")");
     QVERIFY2(reading.cardFound, qPrintable(context));
@@ -237,7 +224,7 @@ void TestScanReader::sampleTubes()
     QVERIFY2(reading.uncertain.empty(),
              qPrintable(context + QStringLiteral(": uncertain ") + holesText(reading.uncertain)));
     if (distortion.dpi == 150 && distortion.holes == ScanDistortion::Holes::Printed) {
-        const ScanReading own = readCardPicture(pictureOf(card)(holes));
+        const ScanReading own = readCardPicture(createdCardPicture(card)(holes));
         QCOMPARE(holesText(own.holes), holesText(holes));
         QCOMPARE(holesText(own.uncertain), QString());
     }
@@ -407,7 +394,7 @@ void TestScanReader::partlyPunchedUnderPrint()
     QFETCH(double, dpi);
     QFETCH(int, number);
     const Card card = sampleTubeCard(QStringLiteral("tetrode.tds"));
-    const CardPicture printed = pictureOf(card);
+    const CardPicture printed = createdCardPicture(card);
     const CardPicture partly = [&](const HoleList &holes) {
         QImage picture = printed(holes);
         QPainter painter(&picture);
