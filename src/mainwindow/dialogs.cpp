@@ -42,7 +42,7 @@ namespace Dialogs {
 
 std::optional<CardHoles> askCardHoles(
     QWidget *parent, const QStringList &sockets,
-    const std::function<QString(const HoleList &, int)> &report,
+    const std::function<QString(const HoleList &, int, const PrintedTexts *)> &report,
     const std::function<std::vector<int>(const HoleList &)> &fitting)
 {
     if (script().active) {
@@ -50,7 +50,7 @@ std::optional<CardHoles> askCardHoles(
         if (script().cardAnswers.isEmpty())
             return std::nullopt;
         const CardHoles answer = script().cardAnswers.dequeue();
-        report(answer.holes, answer.socket);
+        report(answer.holes, answer.socket, answer.print ? &*answer.print : nullptr);
         return answer;
     }
     ReadCardDialog dialog(parent, sockets, report);
@@ -58,7 +58,7 @@ std::optional<CardHoles> askCardHoles(
         dialog.setFittingSockets(fitting);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return CardHoles{dialog.holes(), dialog.socket()};
+    return CardHoles{dialog.holes(), dialog.socket(), dialog.print()};
 }
 
 std::optional<Calibration> askPrintCalibration(QWidget *parent, const QString &current,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hole.h"
+#include "printed_texts.h"
 
 #include <QList>
 #include <QMessageBox>
@@ -44,16 +45,18 @@ bool question(QWidget *parent, const QString &title, const QString &text);
 // "Karte einlesen…": the holes and the socket list index (-1 for the best
 // serving socket) the user read, or nothing when cancelled. `report` gives
 // the report the dialog shows for each try.
+// With a picture of the card, also the texts printed on it.
 struct CardHoles
 {
     HoleList holes;
     int socket = -1;
+    std::optional<PrintedTexts> print = std::nullopt;
 };
 // `fitting` gives the sockets that fit the holes, most likely first, which
-// the dialog offers first.
+// the dialog offers first (the printed one before them).
 std::optional<CardHoles> askCardHoles(
     QWidget *parent, const QStringList &sockets,
-    const std::function<QString(const HoleList &, int)> &report,
+    const std::function<QString(const HoleList &, int, const PrintedTexts *)> &report,
     const std::function<std::vector<int>(const HoleList &)> &fitting = {});
 
 // "Druck kalibrieren…": the ruler lengths the user measured (millimetres),

@@ -16,6 +16,7 @@
 
 class EditHistory;
 struct Card;
+struct PrintedTexts;
 class FreshFormLink;
 class QAbstractItemModel;
 class QCloseEvent;
@@ -170,9 +171,11 @@ public:
     // they say and, on OK, fills the form with the form that punches them.
     void askAndReadCard();
     // Fills the form with the one read from `holes` (socket list index, or
-    // -1 for the best serving socket), as loading its tube data file would;
+    // -1 for the best serving socket), as loading its tube data file would,
+    // taking the values of the card's print that agree with the holes;
     // returns the report of the reading.
-    QString fillFormFromCard(const HoleList &holes, int socket);
+    QString fillFormFromCard(const HoleList &holes, int socket,
+                             const PrintedTexts *print = nullptr);
     // The fields of a form read from a card whose values the card does not
     // give, marked until the user edits them.
     UnknownFields &unknownFields();

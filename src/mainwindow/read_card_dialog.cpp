@@ -5,6 +5,7 @@
 #include "hole_input.h"
 #include "picture_file.h"
 #include "plain_text.h"
+#include "print_check.h"
 #include "reading_report.h"
 #include "scan_reader.h"
 #include "scan_report.h"
@@ -68,6 +69,13 @@ protected:
 
 ReadCardDialog::ReadCardDialog(QWidget *parent, const QStringList &sockets,
                                std::function<QString(const HoleList &, int)> report)
+    : ReadCardDialog(parent, sockets,
+                     [report](const HoleList &holes, int socket, const PrintedTexts *) {
+                         return report(holes, socket);
+                     })
+{ }
+
+ReadCardDialog::ReadCardDialog(QWidget *parent, const QStringList &sockets, Report report)
     : QDialog(parent)
     , m_report(std::move(report))
 {
@@ -149,8 +157,11 @@ void ReadCardDialog::setFittingSockets(std::function<std::vector<int>(const Hole
 void ReadCardDialog::offerSockets(const std::vector<int> &fitting)
 {
     const bool byFitting = bool(m_fitting);
-    if (m_socket->count() > 0 && fitting == m_offered && byFitting == m_offeredByFitting)
+    const int printed = m_print ? PrintCheck::printedSocket(*m_print, fitting) : -1;
+    if (m_socket->count() > 0 && fitting == m_offered && byFitting == m_offeredByFitting
+        && printed == m_printedSocket)
         return;
+    m_printedSocket = printed;
     m_offered = fitting;
     m_offeredByFitting = byFitting;
     const QSignalBlocker blocker(m_socket);
@@ -163,6 +174,8 @@ void ReadCardDialog::offerSockets(const std::vector<int> &fitting)
         m_socket->addItem(LochkartorText::tr("beste passende Fassung"), -1);
     else if (fitting.empty())
         m_socket->addItem(LochkartorText::tr("keine passende Fassung"), -1);
+    else if (printed >= 0)
+        m_socket->addItem(LochkartorText::tr("aufgedruckt: %1").arg(name(printed)), -1);
     else if (fitting.size() == 1)
         m_socket->addItem(LochkartorText::tr("die einzige passende: %1").arg(name(fitting.front())),
                           -1);
@@ -170,8 +183,13 @@ void ReadCardDialog::offerSockets(const std::vector<int> &fitting)
         m_socket->addItem(LochkartorText::tr("nicht gewählt, vorläufig %1 (wahrscheinlichste)")
                               .arg(name(fitting.front())),
                           -1);
-    for (int socket : fitting)
-        m_socket->addItem(name(socket), socket);
+    // The printed socket first, then the others most likely first.
+    if (printed >= 0)
+        m_socket->addItem(name(printed), printed);
+    for (int socket : fitting) {
+        if (socket != printed)
+            m_socket->addItem(name(socket), socket);
+    }
     if (!fitting.empty())
         m_socket->insertSeparator(m_socket->count());
     for (int socket = 0; socket < m_socketNames.size(); ++socket) {
@@ -238,7 +256,8 @@ void ReadCardDialog::update()
             + LochkartorText::tr("Die Löcher der Karte eingeben: je Feld die Lochnummern "
                                  "1 bis 72, durch Leerzeichen getrennt."));
     else
-        m_reportView->setPlainText(m_pictureNote + m_report(m_holes, socket()));
+        m_reportView->setPlainText(m_pictureNote
+                                   + m_report(m_holes, socket(), m_print ? &*m_print : nullptr));
 }
 
 bool ReadCardDialog::isCardShown() const
@@ -276,6 +295,7 @@ bool ReadCardDialog::readPicture(const QString &fileName)
         m_reportView->setPlainText(shownName + QStringLiteral(": ") + reading.failure);
         return false;
     }
+    m_print = readPrintedTexts(file.picture, reading);
     m_pictureNote
         = shownName + QStringLiteral(":\n") + ScanReport::text(reading) + QLatin1Char('\n');
     markUncertain(reading.uncertain);

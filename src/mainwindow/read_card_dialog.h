@@ -1,10 +1,12 @@
 #pragma once
 
 #include "hole.h"
+#include "printed_texts.h"
 
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CardScenes;
@@ -27,7 +29,10 @@ class ReadCardDialog : public QDialog
 
 public:
     // `report` gives the report for holes and a socket list index (-1: the
-    // best that serves every line).
+    // best that serves every line), with the card's print once a picture
+    // was read.
+    using Report = std::function<QString(const HoleList &, int, const PrintedTexts *)>;
+    ReadCardDialog(QWidget *parent, const QStringList &sockets, Report report);
     ReadCardDialog(QWidget *parent, const QStringList &sockets,
                    std::function<QString(const HoleList &, int)> report);
     ~ReadCardDialog() override;
@@ -40,6 +45,8 @@ public:
     QString reportText() const;
 
     HoleList holes() const { return m_holes; }
+    // The texts printed on the card of the picture read last.
+    const std::optional<PrintedTexts> &print() const { return m_print; }
     // The socket list index chosen, or -1 when the user left the choice open.
     int socket() const;
     // The sockets (list indexes, most likely first) that fit a card; the
@@ -55,7 +62,7 @@ private:
     void choosePicture();
     void markUncertain(const HoleList &positions);
 
-    std::function<QString(const HoleList &, int)> m_report;
+    Report m_report;
     std::function<std::vector<int>(const HoleList &)> m_fitting;
     QStringList m_socketNames;
     std::vector<int> m_offered; // the fitting sockets the list shows first
@@ -70,4 +77,6 @@ private:
     std::vector<QGraphicsItem *> m_doubtRings;
     QString m_pictureNote; // what the picture reader says, above the report
     HoleList m_holes;
+    std::optional<PrintedTexts> m_print;
+    int m_printedSocket = -1; // the fitting socket the card prints, or -1
 };

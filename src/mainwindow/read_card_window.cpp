@@ -29,10 +29,12 @@ void Lochkartor::addReadCardAction()
 
 void Lochkartor::askAndReadCard()
 {
-    const auto report = [this](const HoleList &holes, int socket) {
-        return CardReading::reportText(CardCheck::read(holes, socket), CardCheck::listTexts());
+    const auto report = [](const HoleList &holes, int socket, const PrintedTexts *print) {
+        return CardReading::reportText(print ? CardCheck::read(holes, socket, *print)
+                                             : CardCheck::read(holes, socket),
+                                       CardCheck::listTexts());
     };
-    const auto fitting = [this](const HoleList &holes) {
+    const auto fitting = [](const HoleList &holes) {
         const CardReading::Reading reading = CardReading::read(holes, CardCheck::formLimits());
         return CardReading::servingSockets(reading);
     };
@@ -43,12 +45,13 @@ void Lochkartor::askAndReadCard()
         = Dialogs::askCardHoles(this, sockets, report, fitting);
     // Only a card that is read replaces the form, so only then the question.
     if (answer && maybeSave())
-        fillFormFromCard(answer->holes, answer->socket);
+        fillFormFromCard(answer->holes, answer->socket, answer->print ? &*answer->print : nullptr);
 }
 
-QString Lochkartor::fillFormFromCard(const HoleList &holes, int socket)
+QString Lochkartor::fillFormFromCard(const HoleList &holes, int socket, const PrintedTexts *print)
 {
-    const CardReading::Outcome outcome = CardCheck::read(holes, socket);
+    const CardReading::Outcome outcome
+        = print ? CardCheck::read(holes, socket, *print) : CardCheck::read(holes, socket);
     // Like "Neu" and a load, from a fresh form: the card then is the one
     // checked. The form is a new tube that has not been saved.
     m_history->replaceForm(

@@ -2,6 +2,7 @@
 
 #include "form_lists.h"
 #include "form_replay.h"
+#include "print_check.h"
 #include "tube_file.h"
 #include "tube_type_table.h"
 
@@ -111,6 +112,13 @@ CardReading::Outcome read(const HoleList &holes, int socket)
     outcome.checked = true;
     outcome.missing = without(outcome.reading.holes, card);
     outcome.extra = without(card, outcome.reading.holes);
+    return outcome;
+}
+
+CardReading::Outcome read(const HoleList &holes, int socket, const PrintedTexts &print)
+{
+    CardReading::Outcome outcome = read(holes, socket);
+    PrintCheck::apply(outcome, print);
     return outcome;
 }
 

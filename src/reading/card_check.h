@@ -6,6 +6,8 @@
 
 #include <vector>
 
+struct PrintedTexts;
+
 // Reading a card back and checking the form it gives on the card engine:
 // the form is loaded into a tube the way its tube data file would load, and
 // that tube's card is compared with the holes that were read.
@@ -27,5 +29,7 @@ Tube tubeOf(const CardReading::Form &form);
 // Reads `holes`, builds the form for socket list index `socket` (or, for
 // -1, the best socket that serves every wired line) and checks it.
 CardReading::Outcome read(const HoleList &holes, int socket);
+// The same, then the texts printed on the card fill in what they agree on.
+CardReading::Outcome read(const HoleList &holes, int socket, const PrintedTexts &print);
 
 } // namespace CardCheck

@@ -55,7 +55,45 @@ QStringList words(const QString &text)
 
 Parsed failed(const QString &error)
 {
-    return {{}, error};
+    Parsed parsed;
+    parsed.error = error;
+    return parsed;
+}
+
+bool cardTextOfKey(const QString &key, CardText *text)
+{
+    for (int i = 0; i < CardTextCount; ++i) {
+        if (key == QLatin1String(cardTextKey(CardText(i)))) {
+            *text = CardText(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+// "texts": {"plateVoltage": "Ua=250 V (300)"}, or a report's "print":
+// {"plateVoltage": {"read": "Ua=250 V (300)", ...}}. Returns an error text.
+QString readTexts(const QJsonObject &texts, bool fromReport, Parsed &parsed)
+{
+    for (auto it = texts.begin(); it != texts.end(); ++it) {
+        CardText text;
+        if (!cardTextOfKey(it.key(), &text))
+            return LochkartorText::tr("unbekannter Kartentext „%1“")
+                .arg(PlainText::quoted(it.key()));
+        const QJsonValue value
+            = fromReport ? it.value().toObject().value(QLatin1String("read")) : it.value();
+        if (value.isNull() || value.isUndefined())
+            continue;
+        if (!value.isString())
+            return LochkartorText::tr("Kartentext „%1“ ist keine Zeichenkette")
+                .arg(PlainText::quoted(it.key()));
+        PrintedTextReading &reading = parsed.print.of(text);
+        reading.inked = reading.read = !value.toString().isEmpty();
+        reading.text = value.toString();
+        reading.confidence = 1.0;
+    }
+    parsed.printGiven = true;
+    return QString();
 }
 
 QString trailingText()
@@ -141,12 +179,22 @@ Parsed fromJson(const QByteArray &json)
     if (parseError.error != QJsonParseError::NoError || !document.isObject())
         return failed(LochkartorText::tr("kein JSON-Objekt mit Löchern"));
     QJsonObject holes = document.object();
+    Parsed parsed;
     if (holes.contains(QLatin1String("holes"))) {
         if (!holes.value(QLatin1String("holes")).isObject())
             return failed(LochkartorText::tr("„holes“ ist kein Objekt"));
+        for (const char *key : {"texts", "print"}) {
+            const QJsonValue texts = holes.value(QLatin1String(key));
+            if (texts.isUndefined())
+                continue;
+            if (!texts.isObject())
+                return failed(LochkartorText::tr("„%1“ ist kein Objekt").arg(QLatin1String(key)));
+            const QString error = readTexts(texts.toObject(), qstrcmp(key, "print") == 0, parsed);
+            if (!error.isEmpty())
+                return failed(error);
+        }
         holes = holes.value(QLatin1String("holes")).toObject();
     }
-    Parsed parsed;
     for (auto it = holes.begin(); it != holes.end(); ++it) {
         const int field = fieldOf(it.key());
         if (field == 0)

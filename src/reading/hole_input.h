@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hole.h"
+#include "printed_texts.h"
 
 #include <QString>
 
@@ -11,6 +12,10 @@ struct Parsed
 {
     HoleList holes;
     QString error; // empty when every hole was read
+    // The card's printed texts, when the JSON gives them: "texts" with a
+    // text for each card text key, or the "print" object of a report.
+    PrintedTexts print;
+    bool printGiven = false;
 };
 
 // "I 9 20 24 II 5 6": a field mark ("I" or "II") followed by its hole
@@ -21,7 +26,8 @@ Parsed fromText(const QString &text);
 Parsed fromNumbers(const QString &text, int field);
 
 // {"I": [...], "II": [...]}, alone or as the "holes" member of an object
-// such as a line of lochkartor-render --json.
+// such as a line of lochkartor-render --json; such an object may also give
+// the printed texts as "texts": {"plateVoltage": "Ua=250 V (300)", ...}.
 Parsed fromJson(const QByteArray &json);
 
 // A card's holes take a few hundred bytes; a larger file is no card.

@@ -50,6 +50,12 @@ QString safeValueNote(double value, const char *unit)
         .arg(number(value), QLatin1String(unit));
 }
 
+QString printedValueText(const char *symbol, double value, const char *unit)
+{
+    return LochkartorText::tr("%1 = %2 %3 (aufgedruckt)")
+        .arg(QLatin1String(symbol), number(value), QLatin1String(unit));
+}
+
 QString quantityText(const char *symbol, const Quantity &q, const char *unit)
 {
     if (!q.known)
@@ -132,7 +138,7 @@ QJsonObject holesJson(const HoleList &holes)
     return {{QStringLiteral("I"), fieldI}, {QStringLiteral("II"), fieldII}};
 }
 
-QJsonValue quantityJson(const Quantity &q, const char *unit)
+QJsonValue quantityJson(const Quantity &q, const char *unit, const QVariant *printed = nullptr)
 {
     if (!q.known)
         return QJsonValue();
@@ -142,9 +148,11 @@ QJsonValue quantityJson(const Quantity &q, const char *unit)
                        {QStringLiteral("lowIncluded"), q.range.lowIncluded},
                        {QStringLiteral("high"), bound(q.range.high)},
                        {QStringLiteral("highIncluded"), q.range.highIncluded},
-                       {QStringLiteral("value"), q.value},
-                       {QStringLiteral("exact"), q.isExact()}};
-    if (!q.isExact())
+                       {QStringLiteral("value"), printed ? printed->toDouble() : q.value},
+                       {QStringLiteral("exact"), q.isExact() || printed}};
+    if (printed)
+        object.insert(QStringLiteral("printed"), true);
+    else if (!q.isExact())
         object.insert(QStringLiteral("note"), safeValueNote(q.value, unit));
     return object;
 }
@@ -171,22 +179,67 @@ QJsonValue indexJson(int index)
     return index >= 0 ? QJsonValue(index) : QJsonValue();
 }
 
+// The quantities the holes bound, each with its form field.
+std::vector<std::pair<const char *, const Quantity *>> boundedQuantities(const Reading &r)
+{
+    const bool rectifier = findTubeTypeSwitches(r.tubeType)->rectifierMode;
+    return {{"heatingVoltage", &r.heatingVoltage},
+            {"plateVoltage", &r.plateVoltage},
+            {"screenVoltage", &r.screenVoltage},
+            {"gridVoltage", &r.gridVoltage},
+            {rectifier ? "rectCurrent" : "plateCurrent", &r.plateCurrent},
+            {"screenCurrent", &r.screenCurrent},
+            {"transconductance", &r.transconductance}};
+}
+
+// Whether a value the holes only bound is still not known exactly.
+bool rangesLeft(const Outcome &o)
+{
+    const bool rectifier = findTubeTypeSwitches(o.reading.tubeType)->rectifierMode;
+    for (const auto &[field, q] : boundedQuantities(o.reading)) {
+        const bool shown = !(rectifier && q == &o.reading.plateVoltage);
+        if (shown && q->known && !q->isExact() && !o.fromPrint(field))
+            return true;
+    }
+    return false;
+}
+
 QStringList unknownTexts(const Outcome &o, const ListTexts &texts)
 {
     const Reading &r = o.reading;
-    QStringList unknown{LochkartorText::tr("Röhrenname")};
+    QStringList unknown;
+    if (!o.fromPrint("tubeName"))
+        unknown << LochkartorText::tr("Röhrenname");
     if (!o.socketKnown())
         unknown << (o.sockets.empty()
                         ? LochkartorText::tr("Fassung")
                         : LochkartorText::tr("Fassung (passend: %1)").arg(socketCodes(o, texts)));
-    unknown << LochkartorText::tr("genaue Werte (nur ihre Bereiche)")
-            << LochkartorText::tr("Heizstrom") << LochkartorText::tr("Kappe");
-    if (r.tubeTypes.size() > 1)
+    if (rangesLeft(o))
+        unknown << LochkartorText::tr("genaue Werte (nur ihre Bereiche)");
+    if (!o.fromPrint("heatingCurrent"))
+        unknown << LochkartorText::tr("Heizstrom");
+    if (!o.fromPrint("capFunction"))
+        unknown << LochkartorText::tr("Kappe");
+    if (r.tubeTypes.size() > 1 && !o.fromPrint("genericTubeType"))
         unknown << LochkartorText::tr("welcher der Grundtypen mit denselben Blöcken");
     return unknown;
 }
 
 } // namespace
+
+bool Outcome::fromPrint(const char *field) const
+{
+    return std::any_of(print.begin(), print.end(), [field](const PrintedValue &value) {
+        return value.use == PrintUse::Used && value.field == QLatin1String(field);
+    });
+}
+
+bool Outcome::printContradicts() const
+{
+    return std::any_of(print.begin(), print.end(), [](const PrintedValue &value) {
+        return value.use == PrintUse::Contradiction;
+    });
+}
 
 QString holesText(const HoleList &unsorted)
 {
@@ -243,6 +296,21 @@ QString typeText(const Reading &r, const ListTexts &texts)
     return text;
 }
 
+// The type the print names, where it agrees with the holes.
+QString shownTypeText(const Outcome &o, const ListTexts &texts)
+{
+    for (const PrintedValue &value : o.print) {
+        if (value.use == PrintUse::Used && value.text == CardText::TubeType) {
+            for (const auto &[field, index] : o.form) {
+                if (field == QLatin1String("genericTubeType"))
+                    return LochkartorText::tr("%1 (aufgedruckt)")
+                        .arg(listText(texts.tubeTypes, index.toInt()));
+            }
+        }
+    }
+    return typeText(o.reading, texts);
+}
+
 QString socketText(const Outcome &o, const ListTexts &texts)
 {
     if (o.socket < 0)
@@ -252,6 +320,8 @@ QString socketText(const Outcome &o, const ListTexts &texts)
         return LochkartorText::tr("nicht auf der Karte; vorläufig %1 (passend, wahrscheinlichste "
                                   "zuerst: %2)")
             .arg(text, socketCodes(o, texts));
+    } else if (o.socketPrinted) {
+        text += LochkartorText::tr(" (aufgedruckt)");
     } else if (!o.socketGiven) {
         text += LochkartorText::tr(" (als einzige passend)");
     } else if (std::find(o.sockets.begin(), o.sockets.end(), o.socket) == o.sockets.end()) {
@@ -280,9 +350,126 @@ QJsonValue heatingCurrentJson(const Outcome &o)
     const QVariant *current = formValue(o, "heatingCurrent");
     if (!current)
         return QJsonValue();
+    if (o.fromPrint("heatingCurrent"))
+        return QJsonObject{{QStringLiteral("value"), current->toDouble()},
+                           {QStringLiteral("exact"), true},
+                           {QStringLiteral("printed"), true}};
     return QJsonObject{{QStringLiteral("value"), current->toDouble()},
                        {QStringLiteral("exact"), false},
                        {QStringLiteral("note"), safeValueNote(current->toDouble(), "A")}};
+}
+
+// A quantity as the report shows it: the printed value where the print gave
+// it, else what the holes say.
+QString shownQuantity(const Outcome &o, const char *field, const char *symbol, const Quantity &q,
+                      const char *unit)
+{
+    const QVariant *value = formValue(o, field);
+    if (value && o.fromPrint(field))
+        return printedValueText(symbol, value->toDouble(), unit);
+    return quantityText(symbol, q, unit);
+}
+
+QJsonValue shownQuantityJson(const Outcome &o, const char *field, const Quantity &q,
+                             const char *unit)
+{
+    return quantityJson(q, unit, o.fromPrint(field) ? formValue(o, field) : nullptr);
+}
+
+// "Anodenspannung" for the plate-voltage text: what each printed text is.
+QString printedTextName(CardText text)
+{
+    switch (text) {
+    case CardText::TubeName:
+        return LochkartorText::tr("Röhrenname");
+    case CardText::TubeType:
+        return LochkartorText::tr("Grundtyp");
+    case CardText::Socket:
+        return LochkartorText::tr("Fassung");
+    case CardText::HeatingVoltage:
+        return LochkartorText::tr("Heizspannung");
+    case CardText::HeatingCurrent:
+        return LochkartorText::tr("Heizstrom");
+    case CardText::PlateVoltage:
+        return LochkartorText::tr("Anodenspannung");
+    case CardText::ScreenVoltage:
+        return LochkartorText::tr("Schirmgitterspannung");
+    case CardText::GridVoltage:
+        return LochkartorText::tr("Gittervorspannung");
+    case CardText::PlateCurrent:
+        return LochkartorText::tr("Anodenstrom");
+    case CardText::ScreenCurrent:
+        return LochkartorText::tr("Schirmgitterstrom");
+    case CardText::Transconductance:
+        return LochkartorText::tr("Steilheit");
+    case CardText::PlateCapNote:
+    case CardText::ScreenGridCapNote:
+    case CardText::ControlGridCapNote:
+        return LochkartorText::tr("Kappe");
+    }
+    return QString();
+}
+
+QString printUseText(PrintUse use)
+{
+    switch (use) {
+    case PrintUse::Unread:
+        return LochkartorText::tr("nicht gelesen");
+    case PrintUse::Used:
+        return LochkartorText::tr("übernommen");
+    case PrintUse::Confirmed:
+        return LochkartorText::tr("stimmt mit den Löchern überein");
+    case PrintUse::Contradiction:
+        return LochkartorText::tr("Widerspruch zu den Löchern, der sichere Wert bleibt");
+    }
+    return QString();
+}
+
+const char *printUseKey(PrintUse use)
+{
+    switch (use) {
+    case PrintUse::Unread:
+        return "unread";
+    case PrintUse::Used:
+        return "used";
+    case PrintUse::Confirmed:
+        return "confirmed";
+    case PrintUse::Contradiction:
+        return "contradiction";
+    }
+    return "";
+}
+
+// One line per text that is printed or read: "Aufdruck Anodenspannung:
+// „Ua=250 V (300)“ – übernommen".
+QStringList printLines(const Outcome &o)
+{
+    QStringList lines;
+    for (const PrintedValue &value : o.print) {
+        if (!value.inked && value.read.isEmpty())
+            continue;
+        const QString read
+            = value.read.isEmpty() ? QString() : QStringLiteral("„%1“ – ").arg(value.read);
+        lines << LochkartorText::tr("Aufdruck %1: %2%3")
+                     .arg(printedTextName(value.text), read, printUseText(value.use));
+    }
+    if (lines.isEmpty())
+        lines << LochkartorText::tr("Aufdruck: nichts gelesen");
+    return lines;
+}
+
+QJsonObject printJson(const Outcome &o)
+{
+    QJsonObject print;
+    for (const PrintedValue &value : o.print)
+        print.insert(QLatin1String(cardTextKey(value.text)),
+                     QJsonObject{{QStringLiteral("inked"), value.inked},
+                                 {QStringLiteral("read"),
+                                  value.read.isEmpty() ? QJsonValue() : QJsonValue(value.read)},
+                                 {QStringLiteral("use"), QLatin1String(printUseKey(value.use))},
+                                 {QStringLiteral("field"),
+                                  value.field.isEmpty() ? QJsonValue() : QJsonValue(value.field)}});
+    return print;
 }
 
 QJsonArray unknownFieldsJson(const Outcome &o, const ListTexts &texts)
@@ -301,7 +488,7 @@ std::vector<UnknownField> unknownFields(const Outcome &o, const ListTexts &texts
     const Reading &r = o.reading;
     std::vector<UnknownField> fields;
     const auto add = [&](const char *field, const QString &note) {
-        if (formValue(o, field))
+        if (formValue(o, field) && !o.fromPrint(field))
             fields.push_back({QLatin1String(field), note});
     };
     add("tubeName", LochkartorText::tr("nicht auf der Karte: den aufgedruckten Namen eintragen"));
@@ -341,7 +528,7 @@ QString reportText(const Outcome &o, const ListTexts &texts)
     QStringList lines;
     lines << LochkartorText::tr("Gelesene Löcher: %1").arg(holesText(r.holes));
     lines << LochkartorText::tr("Fassung: %1").arg(socketText(o, texts));
-    lines << LochkartorText::tr("Grundtyp: %1").arg(typeText(r, texts));
+    lines << LochkartorText::tr("Grundtyp: %1").arg(shownTypeText(o, texts));
     lines << QString() << LochkartorText::tr("Prüfleitungen:");
     for (int line = 1; line <= TesterLineCount; ++line) {
         const int function = r.lineFunctions[std::size_t(line - 1)];
@@ -358,7 +545,7 @@ QString reportText(const Outcome &o, const ListTexts &texts)
         break;
     case Supply::Dc:
         lines << LochkartorText::tr("  Gleichstrom, %1")
-                     .arg(quantityText("Uf", r.heatingVoltage, "V"));
+                     .arg(shownQuantity(o, "heatingVoltage", "Uf", r.heatingVoltage, "V"));
         break;
     case Supply::None:
         lines << LochkartorText::tr("  keine");
@@ -367,7 +554,10 @@ QString reportText(const Outcome &o, const ListTexts &texts)
     if (r.directlyHeated)
         lines << LochkartorText::tr("  direkt geheizt (f- an)");
     if (heatingCurrentInForm(o))
-        lines << LochkartorText::tr("  Heizstrom: %1").arg(safeValueNote(0.0, "A"));
+        lines << LochkartorText::tr("  Heizstrom: %1")
+                     .arg(o.fromPrint("heatingCurrent") ? printedValueText(
+                              "If", formValue(o, "heatingCurrent")->toDouble(), "A")
+                                                        : safeValueNote(0.0, "A"));
 
     lines << QString() << LochkartorText::tr("Arbeitspunkt:");
     lines << LochkartorText::tr("  Anodenspeisung: %1").arg(plateSupplyText(r, texts));
@@ -381,13 +571,13 @@ QString reportText(const Outcome &o, const ListTexts &texts)
                      .arg(listText(texts.capacitors, r.capacitor));
     } else {
         lines << LochkartorText::tr("  Anodenspannung: %1")
-                     .arg(quantityText("Ua", r.plateVoltage, "V"));
+                     .arg(shownQuantity(o, "plateVoltage", "Ua", r.plateVoltage, "V"));
         if (r.screenVoltage.known)
             lines << LochkartorText::tr("  Schirmgitterspannung: %1")
-                         .arg(quantityText("Ug2", r.screenVoltage, "V"));
+                         .arg(shownQuantity(o, "screenVoltage", "Ug2", r.screenVoltage, "V"));
         if (r.gridVoltage.known)
             lines << LochkartorText::tr("  Gittervorspannung: %1")
-                         .arg(quantityText("Ug1", r.gridVoltage, "V"));
+                         .arg(shownQuantity(o, "gridVoltage", "Ug1", r.gridVoltage, "V"));
         lines << LochkartorText::tr("  Kathodenwiderstand: %1").arg(resistorText(r, texts));
         lines << LochkartorText::tr("  Kathodenkondensator: %1")
                      .arg(listText(texts.capacitors, r.capacitor));
@@ -396,17 +586,21 @@ QString reportText(const Outcome &o, const ListTexts &texts)
     lines << QString() << LochkartorText::tr("Sollwerte:");
     if (r.plateCurrent.known)
         lines << LochkartorText::tr("  Anodenstrom: %1 (%2)")
-                     .arg(quantityText("Ia", r.plateCurrent, "mA"),
+                     .arg(shownQuantity(o,
+                                        findTubeTypeSwitches(r.tubeType)->rectifierMode
+                                            ? "rectCurrent"
+                                            : "plateCurrent",
+                                        "Ia", r.plateCurrent, "mA"),
                           meaningOf(DesiredValuesTable::plateCurrentScaleHoles[std::size_t(
                               r.plateCurrentScale)]));
     if (r.screenCurrent.known)
         lines << LochkartorText::tr("  Schirmgitterstrom: %1 (%2)")
-                     .arg(quantityText("Ig2", r.screenCurrent, "mA"),
+                     .arg(shownQuantity(o, "screenCurrent", "Ig2", r.screenCurrent, "mA"),
                           meaningOf(DesiredValuesTable::screenCurrentScaleHoles[std::size_t(
                               r.screenCurrentScale)]));
     if (r.transconductance.known)
         lines << LochkartorText::tr("  Steilheit: %1 (%2)")
-                     .arg(quantityText("S", r.transconductance, "mA/V"),
+                     .arg(shownQuantity(o, "transconductance", "S", r.transconductance, "mA/V"),
                           meaningOf(DesiredValuesTable::transconductanceScaleHoles[std::size_t(
                               r.transconductanceScale)]));
 
@@ -414,12 +608,14 @@ QString reportText(const Outcome &o, const ListTexts &texts)
           << LochkartorText::tr("Isolationsprüfung: %1, %2")
                  .arg(listText(texts.isotestVoltages, r.isotestVoltage),
                       listText(texts.isotestRanges, r.isotestRange));
+    if (!o.print.empty())
+        lines << QString() << printLines(o);
     lines << QString()
           << LochkartorText::tr("Nicht auf der Karte: %1")
                  .arg(unknownTexts(o, texts).join(QStringLiteral(", ")));
 
     lines << QString();
-    if (r.contradictions.empty()) {
+    if (r.contradictions.empty() && !o.printContradicts()) {
         lines << LochkartorText::tr("Widersprüche: keine");
     } else {
         lines << LochkartorText::tr("Widersprüche:");
@@ -428,6 +624,11 @@ QString reportText(const Outcome &o, const ListTexts &texts)
                          .arg(faultText(c.fault),
                               LochkartorText::tr(c.subject.toUtf8().constData()),
                               holesText(c.holes));
+        for (const PrintedValue &value : o.print) {
+            if (value.use == PrintUse::Contradiction)
+                lines << LochkartorText::tr("  Aufdruck %1 „%2“ passt nicht zu den Löchern")
+                             .arg(printedTextName(value.text), value.read);
+        }
     }
     lines << QString();
     if (!o.checked)
@@ -476,31 +677,43 @@ QString reportJson(const Outcome &o, const ListTexts &texts)
          o.socket >= 0 ? QJsonValue(listText(texts.sockets, o.socket)) : QJsonValue()},
         {QStringLiteral("sockets"), sockets},
         {QStringLiteral("socketKnown"), o.socketKnown()},
+        {QStringLiteral("socketPrinted"), o.socketPrinted},
         {QStringLiteral("lines"), lines},
-        {QStringLiteral("tubeType"), r.tubeType},
+        {QStringLiteral("tubeType"),
+         formValue(o, "genericTubeType") ? formValue(o, "genericTubeType")->toInt() : r.tubeType},
         {QStringLiteral("tubeTypes"), types},
         {QStringLiteral("heating"),
          QJsonObject{{QStringLiteral("supply"), QLatin1String(supply)},
                      {QStringLiteral("directlyHeated"), r.directlyHeated},
                      {QStringLiteral("tap"), indexJson(r.heatingTap)},
-                     {QStringLiteral("voltage"), quantityJson(r.heatingVoltage, "V")},
+                     {QStringLiteral("voltage"),
+                      shownQuantityJson(o, "heatingVoltage", r.heatingVoltage, "V")},
                      {QStringLiteral("current"), heatingCurrentJson(o)}}},
         {QStringLiteral("operatingPoint"),
          QJsonObject{{QStringLiteral("plateSupply"), indexJson(r.plateSupply)},
                      {QStringLiteral("plateScale"), indexJson(r.plateScale)},
-                     {QStringLiteral("plateVoltage"), quantityJson(r.plateVoltage, "V")},
-                     {QStringLiteral("screenVoltage"), quantityJson(r.screenVoltage, "V")},
-                     {QStringLiteral("gridVoltage"), quantityJson(r.gridVoltage, "V")},
+                     {QStringLiteral("plateVoltage"),
+                      shownQuantityJson(o, "plateVoltage", r.plateVoltage, "V")},
+                     {QStringLiteral("screenVoltage"),
+                      shownQuantityJson(o, "screenVoltage", r.screenVoltage, "V")},
+                     {QStringLiteral("gridVoltage"),
+                      shownQuantityJson(o, "gridVoltage", r.gridVoltage, "V")},
                      {QStringLiteral("resistor"), indexJson(r.resistor)},
                      {QStringLiteral("capacitor"), r.capacitor}}},
         {QStringLiteral("desiredValues"),
          QJsonObject{
              {QStringLiteral("plateCurrentScale"), indexJson(r.plateCurrentScale)},
-             {QStringLiteral("plateCurrent"), quantityJson(r.plateCurrent, "mA")},
+             {QStringLiteral("plateCurrent"),
+              shownQuantityJson(o,
+                                findTubeTypeSwitches(r.tubeType)->rectifierMode ? "rectCurrent"
+                                                                                : "plateCurrent",
+                                r.plateCurrent, "mA")},
              {QStringLiteral("screenCurrentScale"), indexJson(r.screenCurrentScale)},
-             {QStringLiteral("screenCurrent"), quantityJson(r.screenCurrent, "mA")},
+             {QStringLiteral("screenCurrent"),
+              shownQuantityJson(o, "screenCurrent", r.screenCurrent, "mA")},
              {QStringLiteral("transconductanceScale"), indexJson(r.transconductanceScale)},
-             {QStringLiteral("transconductance"), quantityJson(r.transconductance, "mA/V")}}},
+             {QStringLiteral("transconductance"),
+              shownQuantityJson(o, "transconductance", r.transconductance, "mA/V")}}},
         {QStringLiteral("isolationTest"),
          QJsonObject{{QStringLiteral("voltage"), indexJson(r.isotestVoltage)},
                      {QStringLiteral("range"), indexJson(r.isotestRange)}}},
@@ -513,6 +726,8 @@ QString reportJson(const Outcome &o, const ListTexts &texts)
         {QStringLiteral("missing"), holesJson(o.missing)},
         {QStringLiteral("extra"), holesJson(o.extra)},
     };
+    if (!o.print.empty())
+        root.insert(QStringLiteral("print"), printJson(o));
     return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Compact));
 }
 

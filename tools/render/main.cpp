@@ -141,9 +141,9 @@ bool render(const Options &options, const QString &file, const RenderTargets::In
     return true;
 }
 
-// The holes of --read-holes or --read-json, or nothing after a reported
-// error.
-std::optional<HoleList> holesToRead(const Options &options, QTextStream &err)
+// The holes of --read-holes or --read-json (with the printed texts the JSON
+// gives), or nothing after a reported error.
+std::optional<HoleInput::Parsed> holesToRead(const Options &options, QTextStream &err)
 {
     const HoleInput::Parsed parsed = options.readHoles ? HoleInput::fromText(options.holesText)
                                                        : HoleInput::fromJsonFile(options.holesFile);
@@ -154,13 +154,14 @@ std::optional<HoleList> holesToRead(const Options &options, QTextStream &err)
         err << parsed.error << "\n";
         return std::nullopt;
     }
-    return parsed.holes;
+    return parsed;
 }
 
-// The card in the picture of --read-image, or nothing after a reported
-// error: status 2 when the file is no picture, 1 when it shows no card.
+// The card in the picture of --read-image with the texts printed on it, or
+// nothing after a reported error: status 2 when the file is no picture, 1
+// when it shows no card.
 std::optional<ScanReading> scanToRead(const Options &options, QTextStream &out, QTextStream &err,
-                                      int *status)
+                                      int *status, PrintedTexts *print)
 {
     const CardPictureFile file = PictureFile::read(options.imageFile);
     if (file.picture.isNull()) {
@@ -179,6 +180,7 @@ std::optional<ScanReading> scanToRead(const Options &options, QTextStream &out, 
         *status = 1;
         return std::nullopt;
     }
+    *print = readPrintedTexts(file.picture, scan);
     return scan;
 }
 
@@ -204,12 +206,14 @@ QString socketQuestion(const CardReading::Outcome &outcome, const CardReading::L
 }
 
 // Prints the report and writes the form; 0 when the card is free of
-// contradictions, the form gives exactly it, its socket is known, and a
-// picture of it was read without doubt; 1 otherwise.
-int readCard(const Options &options, const HoleList &holes, const ScanReading *scan,
-             QTextStream &out, QTextStream &err)
+// contradictions, its print (where read) agrees with its holes, the form
+// gives exactly it, its socket is known, and a picture of it was read
+// without doubt; 1 otherwise.
+int readCard(const Options &options, const HoleList &holes, const PrintedTexts *print,
+             const ScanReading *scan, QTextStream &out, QTextStream &err)
 {
-    const CardReading::Outcome outcome = CardCheck::read(holes, options.socket);
+    const CardReading::Outcome outcome = print ? CardCheck::read(holes, options.socket, *print)
+                                               : CardCheck::read(holes, options.socket);
     const CardReading::ListTexts texts = CardCheck::listTexts();
     if (options.report == Report::Json) {
         const QString json = CardReading::reportJson(outcome, texts);
@@ -233,7 +237,8 @@ int readCard(const Options &options, const HoleList &holes, const ScanReading *s
     if (!outcome.socketKnown())
         err << "lochkartor-render: " << socketQuestion(outcome, texts) << "\n";
     const bool sound = outcome.identical() && outcome.reading.contradictions.empty()
-                       && outcome.socketKnown() && (!scan || !scan->isDoubtful());
+                       && !outcome.printContradicts() && outcome.socketKnown()
+                       && (!scan || !scan->isDoubtful());
     return sound && written ? 0 : 1;
 }
 
@@ -271,18 +276,20 @@ int main(int argc, char *argv[])
     if (!RenderTargets::acceptable(*options, inputs, err))
         return 1;
     if (options->readHoles || options->readJson) {
-        const std::optional<HoleList> holes = holesToRead(*options, err);
+        const std::optional<HoleInput::Parsed> holes = holesToRead(*options, err);
         if (!holes)
             return done(2);
         out.flush();
-        return done(readCard(*options, *holes, nullptr, out, err));
+        return done(readCard(*options, holes->holes, holes->printGiven ? &holes->print : nullptr,
+                             nullptr, out, err));
     }
     if (options->readImage) {
         int status = 0;
-        const std::optional<ScanReading> scan = scanToRead(*options, out, err, &status);
+        PrintedTexts print;
+        const std::optional<ScanReading> scan = scanToRead(*options, out, err, &status, &print);
         if (!scan)
             return done(status);
-        return done(readCard(*options, scan->holes, &*scan, out, err));
+        return done(readCard(*options, scan->holes, &print, &*scan, out, err));
     }
     // A picture folder that does not exist yet is made; if that fails, each
     // picture says so on its own line.
