@@ -13,6 +13,8 @@
 #include "isolation_test_table.h"
 #include "lochkartor.h"
 #include "operating_point_table.h"
+#include "print_check.h"
+#include "printed_texts.h"
 #include "program_run.h"
 #include "read_card.h"
 #include "socket_table.h"
@@ -168,6 +170,12 @@ private slots:
     void socketIsAskedWhenSeveralFit();
     void badHolesAreRefused_data();
     void badHolesAreRefused();
+    void printedValuesComeBackExact();
+    void printedNumbers_data();
+    void printedNumbers();
+    void printThatContradictsExitsOne_data();
+    void printThatContradictsExitsOne();
+    void windowTakesThePrint();
 };
 
 // Card -> holes -> form (with the form's socket) -> card again gives the
@@ -486,10 +494,14 @@ void CardReadingTest::socketIsAskedWhenSeveralFit()
         if (entry == QLatin1String("--read-holes")) {
             input = CardReading::holesText(HoleInput::fromJson(json.out.toUtf8()).holes);
         } else {
+            // The holes alone: the printed socket would answer the question.
             input = directory.filePath(QStringLiteral("card.json"));
             QFile file(input);
             QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(json.out.toUtf8());
+            const QJsonObject card = QJsonDocument::fromJson(json.out.toUtf8()).object();
+            file.write(QJsonDocument(QJsonObject{{QStringLiteral("holes"),
+                                                  card.value(QStringLiteral("holes"))}})
+                           .toJson(QJsonDocument::Compact));
         }
     }
     const Run asked = runRender({entry, input, QStringLiteral("-o"), QStringLiteral("read.tds")},
@@ -554,6 +566,253 @@ void CardReadingTest::badHolesAreRefused()
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
+}
+
+namespace {
+
+// The print of a card as a perfect reader gives it: every shown text read.
+PrintedTexts perfectPrint(const Card &card)
+{
+    PrintedTexts print;
+    for (int i = 0; i < CardTextCount; ++i) {
+        const CardTextValue &value = card.texts[std::size_t(i)];
+        PrintedTextReading &reading = print.texts[std::size_t(i)];
+        reading.inked = reading.read = value.visible && !value.content.isEmpty();
+        reading.text = reading.read ? value.content : QString();
+        reading.confidence = reading.read ? 1.0 : 0.0;
+    }
+    return print;
+}
+
+const QVariant *formEntry(const CardReading::Form &form, const QString &field)
+{
+    for (const auto &[name, value] : form) {
+        if (name == field)
+            return &value;
+    }
+    return nullptr;
+}
+
+// The form field a printed text fills, as the tube holds it.
+QString printedField(CardText text, const Tube &tube)
+{
+    const bool rectifier = TubeForm::flags(tube).rectifier;
+    switch (text) {
+    case CardText::TubeName:
+        return QStringLiteral("tubeName");
+    case CardText::TubeType:
+        return QStringLiteral("genericTubeType");
+    case CardText::HeatingVoltage:
+        return TubeForm::isFieldOn(tube, TubeField::HeatingVoltage)
+                   ? QStringLiteral("heatingVoltage")
+                   : QString();
+    case CardText::HeatingCurrent:
+        return QStringLiteral("heatingCurrent");
+    case CardText::PlateVoltage:
+        return rectifier ? QString() : QStringLiteral("plateVoltage");
+    case CardText::ScreenVoltage:
+        return QStringLiteral("screenVoltage");
+    case CardText::GridVoltage:
+        return QStringLiteral("gridVoltage");
+    case CardText::PlateCurrent:
+        return rectifier ? QStringLiteral("rectCurrent") : QStringLiteral("plateCurrent");
+    case CardText::ScreenCurrent:
+        return QStringLiteral("screenCurrent");
+    case CardText::Transconductance:
+        return QStringLiteral("transconductance");
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+// Random tubes with the print a perfect reader gives, some texts left
+// unread: every printed value comes back exact, every unread one keeps the
+// safe value the holes give, and the form still punches the card's holes.
+// With the whole print the form makes the very same card, texts and all.
+void CardReadingTest::printedValuesComeBackExact()
+{
+    const int count = countFromEnvironment("LOCHKARTOR_PRINT_COUNT", 400);
+    const quint32 seed = 20261211;
+    QRandomGenerator random(seed);
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString fileName = directory.filePath(QStringLiteral("form.tds"));
+    Lochkartor user;
+    for (int i = 0; i < count; ++i) {
+        QStringList edits;
+        for (int n = 1 + int(random.bounded(4)); n > 0; --n)
+            edits << randomUserEdit(user, random);
+        QFile::remove(fileName);
+        QVERIFY(user.saveTubeData(fileName));
+        const TubeData::LoadedTube loaded = TubeData::readTube(fileName);
+        QVERIFY(loaded.problem.ok());
+        const Tube &tube = loaded.tube;
+        const Card card = cardOf(tube);
+        const bool whole = i % 2 == 0;
+        PrintedTexts print = perfectPrint(card);
+        QStringList dropped;
+        for (int t = 0; !whole && t < CardTextCount; ++t) {
+            if (random.bounded(3) == 0 && print.texts[std::size_t(t)].read) {
+                print.texts[std::size_t(t)] = PrintedTextReading{};
+                dropped << QLatin1String(cardTextKey(CardText(t)));
+            }
+        }
+        const CardReading::Outcome outcome = CardCheck::read(card.holes, -1, print);
+        const auto context = [&] {
+            return QStringLiteral("seed %1, form %2 after %3, unread: %4\n%5")
+                .arg(seed)
+                .arg(i)
+                .arg(edits.join(QLatin1Char(' ')), dropped.join(QLatin1Char(' ')),
+                     describe(outcome));
+        };
+        const Card read = cardOf(CardCheck::tubeOf(outcome.form));
+        VERIFY_OR_EXPLAIN(read.holes == card.holes, context());
+        if (whole) {
+            VERIFY_OR_EXPLAIN(!outcome.printContradicts() && outcome.socketKnown(), context());
+            VERIFY_OR_EXPLAIN(read.texts == card.texts, context());
+        }
+        const CardReading::Form safe = CardReading::buildForm(outcome.reading, outcome.socket);
+        for (const CardReading::PrintedValue &value : outcome.print) {
+            const QString field = printedField(value.text, tube);
+            if (field.isEmpty() || !formEntry(outcome.form, field))
+                continue;
+            TubeField tubeField;
+            QVERIFY(tubeFieldNamed(field.toLatin1().constData(), &tubeField));
+            const QVariant &got = *formEntry(outcome.form, field);
+            if (value.use == CardReading::PrintUse::Used) {
+                // A number as the card prints it: a grid the cathode
+                // resistor biases prints 0 V whatever the tube holds.
+                double printed = 0.0;
+                const bool exact
+                    = tubeFieldKind(tubeField) == TubeFieldKind::Number
+                          ? PrintCheck::printedNumber(card.text(value.text).content, &printed)
+                                && got.toDouble() == printed
+                      : tubeFieldKind(tubeField) == TubeFieldKind::Text
+                          ? got.toString() == valueOf(tube, tubeField).text
+                          : got.toDouble() == valueOf(tube, tubeField).number;
+                VERIFY_OR_EXPLAIN(exact, context() + QStringLiteral("\n%1 not exact").arg(field));
+            } else {
+                VERIFY_OR_EXPLAIN(!whole, context() + QStringLiteral("\n%1 not used").arg(field));
+                VERIFY_OR_EXPLAIN(got == *formEntry(safe, field),
+                                  context() + QStringLiteral("\n%1 not safe").arg(field));
+            }
+        }
+    }
+}
+
+void CardReadingTest::printedNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<double>("value");
+    QTest::newRow("plate") << QStringLiteral("Ua=250 V (300)") << true << 250.0;
+    QTest::newRow("grid, negative") << QStringLiteral("Ug1=-8.5 V (50)") << true << -8.5;
+    QTest::newRow("screen, digit in the prefix")
+        << QStringLiteral("Ug2=90 V (150)") << true << 90.0;
+    QTest::newRow("DC heater") << QStringLiteral("6.3 V=") << true << 6.3;
+    QTest::newRow("heater current") << QStringLiteral("0.76 A") << true << 0.76;
+    QTest::newRow("no number") << QStringLiteral("Ua= V") << false << 0.0;
+}
+
+void CardReadingTest::printedNumbers()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, found);
+    QFETCH(double, value);
+    double number = 0.0;
+    QCOMPARE(PrintCheck::printedNumber(text, &number), found);
+    if (found)
+        QCOMPARE(number, value);
+}
+
+// The sample pentode's texts, one changed so that it no longer fits the
+// holes: the tool names the contradiction, keeps the safe value and exits
+// 1; the unchanged texts exit 0.
+void CardReadingTest::printThatContradictsExitsOne_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("unchanged") << QString() << QString();
+    QTest::newRow("plate voltage below its range")
+        << QStringLiteral("plateVoltage") << QStringLiteral("Ua=100 V (300)");
+    QTest::newRow("plate voltage with another scale")
+        << QStringLiteral("plateVoltage") << QStringLiteral("Ua=250 V (150)");
+    QTest::newRow("another socket") << QStringLiteral("socket") << QStringLiteral("Noval (Nr. 10)");
+    QTest::newRow("a triode") << QStringLiteral("tubeType") << QStringLiteral("Triode");
+    QTest::newRow("heater of another range")
+        << QStringLiteral("heatingVoltage") << QStringLiteral("25 V=");
+    QTest::newRow("plate current of another meter")
+        << QStringLiteral("plateCurrent") << QStringLiteral("Ia=48 mA (150)");
+}
+
+void CardReadingTest::printThatContradictsExitsOne()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString sample = QDir(qEnvironmentVariable("LOCHKARTOR_SOURCE_DIR"))
+                               .filePath(QStringLiteral("tests/data/tubes/pentode.tds"));
+    const Run rendered = runRender({QStringLiteral("--json"), sample}, directory.path());
+    QCOMPARE(rendered.exitCode, 0);
+    QJsonObject card = QJsonDocument::fromJson(rendered.out.toUtf8()).object();
+    QJsonObject texts = card.value(QStringLiteral("texts")).toObject();
+    QVERIFY(texts.contains(QStringLiteral("plateVoltage")));
+    if (!key.isEmpty())
+        texts.insert(key, text);
+    card.insert(QStringLiteral("texts"), texts);
+    QFile json(directory.filePath(QStringLiteral("card.json")));
+    QVERIFY(json.open(QIODevice::WriteOnly));
+    json.write(QJsonDocument(card).toJson(QJsonDocument::Compact));
+    json.close();
+
+    const Run read
+        = runRender({QStringLiteral("--read-json"), json.fileName(), QStringLiteral("--json"),
+                     QStringLiteral("-o"), QStringLiteral("read.tds")},
+                    directory.path());
+    const QJsonObject report = QJsonDocument::fromJson(read.out.toUtf8()).object();
+    const QJsonObject print = report.value(QStringLiteral("print")).toObject();
+    const Tube written = TubeData::readTube(directory.filePath(QStringLiteral("read.tds"))).tube;
+    if (key.isEmpty()) {
+        QCOMPARE(read.exitCode, 0);
+        QVERIFY2(report.value(QStringLiteral("unknownFields")).toArray().size() == 1,
+                 qPrintable(read.out)); // only the cap: nothing printed says there is none
+        QCOMPARE(written.plateVoltage, 250.0);
+        QCOMPARE(written.name, QStringLiteral("EL84"));
+        return;
+    }
+    QCOMPARE(read.exitCode, 1);
+    QCOMPARE(print.value(key).toObject().value(QStringLiteral("use")).toString(),
+             QStringLiteral("contradiction"));
+    const CardReading::Outcome holesOnly
+        = CardCheck::read(HoleInput::fromJson(rendered.out.toUtf8()).holes, -1);
+    if (key == QLatin1String("plateVoltage"))
+        QCOMPARE(written.plateVoltage, formEntry(holesOnly.form, key)->toDouble());
+    if (key == QLatin1String("socket"))
+        QCOMPARE(written.socket, holesOnly.socket); // the most likely, as without a print
+    QCOMPARE(cardOf(written).holes, HoleInput::fromJson(rendered.out.toUtf8()).holes);
+}
+
+// Read with the card's print, the window takes the name, the socket and the
+// exact values, and marks none of them as unknown.
+void CardReadingTest::windowTakesThePrint()
+{
+    const QString sample = QDir(qEnvironmentVariable("LOCHKARTOR_SOURCE_DIR"))
+                               .filePath(QStringLiteral("tests/data/tubes/triode.tds"));
+    Lochkartor source;
+    QVERIFY(source.loadTubeData(sample));
+    const Card card = cardOf(source.tube());
+    Lochkartor window;
+    Dialogs::Script::answerCardHoles({card.holes, -1, perfectPrint(card)});
+    window.findChild<QAction *>(QStringLiteral("readCardAction"))->trigger();
+    QCOMPARE(window.tube().name, source.tube().name);
+    QCOMPARE(window.tube().socket, source.tube().socket);
+    QCOMPARE(window.cards().punchedHoles(), card.holes);
+    QCOMPARE(cardOf(window.tube()).texts, card.texts);
+    // At most the cap: without a note, the card does not say there is none.
+    QVERIFY(window.unknownFieldCount() <= 1);
 }
 
 QTEST_MAIN(CardReadingTest)

@@ -3,7 +3,9 @@
 // a tube name and saves the card through the real question about the red
 // checks and the real "Karte speichern" file dialog, then checks the
 // picture; opens a file from the command line, changes it and quits, and
-// cancels the question that follows.
+// cancels the question that follows; reads a card from a scan through the
+// read dialog, which stays on the screen with its buttons and confirms with
+// Enter.
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -27,6 +29,7 @@ private slots:
     void quitWithUnsavedChangesAsks();
     void windowOpensAsTheScreenAllows_data();
     void windowOpensAsTheScreenAllows();
+    void readDialogFitsTheScreen();
 
 private:
     QString startServer(QProcess &server, const QSize &screen);
@@ -330,6 +333,75 @@ void X11SessionTest::windowOpensAsTheScreenAllows()
         // The form is taller than this screen: the window takes its height.
         QVERIFY2(size.height() > screen.height() - 100, qPrintable(shown));
     }
+    stopProgram();
+}
+
+// "Datei → Karte einlesen…", then "Aus Bild der Karte…" with a scan: the
+// dialog grows to show the card beside the report, but stays on the
+// 1280 x 720 screen, and Enter takes the card into the form.
+void X11SessionTest::readDialogFitsTheScreen()
+{
+    const QString scan = m_home.filePath(QStringLiteral("scan.jpg"));
+    QFile::remove(scan);
+    QVERIFY(QFile::copy(qEnvironmentVariable("LOCHKARTOR_SOURCE_DIR")
+                            + QStringLiteral("/docs/scan-example.jpg"),
+                        scan));
+    startProgram({});
+    const QString window = waitForWindow(QStringLiteral("^Unbenannt .* Lochkartor$"), 30000);
+    QVERIFY2(!window.isEmpty(), "no window titled \"Unbenannt – Lochkartor\" appeared");
+    runXdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    QTest::qWait(300);
+    runXdotool({QStringLiteral("key"), QStringLiteral("alt+d")});
+    QTest::qWait(300);
+    runXdotool({QStringLiteral("key"), QStringLiteral("e")});
+    const QString dialog = waitForWindow(QStringLiteral("^Karte einlesen$"), 30000);
+    QVERIFY2(!dialog.isEmpty(), "the dialog \"Karte einlesen\" did not appear");
+    runXdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), dialog});
+    QTest::qWait(300);
+    // Field I, field II, the socket, "Aus JSON-Datei…", "Aus Bild der Karte…".
+    for (int i = 0; i < 4; ++i)
+        runXdotool({QStringLiteral("key"), QStringLiteral("Tab")});
+    runXdotool({QStringLiteral("key"), QStringLiteral("space")});
+    const QString chooser = waitForWindow(QStringLiteral("Karte aus einem Bild lesen"), 30000);
+    QVERIFY2(!chooser.isEmpty(), "the file dialog \"Karte aus einem Bild lesen\" did not appear");
+    runXdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), chooser});
+    QTest::qWait(300);
+    runXdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")});
+    runXdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("10"), scan});
+    runXdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    QTRY_VERIFY_WITH_TIMEOUT(
+        waitForWindow(QStringLiteral("Karte aus einem Bild lesen"), 200).isEmpty(), 10000);
+    QTest::qWait(1000); // the picture is read and the dialog grows
+
+    QRect frame;
+    for (const QString &line :
+         runXdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), dialog})
+             .split(QLatin1Char('\n'))) {
+        const int value = line.section(QLatin1Char('='), 1).toInt();
+        if (line.startsWith(QLatin1String("X=")))
+            frame.moveLeft(value);
+        else if (line.startsWith(QLatin1String("Y=")))
+            frame.moveTop(value);
+        else if (line.startsWith(QLatin1String("WIDTH=")))
+            frame.setWidth(value);
+        else if (line.startsWith(QLatin1String("HEIGHT=")))
+            frame.setHeight(value);
+    }
+    QVERIFY2(frame.isValid() && QRect(0, 0, 1280, 720).contains(frame),
+             qPrintable(QStringLiteral("read dialog at %1, %2, %3 x %4 on a 1280 x 720 screen")
+                            .arg(frame.x())
+                            .arg(frame.y())
+                            .arg(frame.width())
+                            .arg(frame.height())));
+    QVERIFY2(frame.width() > 720, "the dialog did not grow to show the card");
+
+    runXdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), dialog});
+    QTest::qWait(300);
+    runXdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    QTRY_VERIFY_WITH_TIMEOUT(waitForWindow(QStringLiteral("^Karte einlesen$"), 200).isEmpty(),
+                             10000);
+    QTRY_COMPARE_WITH_TIMEOUT(runXdotool({QStringLiteral("getwindowname"), window}),
+                              QStringLiteral("Unbenannt* – Lochkartor"), 5000);
     stopProgram();
 }
 

@@ -2381,6 +2381,66 @@
         <source>Röhrenbezeichnung: höchstens %1 Zeichen; behalten: „%2“</source>
         <translation>Tube name: at most %1 characters; kept: “%2”</translation>
     </message>
+    <message>
+        <source>unbekannter Kartentext „%1“</source>
+        <translation>unknown card text “%1”</translation>
+    </message>
+    <message>
+        <source>Kartentext „%1“ ist keine Zeichenkette</source>
+        <translation>card text “%1” is not a string</translation>
+    </message>
+    <message>
+        <source>„%1“ ist kein Objekt</source>
+        <translation>“%1” is not an object</translation>
+    </message>
+    <message>
+        <source>%1 = %2 %3 (aufgedruckt)</source>
+        <translation>%1 = %2 %3 (printed)</translation>
+    </message>
+    <message>
+        <source>%1 (aufgedruckt)</source>
+        <translation>%1 (printed)</translation>
+    </message>
+    <message>
+        <source> (aufgedruckt)</source>
+        <translation> (printed)</translation>
+    </message>
+    <message>
+        <source>Grundtyp</source>
+        <translation>tube type</translation>
+    </message>
+    <message>
+        <source>nicht gelesen</source>
+        <translation>not read</translation>
+    </message>
+    <message>
+        <source>übernommen</source>
+        <translation>taken</translation>
+    </message>
+    <message>
+        <source>stimmt mit den Löchern überein</source>
+        <translation>agrees with the holes</translation>
+    </message>
+    <message>
+        <source>Widerspruch zu den Löchern, der sichere Wert bleibt</source>
+        <translation>contradicts the holes, the safe value stays</translation>
+    </message>
+    <message>
+        <source>Aufdruck %1: %2%3</source>
+        <translation>Print %1: %2%3</translation>
+    </message>
+    <message>
+        <source>Aufdruck: nichts gelesen</source>
+        <translation>Print: nothing read</translation>
+    </message>
+    <message>
+        <source>  Aufdruck %1 „%2“ passt nicht zu den Löchern</source>
+        <translation>  print %1 “%2” does not fit the holes</translation>
+    </message>
+    <message>
+        <source>aufgedruckt: %1</source>
+        <translation>printed: %1</translation>
+    </message>
 </context>
 <context>
     <name>SocketGuidance</name>
