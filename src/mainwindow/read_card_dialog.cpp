@@ -340,6 +340,12 @@ void ReadCardDialog::loadJson()
                                    + QStringLiteral(": ") + parsed.error);
         return;
     }
+    // The texts the file gives stand for the card's print.
+    if (parsed.printGiven)
+        m_print = parsed.print;
+    const QSignalBlocker blockI(m_fieldI);
+    const QSignalBlocker blockII(m_fieldII);
     m_fieldI->setText(numbersOf(parsed.holes, HoleGrid::FieldI));
     m_fieldII->setText(numbersOf(parsed.holes, HoleGrid::FieldII));
+    update();
 }
