@@ -6,6 +6,9 @@
 #include "card_painting.h"
 #include "card_scene_output.h"
 #include "cardscenes.h"
+#include "socket_table.h"
+#include "tube.h"
+#include "tube_type_table.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -219,6 +222,65 @@ QImage syntheticScanOf(const CardPicture &picture, const HoleList &holes, const 
     QImage grey = scan.convertToFormat(QImage::Format_Grayscale8);
     addNoise(grey, d.noise, quint32(d.dpi * 1000 + d.angle * 100 + d.background));
     return d.jpegQuality >= 0 ? throughJpeg(grey, d.jpegQuality) : grey;
+}
+
+QImage printedCardScan(const Card &card, const ScanDistortion &d)
+{
+    const double scale = d.dpi / 150.0;
+    const double w = CardOutline::Width * scale, h = CardOutline::Height * scale;
+    const double margin = d.margin * w;
+    const QSize size(int(std::ceil(w + 2 * margin)), int(std::ceil(h + 2 * margin)));
+    QImage scan(size, QImage::Format_RGB32);
+    scan.fill(QColor(d.background, d.background, d.background));
+    {
+        QPainter painter(&scan);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.translate(size.width() / 2.0, size.height() / 2.0);
+        painter.rotate(d.angle + (d.upsideDown ? 180 : 0));
+        painter.translate(-w / 2, -h / 2);
+        painter.fillRect(QRectF(0, 0, w, h), Qt::white);
+        CardPainting::paint(&painter, card, CardPainting::Picture::Created, QRectF(0, 0, w, h));
+    }
+    QImage grey = blurred(scan.convertToFormat(QImage::Format_Grayscale8), d.blur * scale);
+    addNoise(grey, d.noise, quint32(d.dpi * 1000 + d.angle * 100 + d.background));
+    return d.jpegQuality >= 0 ? throughJpeg(grey, d.jpegQuality) : grey;
+}
+
+Tube randomFormTube(QRandomGenerator &random)
+{
+    auto pick = [&random](const char *from) {
+        const int n = int(qstrlen(from));
+        return QChar::fromLatin1(from[random.bounded(n)]);
+    };
+    auto between = [&random](double low, double high, int decimals) {
+        const double factor = std::pow(10.0, decimals);
+        return std::round((low + (high - low) * random.generateDouble()) * factor) / factor;
+    };
+    Tube tube;
+    const int letters = 1 + int(random.bounded(4)), digits = 1 + int(random.bounded(4));
+    for (int i = 0; i < letters; ++i)
+        tube.name += pick("ABCDEFGHKLMNOPRSTUVWYZ");
+    for (int i = 0; i < digits; ++i)
+        tube.name += pick("0123456789");
+    if (random.bounded(4) == 0)
+        tube.name += pick("ABGTW");
+    tube.socket = int(random.bounded(SocketCount));
+    tube.tubeType = int(random.bounded(TubeTypeCount));
+    tube.heatingMethod = tube.tubeType == 8 ? 2 * int(random.bounded(2)) : int(random.bounded(4));
+    tube.heatingTap = int(random.bounded(8));
+    tube.heatingVoltage = between(1, 17, random.bounded(3));
+    tube.heatingCurrent = between(0, 1.2, 2);
+    tube.capFunction = int(random.bounded(4));
+    tube.plateVoltage = between(5, 300, random.bounded(2));
+    tube.screenVoltage = between(5, tube.plateVoltage, random.bounded(2));
+    tube.gridVoltage = between(-65, 0, random.bounded(2));
+    tube.rectPlateVoltage = int(random.bounded(3));
+    tube.plateCurrent = between(0, 50, random.bounded(3));
+    tube.screenCurrent = between(0, 20, random.bounded(3));
+    tube.transconductance = between(0, 30, random.bounded(3));
+    tube.rectCurrent = between(0, 300, random.bounded(3));
+    return tube;
 }
 
 HoleList randomHoles(QRandomGenerator &random)

@@ -56,6 +56,15 @@ CardPicture createdCardPicture(const Card &card);
 QImage syntheticScanOf(const CardPicture &picture, const HoleList &holes,
                        const ScanDistortion &distortion);
 
+// The card printed (painted at the scan's resolution, its letters as crisp
+// as a printer makes them) and scanned as `distortion` says; a grey picture.
+QImage printedCardScan(const Card &card, const ScanDistortion &distortion);
+
+// A tube as a user fills the form in: a name of letters and digits, values
+// as the form's fields hold them.
+struct Tube;
+Tube randomFormTube(QRandomGenerator &random);
+
 // Random holes, about a third of the positions.
 HoleList randomHoles(QRandomGenerator &random);
 

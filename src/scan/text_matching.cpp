@@ -1,0 +1,327 @@
+#include "text_matching.h"
+
+#include "cardtext_layout.h"
+#include "printable_texts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include <QHash>
+
+namespace {
+
+// How far the picture's map may be off, card pixels.
+constexpr double misplacement = 3;
+constexpr int beamWidth = 8;
+
+// The ink `painted` and the patch have in common, with `painted` moved by
+// (dx, dy) patch pixels: 2 x shared / (patch ink + painted ink), 1 when
+// they are the same.
+double overlap(const TextPatch &patch, const std::vector<InkPoint> &painted, int dx, int dy,
+               double paintedEnergy)
+{
+    double shared = 0;
+    for (const InkPoint &p : painted) {
+        const int px = p.x + dx, py = p.y + dy;
+        if (px < 0 || py < 0 || px >= patch.ink.width || py >= patch.ink.height)
+            continue;
+        shared += double(p.ink) * patch.ink.at(px, py) * patch.weight.at(px, py);
+    }
+    return 2 * shared / std::max(1e-9, patch.inkEnergy + paintedEnergy);
+}
+
+double energyOf(const std::vector<InkPoint> &points)
+{
+    double sum = 0;
+    for (const InkPoint &p : points)
+        sum += double(p.ink) * p.ink;
+    return sum;
+}
+
+// A text painted where the card paints it, within the patch's frame; each
+// text's frame is always the same, so the paintings are kept.
+const std::vector<InkPoint> &paintedPoints(const TextPatch &patch, const TextPlacement &placement,
+                                           const QString &text)
+{
+    static QHash<QString, std::shared_ptr<std::vector<InkPoint>>> known;
+    const QRectF &card = patch.frame.card;
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
+                            .arg(text)
+                            .arg(placement.pointSize)
+                            .arg(placement.rotated)
+                            .arg(placement.origin.x())
+                            .arg(placement.origin.y())
+                            .arg(card.left())
+                            .arg(card.top())
+                            .arg(patch.frame.scale);
+    auto found = known.constFind(key);
+    if (found == known.constEnd()) {
+        if (known.size() > 2000)
+            known.clear();
+        const InkPatch painted = paintedText(text, placement.pointSize, placement.rotated,
+                                             placement.origin, patch.frame);
+        found = known.insert(key, std::make_shared<std::vector<InkPoint>>(inkPoints(painted)));
+    }
+    return **found;
+}
+
+// The best overlap of a painted text within `reach` patch pixels of
+// (centreX, centreY): coarsely first, then finely around the best.
+double bestOverlap(const TextPatch &patch, const std::vector<InkPoint> &painted, int reach,
+                   int centreX = 0, int centreY = 0)
+{
+    const double energy = energyOf(painted);
+    double best = -1;
+    int bestX = centreX, bestY = centreY;
+    const int step = reach >= 3 ? 2 : 1;
+    for (int dy = centreY - reach; dy <= centreY + reach; dy += step) {
+        for (int dx = centreX - reach; dx <= centreX + reach; dx += step) {
+            const double o = overlap(patch, painted, dx, dy, energy);
+            if (o > best) {
+                best = o;
+                bestX = dx;
+                bestY = dy;
+            }
+        }
+    }
+    if (step > 1) {
+        const int coarseX = bestX, coarseY = bestY;
+        for (int dy = coarseY - 1; dy <= coarseY + 1; ++dy) {
+            for (int dx = coarseX - 1; dx <= coarseX + 1; ++dx)
+                best = std::max(best, overlap(patch, painted, dx, dy, energy));
+        }
+    }
+    return best;
+}
+
+// What a letter adds to how well a spelling explains the patch: the ink it
+// explains less the ink it paints where there is none.
+double letterGain(const TextPatch &patch, const Glyph &glyph, int left, int top)
+{
+    double gain = 0;
+    for (const InkPoint &p : glyph.points) {
+        const double t = p.ink;
+        const int px = left + p.x, py = top + p.y;
+        if (py < 0 || py >= patch.ink.height || px < 0 || px >= patch.ink.width) {
+            gain -= t * t;
+            continue;
+        }
+        gain += patch.weight.at(px, py) * (2.0 * t * patch.ink.at(px, py) - t * t);
+    }
+    return gain;
+}
+
+// A spelling being tried: its letters so far and where the pen stands.
+struct Spelling
+{
+    QString text;
+    double pen = 0; // card pixels from the layout's corner
+    int dx = 0;     // where the picture shows it, patch pixels off the layout
+    int dy = 0;
+    double gain = 0;
+    std::vector<double> pens; // each letter's pen
+    std::vector<int> shifts;  // each letter's dx
+};
+
+// Where the pen stands for `next` after the spelling: the layout sets some
+// pairs of letters closer.
+double penBefore(const Spelling &spelling, QChar next, int pointSize)
+{
+    if (spelling.text.isEmpty())
+        return spelling.pen;
+    return spelling.pen + kerning(spelling.text.back(), next, pointSize);
+}
+
+struct LetterPlace
+{
+    int left; // the pen's patch column without shift
+    int top;  // the line's top patch row without shift
+};
+
+LetterPlace placeOf(const TextPatch &patch, const TextPlacement &placement, double pen)
+{
+    const double scale = patch.frame.scale;
+    return {int(std::lround((placement.origin.x() + pen - patch.frame.card.left()) * scale)),
+            int(std::lround((placement.origin.y() - patch.frame.card.top()) * scale))};
+}
+
+// The best gain of `glyph` with its pen at `pen`, moved by dx within
+// `reachX` of `centreX` and dy within `reachY` of `centreY`.
+double bestLetterGain(const TextPatch &patch, const TextPlacement &placement, const Glyph &glyph,
+                      double pen, int centreX, int reachX, int centreY, int reachY, int *bestX,
+                      int *bestY)
+{
+    const LetterPlace place = placeOf(patch, placement, pen);
+    double best = -1e300;
+    for (int dy = centreY - reachY; dy <= centreY + reachY; ++dy) {
+        for (int dx = centreX - reachX; dx <= centreX + reachX; ++dx) {
+            const double gain = letterGain(patch, glyph, place.left + glyph.left + dx,
+                                           place.top + glyph.top + dy);
+            if (gain > best) {
+                best = gain;
+                *bestX = dx;
+                *bestY = dy;
+            }
+        }
+    }
+    return best;
+}
+
+std::vector<Spelling> spellings(const TextPatch &patch, const TextPlacement &placement,
+                                CardText text)
+{
+    const double scale = patch.frame.scale;
+    const int reach = int(std::lround(misplacement * scale));
+    std::vector<Spelling> beam{Spelling{QString(), firstPenX(), 0, 0, 0, {}, {}}};
+    std::vector<Spelling> finished;
+    const int longest = PrintableTexts::maximumLength(text);
+    for (int step = 0; step < longest && !beam.empty(); ++step) {
+        // Each spelling of the beam is a different text, so are all their
+        // continuations; only the best few are written out.
+        struct Continuation
+        {
+            size_t from;
+            QChar letter;
+            double gain;
+            int dx, dy;
+        };
+        std::vector<Continuation> next;
+        for (size_t from = 0; from < beam.size(); ++from) {
+            const Spelling &spelling = beam[from];
+            // Letters beyond the last ink would paint on bare card.
+            if (placeOf(patch, placement, spelling.pen).left + spelling.dx > patch.inkRight)
+                continue;
+            const bool first = spelling.text.trimmed().isEmpty();
+            for (QChar c : PrintableTexts::nextCharacters(text, spelling.text)) {
+                const Glyph &glyph = cardGlyph(c, placement.pointSize, scale);
+                const double pen = penBefore(spelling, c, placement.pointSize);
+                int dx = spelling.dx, dy = spelling.dy;
+                double gain = 0;
+                if (glyph.energy > 0)
+                    gain = bestLetterGain(patch, placement, glyph, pen, spelling.dx,
+                                          first ? reach : 1, spelling.dy, first ? reach : 0, &dx,
+                                          &dy);
+                next.push_back({from, c, spelling.gain + gain, dx, dy});
+            }
+        }
+        const size_t kept = std::min(next.size(), size_t(beamWidth));
+        std::partial_sort(
+            next.begin(), next.begin() + qsizetype(kept), next.end(),
+            [](const Continuation &a, const Continuation &b) { return a.gain > b.gain; });
+        std::vector<Spelling> candidates;
+        for (size_t i = 0; i < kept; ++i) {
+            const Continuation &c = next[i];
+            Spelling longer = beam[c.from];
+            longer.pen = penBefore(longer, c.letter, placement.pointSize);
+            longer.text += c.letter;
+            longer.pens.push_back(longer.pen);
+            longer.shifts.push_back(c.dx);
+            longer.dx = c.dx;
+            longer.dy = c.dy;
+            longer.pen += cardGlyph(c.letter, placement.pointSize, scale).advance;
+            longer.gain = c.gain;
+            candidates.push_back(std::move(longer));
+        }
+        for (const Spelling &candidate : candidates) {
+            if (PrintableTexts::isPrintable(text, candidate.text)
+                && (text != CardText::TubeName
+                    || tubeNamePointSize(candidate.text) == placement.pointSize))
+                finished.push_back(candidate);
+        }
+        beam = std::move(candidates);
+    }
+    std::sort(finished.begin(), finished.end(),
+              [](const Spelling &a, const Spelling &b) { return a.gain > b.gain; });
+    return finished;
+}
+
+// How clearly each letter of `spelling` beats every other letter the card
+// could print in its place: 1 when the picture shows all that tells them
+// apart, 0 when it cannot tell them apart at all.
+double letterClarity(const TextPatch &patch, const TextPlacement &placement, CardText text,
+                     const Spelling &spelling)
+{
+    const double scale = patch.frame.scale;
+    double worst = 1;
+    for (int i = 0; i < spelling.text.size(); ++i) {
+        const Glyph &glyph = cardGlyph(spelling.text.at(i), placement.pointSize, scale);
+        if (glyph.energy <= 0)
+            continue;
+        const double pen = spelling.pens[size_t(i)];
+        const int shift = spelling.shifts[size_t(i)];
+        int dx = 0, dy = 0;
+        const double own
+            = bestLetterGain(patch, placement, glyph, pen, shift, 1, spelling.dy, 0, &dx, &dy);
+        const QString others = PrintableTexts::nextCharacters(text, spelling.text.left(i));
+        for (QChar other : others) {
+            if (other == spelling.text.at(i))
+                continue;
+            const Glyph &rival = cardGlyph(other, placement.pointSize, scale);
+            if (rival.energy <= 0)
+                continue;
+            const double gain
+                = bestLetterGain(patch, placement, rival, pen, shift, 1, spelling.dy, 0, &dx, &dy);
+            // The share of the difference the two letters would show on a
+            // perfect picture that this picture shows.
+            const double apart
+                = glyphDifference(spelling.text.at(i), other, placement.pointSize, scale);
+            worst = std::min(worst, apart > 0 ? (own - gain) / apart : 0.0);
+        }
+    }
+    return worst;
+}
+
+double paintedOverlap(const TextPatch &patch, const TextPlacement &placement, const QString &text,
+                      int centreX, int centreY)
+{
+    return bestOverlap(patch, paintedPoints(patch, placement, text), 1, centreX, centreY);
+}
+
+} // namespace
+
+TextMatch matchWholeText(const TextPatch &patch, const TextPlacement &placement,
+                         const QStringList &candidates)
+{
+    const int reach = int(std::lround(misplacement * patch.frame.scale));
+    TextMatch best;
+    double second = 0;
+    for (const QString &candidate : candidates) {
+        const double o = bestOverlap(patch, paintedPoints(patch, placement, candidate), reach);
+        if (o > best.match) {
+            second = best.match;
+            best.match = o;
+            best.text = candidate;
+        } else {
+            second = std::max(second, o);
+        }
+    }
+    best.margin = best.match - second;
+    return best;
+}
+
+TextMatch spellText(const TextPatch &patch, const TextPlacement &placement, CardText text)
+{
+    const std::vector<Spelling> found = spellings(patch, placement, text);
+    TextMatch match;
+    if (found.empty())
+        return match;
+    // The two best spellings, painted whole as the card paints them.
+    const Spelling &best = found.front();
+    match.text = best.text;
+    const int firstX = best.shifts.empty() ? 0 : best.shifts.front();
+    match.match = paintedOverlap(patch, placement, best.text, firstX, best.dy);
+    // Spellings of the same length differ in letters, which the letters'
+    // clarity judges; one of another length must fit clearly worse.
+    double second = 0;
+    for (const Spelling &other : found) {
+        if (other.text.size() != best.text.size()) {
+            second = paintedOverlap(patch, placement, other.text,
+                                    other.shifts.empty() ? 0 : other.shifts.front(), other.dy);
+            break;
+        }
+    }
+    match.margin = match.match - second;
+    match.letters = letterClarity(patch, placement, text, best);
+    return match;
+}

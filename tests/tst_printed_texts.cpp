@@ -1,0 +1,85 @@
+// Reading the card's print back from scans of random tubes' cards: a text
+// marked read is exactly the printed one, a text not printed is never read,
+// and from 200 dpi up nearly every printed text is read.
+
+#include "card.h"
+#include "cardtext_layout.h"
+#include "form_replay.h"
+#include "printed_texts.h"
+#include "scan_reader.h"
+#include "synthetic_scan.h"
+#include "testsupport.h"
+#include "tube.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+class TestPrintedTexts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readTextsAreThePrintedOnes_data();
+    void readTextsAreThePrintedOnes();
+};
+
+void TestPrintedTexts::readTextsAreThePrintedOnes_data()
+{
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<double>("leastShareRead");
+    QTest::newRow("150 dpi: never wrong") << 150.0 << quint32(150) << 0.0;
+    QTest::newRow("200 dpi") << 200.0 << quint32(200) << 0.9;
+    QTest::newRow("300 dpi") << 300.0 << quint32(300) << 0.9;
+}
+
+void TestPrintedTexts::readTextsAreThePrintedOnes()
+{
+    QFETCH(double, dpi);
+    QFETCH(quint32, seed);
+    QFETCH(double, leastShareRead);
+    const int cards = TestSupport::underSanitizers ? 3 : 10;
+    QRandomGenerator random(seed);
+    int printed = 0, read = 0;
+    for (int n = 0; n < cards; ++n) {
+        const Card card = FormReplay::holding(randomFormTube(random)).card();
+        ScanDistortion d;
+        d.dpi = dpi;
+        d.angle = -2 + 4 * random.generateDouble();
+        d.margin = 0.03;
+        d.background = 230;
+        d.noise = 0.02;
+        d.blur = 0.3 + 0.4 * random.generateDouble();
+        d.jpegQuality = 85;
+        const QImage scan = printedCardScan(card, d);
+        const PrintedTexts texts = readPrintedTexts(scan, readCardPicture(scan));
+        for (int t = 0; t < CardTextCount; ++t) {
+            const CardTextValue &truth = card.texts[size_t(t)];
+            const PrintedTextReading &got = texts.texts[size_t(t)];
+            const bool shown = truth.visible && !truth.content.isEmpty();
+            const QString where = QStringLiteral("seed %1, card %2, %3: %4 printed \"%5\"")
+                                      .arg(seed)
+                                      .arg(n)
+                                      .arg(d.describe(), QLatin1String(cardTextKey(CardText(t))),
+                                           shown ? truth.content : QStringLiteral("(nothing)"));
+            if (got.read)
+                QVERIFY2(shown && got.text == truth.content,
+                         qPrintable(where + QStringLiteral(", read \"%1\"").arg(got.text)));
+            else
+                QVERIFY2(got.text.isEmpty(), qPrintable(where));
+            if (shown) {
+                ++printed;
+                read += got.read ? 1 : 0;
+            }
+        }
+    }
+    QVERIFY2(read >= leastShareRead * printed,
+             qPrintable(QStringLiteral("seed %1, %2 dpi: %3 of %4 printed texts read")
+                            .arg(seed)
+                            .arg(dpi)
+                            .arg(read)
+                            .arg(printed)));
+}
+
+QTEST_MAIN(TestPrintedTexts)
+#include "tst_printed_texts.moc"
