@@ -3,6 +3,7 @@
 // form it fills marks every field the card does not give until it is
 // edited, and saving or printing the card asks while any are left.
 
+#include "card_check.h"
 #include "dialogs.h"
 #include "edit_history.h"
 #include "hole_input.h"
@@ -65,6 +66,7 @@ private slots:
     void dialogFitsSmallScreens();
     void enterConfirms();
     void unknownFieldsAreMarkedUntilEdited();
+    void printedSocketIsOfferedFirst();
 };
 
 void ReadCardDialogTest::socketListOffersTheFittingFirst_data()
@@ -225,6 +227,49 @@ void ReadCardDialogTest::unknownFieldsAreMarkedUntilEdited()
     Dialogs::Script::answerAskToSave(Dialogs::SaveAnswer::Discard);
     window.newDocument();
     QCOMPARE(window.unknownFieldCount(), 0);
+}
+
+// A card's holes with its print from a JSON file: the socket the card prints
+// comes first in the list, ahead of the more likely ones, and the report is
+// made with the print.
+void ReadCardDialogTest::printedSocketIsOfferedFirst()
+{
+    const HoleList holes = holesOfSample("triode.tds");
+    QTemporaryDir directory;
+    const QString json = directory.filePath(QStringLiteral("card.json"));
+    QFile file(json);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("{\"holes\": {\"I\": [%1], \"II\": [%2]}, "
+                              "\"texts\": {\"socket\": \"Noval (Nr. 11)\"}}")
+                   .arg(CardReading::holesText(holes)
+                            .section(QStringLiteral(" II "), 0, 0)
+                            .mid(2)
+                            .replace(QLatin1Char(' '), QLatin1Char(',')),
+                        CardReading::holesText(holes)
+                            .section(QStringLiteral(" II "), 1)
+                            .replace(QLatin1Char(' '), QLatin1Char(',')))
+                   .toUtf8());
+    file.close();
+    bool reportedWithPrint = false;
+    ReadCardDialog dialog(nullptr, socketNames(),
+                          [&](const HoleList &, int, const PrintedTexts *print) {
+                              reportedWithPrint = print != nullptr;
+                              return QString();
+                          });
+    dialog.setFittingSockets([](const HoleList &read) {
+        return CardReading::servingSockets(CardReading::read(read, CardCheck::formLimits()));
+    });
+    Dialogs::Script::answerFileName(json);
+    for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
+        if (button->text() == QStringLiteral("Aus JSON-Datei…"))
+            button->click();
+    }
+    QCOMPARE(dialog.holes(), holes);
+    QVERIFY(reportedWithPrint);
+    auto *list = dialog.findChild<QComboBox *>(QStringLiteral("readSocket"));
+    QCOMPARE(list->itemText(0), QStringLiteral("aufgedruckt: 11: Noval"));
+    QCOMPARE(list->itemData(1).toInt(), 10);
+    QCOMPARE(dialog.socket(), -1);
 }
 
 QTEST_MAIN(ReadCardDialogTest)
