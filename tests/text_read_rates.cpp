@@ -97,7 +97,8 @@ int main(int argc, char **argv)
     const int cards = argc > 1 ? QString::fromLatin1(argv[1]).toInt() : 20;
     const quint32 seed = argc > 2 ? QString::fromLatin1(argv[2]).toUInt() : 1;
     // "png": the program's 927 x 700 picture resampled instead of a print;
-    // "tesseract": the outside reader's exact reads beside ours.
+    // "tesseract": the outside reader's exact reads beside ours; "harsh": a
+    // poor scan, blurred, noisy, turned and compressed hard.
     const QString mode = argc > 3 ? QString::fromLatin1(argv[3]) : QString();
     std::array<std::array<int, CardTextCount>, 4> tesseractExact{};
     const double resolutions[] = {150, 200, 300, 600};
@@ -108,7 +109,13 @@ int main(int argc, char **argv)
     for (int n = 0; n < cards; ++n) {
         const Card card = FormReplay::holding(randomFormTube(random)).card();
         for (int r = 0; r < 4; ++r) {
-            const ScanDistortion d = scannerLike(random, resolutions[r]);
+            ScanDistortion d = scannerLike(random, resolutions[r]);
+            if (mode == QLatin1String("harsh")) {
+                d.angle = -8 + 16 * random.generateDouble();
+                d.noise = 0.06;
+                d.blur = 1 + 0.5 * random.generateDouble();
+                d.jpegQuality = 50;
+            }
             const QImage scan = mode == QLatin1String("png")
                                     ? syntheticScanOf(createdCardPicture(card), card.holes, d)
                                     : printedCardScan(card, d);
