@@ -13,7 +13,6 @@
 #include "tube.h"
 
 #include <QApplication>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTextStream>
 
@@ -49,46 +48,6 @@ ScanDistortion scannerLike(QRandomGenerator &random, double dpi)
     return d;
 }
 
-// The stretch of the picture where a text is painted, upright and at the
-// picture's own resolution, for an outside reader.
-QImage textCrop(const QImage &scan, const QTransform &cardToPicture, CardText text, double dpi)
-{
-    const CardTextLayout &layout = cardTextLayout(text);
-    const double height = 1.25 * layout.pointSize + 12;
-    const double width = text == CardText::TubeName ? 345
-                         : layout.rotated           ? 200
-                         : (text == CardText::HeatingVoltage || text == CardText::HeatingCurrent)
-                             ? 150
-                             : 285;
-    const double scale = dpi / 150;
-    QImage crop(int(width * scale), int(height * scale), QImage::Format_Grayscale8);
-    const QImage grey = scan.convertToFormat(QImage::Format_Grayscale8);
-    for (int y = 0; y < crop.height(); ++y) {
-        for (int x = 0; x < crop.width(); ++x) {
-            const double along = x / scale, across = y / scale;
-            // An upright note reads from bottom to top: along it is up the card.
-            const QPointF card = layout.rotated
-                                     ? QPointF(layout.x - 2 + across, layout.y - along)
-                                     : QPointF(layout.x - 2 + along, layout.y - 2 + across);
-            const QPoint at = cardToPicture.map(card).toPoint();
-            crop.scanLine(y)[x]
-                = grey.rect().contains(at) ? grey.constScanLine(at.y())[at.x()] : 255;
-        }
-    }
-    return crop;
-}
-
-QString tesseractReads(const QImage &crop)
-{
-    const QString file = QStringLiteral("/tmp/text_read_rates_crop.png");
-    crop.save(file);
-    QProcess tesseract;
-    tesseract.start(QStringLiteral("tesseract"),
-                    {file, QStringLiteral("stdout"), QStringLiteral("--psm"), QStringLiteral("7")});
-    tesseract.waitForFinished(30000);
-    return QString::fromUtf8(tesseract.readAllStandardOutput()).trimmed();
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -97,9 +56,8 @@ int main(int argc, char **argv)
     const int cards = argc > 1 ? QString::fromLatin1(argv[1]).toInt() : 20;
     const quint32 seed = argc > 2 ? QString::fromLatin1(argv[2]).toUInt() : 1;
     // "png": the program's 927 x 700 picture resampled instead of a print;
-    // "tesseract": the outside reader's exact reads beside ours.
+    // "harsh": a poor scan, blurred, noisy, turned and compressed hard.
     const QString mode = argc > 3 ? QString::fromLatin1(argv[3]) : QString();
-    std::array<std::array<int, CardTextCount>, 4> tesseractExact{};
     const double resolutions[] = {150, 200, 300, 600};
     QTextStream out(stdout);
     std::array<std::array<Tally, CardTextCount>, 4> tallies{};
@@ -108,7 +66,13 @@ int main(int argc, char **argv)
     for (int n = 0; n < cards; ++n) {
         const Card card = FormReplay::holding(randomFormTube(random)).card();
         for (int r = 0; r < 4; ++r) {
-            const ScanDistortion d = scannerLike(random, resolutions[r]);
+            ScanDistortion d = scannerLike(random, resolutions[r]);
+            if (mode == QLatin1String("harsh")) {
+                d.angle = -8 + 16 * random.generateDouble();
+                d.noise = 0.06;
+                d.blur = 1 + 0.5 * random.generateDouble();
+                d.jpegQuality = 50;
+            }
             const QImage scan = mode == QLatin1String("png")
                                     ? syntheticScanOf(createdCardPicture(card), card.holes, d)
                                     : printedCardScan(card, d);
@@ -136,10 +100,6 @@ int main(int argc, char **argv)
                     out << "WRONG " << cardTextKey(CardText(t)) << " at " << d.describe() << ": \""
                         << printed.content << "\" read \"" << got.text << "\"\n";
                 }
-                if (mode == QLatin1String("tesseract") && shown && reading.cardFound
-                    && tesseractReads(textCrop(scan, reading.cardToPicture, CardText(t), d.dpi))
-                           == printed.content)
-                    ++tesseractExact[size_t(r)][size_t(t)];
                 if (getenv("TEXT_RATES_VERBOSE") && shown && !got.read)
                     out << "unread " << cardTextKey(CardText(t)) << " " << resolutions[r]
                         << " dpi: \"" << printed.content << "\" conf " << got.confidence << "\n";
@@ -174,20 +134,6 @@ int main(int argc, char **argv)
             QStringLiteral("%1/%2").arg(total[r] / cards, 0, 'f', 0).arg(slowest[r], 0, 'f', 0),
             16);
     out << "\n";
-    if (mode == QLatin1String("tesseract")) {
-        out << "Exact reads by tesseract --psm 7 of the same texts, cropped upright\n";
-        for (int t = 0; t < CardTextCount; ++t) {
-            out << QStringLiteral("%1").arg(QLatin1String(cardTextKey(CardText(t))), -20);
-            for (int r = 0; r < 4; ++r) {
-                const Tally &tally = tallies[size_t(r)][size_t(t)];
-                out << QStringLiteral("%1").arg(QStringLiteral("%1/%2")
-                                                    .arg(tesseractExact[size_t(r)][size_t(t)])
-                                                    .arg(tally.exact + tally.unread + tally.wrong),
-                                                16);
-            }
-            out << "\n";
-        }
-    }
     out << QStringLiteral("%1").arg(QStringLiteral("of it holes ms"), -20);
     for (int r = 0; r < 4; ++r)
         out << QStringLiteral("%1").arg(holesTotal[r] / cards, 16, 'f', 0);

@@ -38,7 +38,7 @@ void TestPrintedTexts::readTextsAreThePrintedOnes()
     QFETCH(double, dpi);
     QFETCH(quint32, seed);
     QFETCH(double, leastShareRead);
-    const int cards = TestSupport::underSanitizers ? 3 : 10;
+    const int cards = TestSupport::underSanitizers ? 3 : 8;
     QRandomGenerator random(seed);
     int printed = 0, read = 0;
     for (int n = 0; n < cards; ++n) {

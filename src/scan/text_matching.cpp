@@ -69,7 +69,7 @@ const std::vector<InkPoint> &paintedPoints(const TextPatch &patch, const TextPla
 // The best overlap of a painted text within `reach` patch pixels of
 // (centreX, centreY): coarsely first, then finely around the best.
 double bestOverlap(const TextPatch &patch, const std::vector<InkPoint> &painted, int reach,
-                   int centreX = 0, int centreY = 0)
+                   int centreX = 0, int centreY = 0, int *foundX = nullptr, int *foundY = nullptr)
 {
     const double energy = energyOf(painted);
     double best = -1;
@@ -88,10 +88,20 @@ double bestOverlap(const TextPatch &patch, const std::vector<InkPoint> &painted,
     if (step > 1) {
         const int coarseX = bestX, coarseY = bestY;
         for (int dy = coarseY - 1; dy <= coarseY + 1; ++dy) {
-            for (int dx = coarseX - 1; dx <= coarseX + 1; ++dx)
-                best = std::max(best, overlap(patch, painted, dx, dy, energy));
+            for (int dx = coarseX - 1; dx <= coarseX + 1; ++dx) {
+                const double o = overlap(patch, painted, dx, dy, energy);
+                if (o > best) {
+                    best = o;
+                    bestX = dx;
+                    bestY = dy;
+                }
+            }
         }
     }
+    if (foundX)
+        *foundX = bestX;
+    if (foundY)
+        *foundY = bestY;
     return best;
 }
 
@@ -272,6 +282,34 @@ double letterClarity(const TextPatch &patch, const TextPlacement &placement, Car
     return worst;
 }
 
+// How clearly the picture shows `text` rather than `rival`, both painted
+// moved by (dx, dy): 1 when it shows all that tells them apart, 0 when it
+// cannot tell them apart, below 0 when it shows the rival.
+double clarity(const TextPatch &patch, const TextPlacement &placement, const QString &text,
+               const QString &rival, int dx, int dy)
+{
+    QHash<qint64, std::pair<float, float>> ink; // painted text, painted rival
+    auto keyOf = [](int x, int y) { return (qint64(y) << 32) + qint64(x); };
+    for (const InkPoint &p : paintedPoints(patch, placement, text))
+        ink[keyOf(p.x, p.y)].first = p.ink;
+    for (const InkPoint &p : paintedPoints(patch, placement, rival))
+        ink[keyOf(p.x, p.y)].second = p.ink;
+    double shown = 0, apart = 0;
+    for (auto it = ink.constBegin(); it != ink.constEnd(); ++it) {
+        const double t = it.value().first, r = it.value().second;
+        if (t == r)
+            continue;
+        const int x = int(it.key() & 0xffffffff) + dx, y = int(it.key() >> 32) + dy;
+        const bool inside = x >= 0 && y >= 0 && x < patch.ink.width && y < patch.ink.height;
+        const double seen = inside ? patch.ink.at(x, y) : 0.0;
+        const double w = inside ? patch.weight.at(x, y) : 1.0;
+        // The gain of the text over the rival at this pixel.
+        shown += w * ((2 * seen * t - t * t) - (2 * seen * r - r * r));
+        apart += w * (t - r) * (t - r);
+    }
+    return apart > 0 ? shown / apart : 0.0;
+}
+
 double paintedOverlap(const TextPatch &patch, const TextPlacement &placement, const QString &text,
                       int centreX, int centreY)
 {
@@ -284,19 +322,32 @@ TextMatch matchWholeText(const TextPatch &patch, const TextPlacement &placement,
                          const QStringList &candidates)
 {
     const int reach = int(std::lround(misplacement * patch.frame.scale));
+    std::vector<std::pair<double, QString>> fits;
+    for (const QString &candidate : candidates)
+        fits.push_back(
+            {bestOverlap(patch, paintedPoints(patch, placement, candidate), reach), candidate});
+    std::sort(fits.begin(), fits.end(),
+              [](const auto &a, const auto &b) { return a.first > b.first; });
     TextMatch best;
-    double second = 0;
-    for (const QString &candidate : candidates) {
-        const double o = bestOverlap(patch, paintedPoints(patch, placement, candidate), reach);
-        if (o > best.match) {
-            second = best.match;
-            best.match = o;
-            best.text = candidate;
-        } else {
-            second = std::max(second, o);
+    if (fits.empty())
+        return best;
+    best.match = fits.front().first;
+    best.text = fits.front().second;
+    // Texts that differ in a letter or two ("Oktal (Nr. 4)", "Oktal (Nr. 7)")
+    // fit almost alike as a whole; what tells them apart must show.
+    int dx = 0, dy = 0;
+    bestOverlap(patch, paintedPoints(patch, placement, best.text), reach, 0, 0, &dx, &dy);
+    // Texts that fit clearly worse as a whole need no closer look.
+    constexpr double clearlyWorse = 0.2;
+    best.margin = best.match;
+    for (size_t i = 1; i < fits.size(); ++i) {
+        if (fits[i].first <= best.match - clearlyWorse) {
+            best.margin = best.match - fits[i].first;
+            break;
         }
+        best.letters
+            = std::min(best.letters, clarity(patch, placement, best.text, fits[i].second, dx, dy));
     }
-    best.margin = best.match - second;
     return best;
 }
 
