@@ -16,7 +16,7 @@
 #include "program_run.h"
 #include "read_card.h"
 #include "socket_table.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 #include "tube.h"
 #include "tube_file.h"
 #include "wiring_table.h"
