@@ -39,6 +39,7 @@
 #include <functional>
 #include <memory>
 #include <numeric>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -57,18 +58,52 @@ struct Timing
     double worst = 0;
 };
 
+// This thread's processor time in milliseconds: what the work itself costs,
+// without the time other programs on a shared machine take from it.
+double threadMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+// Every row is judged by processor time: on the shared machine the wall
+// clock is mostly the other programs' time slices.
 Timing measure(int runs, const std::function<void()> &work)
 {
     std::vector<double> times;
     times.reserve(runs);
     for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
+        const double start = threadMilliseconds();
         work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
+        times.push_back(threadMilliseconds() - start);
     }
     std::sort(times.begin(), times.end());
     return {times[times.size() / 2], times.back()};
+}
+
+// The processor time, in milliseconds, of the finished programs this one
+// has started.
+double childrenMilliseconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto ms = [](const timeval &t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+// Runs a program to its end; its wall time in milliseconds.
+double wallMillisecondsOf(const QString &program, const QStringList &arguments)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        qFatal("%s failed", qPrintable(program));
+    return timer.nsecsElapsed() / 1e6;
 }
 
 // What the window adds on top of this is the price of the card logic: the
@@ -165,28 +200,6 @@ QStringList writeTubeFiles(const QString &directory, int count)
 
 Timing timingOf(std::vector<double> times)
 {
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], times.back()};
-}
-
-// This thread's processor time in milliseconds: what the work itself costs,
-// without the time other programs on a shared machine take from it.
-double threadMilliseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-Timing measureProcessor(int runs, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    times.reserve(runs);
-    for (int i = 0; i < runs; ++i) {
-        const double start = threadMilliseconds();
-        work();
-        times.push_back(threadMilliseconds() - start);
-    }
     std::sort(times.begin(), times.end());
     return {times[times.size() / 2], times.back()};
 }
@@ -331,9 +344,9 @@ int main(int argc, char *argv[])
         *flip = !*flip;
         window.loadTubeData(*flip ? pentode : triode);
     });
-    rows.push_back({QStringLiteral("load a complete tube data file"), load,
-                    QStringLiteral("read the file's bytes"), fileBaseline, QStringLiteral("< 5 ms"),
-                    load.worst < 5.0});
+    rows.push_back({QStringLiteral("load a complete tube data file into the window"), load,
+                    QStringLiteral("read the file's bytes"), fileBaseline,
+                    QStringLiteral("median <= 1 ms"), load.median <= 1.0});
 
     // Reading a card back: the decoding alone, and with the check of the form
     // on the card engine; building a fresh window is the baseline.
@@ -363,10 +376,9 @@ int main(int argc, char *argv[])
     std::vector<double> resetTimes;
     for (int i = 0; i < 100; ++i) {
         window.loadTubeData(i % 2 ? pentode : triode);
-        QElapsedTimer timer;
-        timer.start();
+        const double start = threadMilliseconds();
         window.resetToFreshForm();
-        resetTimes.push_back(timer.nsecsElapsed() / 1e6);
+        resetTimes.push_back(threadMilliseconds() - start);
     }
     rows.push_back({QStringLiteral("reset a loaded window to the fresh form"), timingOf(resetTimes),
                     QStringLiteral("build a fresh window"), freshWindow, QString(), true});
@@ -406,20 +418,17 @@ int main(int argc, char *argv[])
             lines.clear();
         }
         for (const QString &tube : tubes) {
-            QElapsedTimer timer;
-            timer.start();
+            const double start = threadMilliseconds();
             batch.loadTubeDataQuietly(tube, nullptr);
-            loadTimes.push_back(timer.nsecsElapsed() / 1e6);
+            loadTimes.push_back(threadMilliseconds() - start);
         }
     }
-    // Judged by the processor time a file takes: on the shared machine the
-    // wall-clock mean is mostly the other programs' time slices.
     const double renderProcessorMean = mean(renderProcessorTimes);
     rows.push_back({QStringLiteral("render %1 tube files to JSON in one process, a file "
                                    "(mean %2, processor time %3)")
                         .arg(batchFiles)
                         .arg(ms(mean(renderTimes)), ms(renderProcessorMean)),
-                    timingOf(renderTimes),
+                    timingOf(renderProcessorTimes),
                     QStringLiteral("load the file (mean %1)").arg(ms(mean(loadTimes))),
                     timingOf(loadTimes), QStringLiteral("processor time <= 1 ms"),
                     renderProcessorMean <= 1.0});
@@ -446,25 +455,51 @@ int main(int argc, char *argv[])
         {QStringLiteral("the same files to JSON by the card engine, a file "
                         "(mean %1, processor time %2)")
              .arg(ms(mean(engineTimes)), ms(engineProcessorMean)),
-         timingOf(engineTimes),
+         timingOf(engineProcessorTimes),
          QStringLiteral("through the window (processor time %1)").arg(ms(renderProcessorMean)),
-         timingOf(renderTimes), QStringLiteral("processor time <= 0.1 ms"),
+         timingOf(renderProcessorTimes), QStringLiteral("processor time <= 0.1 ms"),
          engineProcessorMean <= 0.1});
-    // The program itself over the same files: its start-up shared by all.
-    QElapsedTimer toolTimer;
-    toolTimer.start();
+    // The program itself over the same files, its start-up shared by all:
+    // the processor time of the finished child.
+    const double childrenBefore = childrenMilliseconds();
     QProcess tool;
     tool.setStandardOutputFile(QProcess::nullDevice());
     tool.start(QStringLiteral(LOCHKARTOR_RENDER_BINARY),
                QStringList{QStringLiteral("--json")} + tubes);
     tool.waitForFinished(600000);
-    const double toolPerFile = toolTimer.nsecsElapsed() / 1e6 / batchFiles;
-    rows.push_back({QStringLiteral("lochkartor-render --json over the same files, a file"),
+    const double toolPerFile = (childrenMilliseconds() - childrenBefore) / batchFiles;
+    rows.push_back({QStringLiteral("lochkartor-render --json over the same files, a file "
+                                   "(processor time, start-up included)"),
                     {toolPerFile, toolPerFile},
-                    QStringLiteral("load the file"),
-                    timingOf(loadTimes),
-                    QStringLiteral("<= 1 ms"),
-                    tool.exitCode() == 0 && toolPerFile <= 1.0});
+                    QStringLiteral("the card engine in this process"),
+                    timingOf(engineProcessorTimes),
+                    QStringLiteral("<= 0.1 ms"),
+                    tool.exitCode() == 0 && toolPerFile <= 0.1});
+
+    // One file, one run of the program, in wall time as a user waits for it;
+    // beside the renderer that still built a hidden window when
+    // LOCHKARTOR_BENCH_OLD_RENDER names one, else beside the program's bare
+    // start (--version). The two run in turn, so a busy spell hits both.
+    const QString oldRender = qEnvironmentVariable("LOCHKARTOR_BENCH_OLD_RENDER");
+    const QStringList oneFile = {QStringLiteral("--json"), tubes.first()};
+    std::vector<double> oneFileTimes;
+    std::vector<double> oneFileBaseline;
+    for (int i = 0; i < 15; ++i) {
+        oneFileTimes.push_back(
+            wallMillisecondsOf(QStringLiteral(LOCHKARTOR_RENDER_BINARY), oneFile));
+        oneFileBaseline.push_back(oldRender.isEmpty()
+                                      ? wallMillisecondsOf(QStringLiteral(LOCHKARTOR_RENDER_BINARY),
+                                                           {QStringLiteral("--version")})
+                                      : wallMillisecondsOf(oldRender, oneFile));
+    }
+    const Timing oneFileRun = timingOf(oneFileTimes);
+    const Timing oneFileBase = timingOf(oneFileBaseline);
+    rows.push_back(
+        {QStringLiteral("lochkartor-render --json of one file (wall time)"), oneFileRun,
+         oldRender.isEmpty() ? QStringLiteral("lochkartor-render --version")
+                             : QStringLiteral("the renderer with a hidden window, one file"),
+         oneFileBase, oldRender.isEmpty() ? QString() : QStringLiteral("<= 0.5 x baseline"),
+         oneFileRun.median <= 0.5 * oneFileBase.median});
 
     const QString png = directory.filePath(QStringLiteral("card.png"));
     const Timing imageBaseline = measure(20, [&] {
@@ -538,9 +573,9 @@ int main(int argc, char *argv[])
     photo.noise = 0.02;
     photo.jpegQuality = 85;
     const QImage phone = syntheticPhoto(window.cards().punchedHoles(), photo);
-    const Timing readPhoto = measureProcessor(5, [&] { (void)readCardPicture(phone); });
+    const Timing readPhoto = measure(5, [&] { (void)readCardPicture(phone); });
     const QByteArray phoneFile = encoded(phone, "JPG");
-    const Timing decodePhoto = measureProcessor(5, [&] { (void)decoded(phoneFile); });
+    const Timing decodePhoto = measure(5, [&] { (void)decoded(phoneFile); });
     rows.push_back({QStringLiteral("read the holes from a 12 MP phone photo (%1 x %2), "
                                    "processor time")
                         .arg(phone.width())
@@ -555,9 +590,9 @@ int main(int argc, char *argv[])
                           syntheticScan(window.cards().punchedHoles(), distortion)
                               .convertToFormat(QImage::Format_Grayscale8));
     }
-    const Timing readPage = measureProcessor(5, [&] { (void)readCardPicture(page); });
+    const Timing readPage = measure(5, [&] { (void)readCardPicture(page); });
     const QByteArray pageFile = encoded(page, "PNG");
-    const Timing decodePage = measureProcessor(3, [&] { (void)decoded(pageFile); });
+    const Timing decodePage = measure(3, [&] { (void)decoded(pageFile); });
     rows.push_back({QStringLiteral("read the holes from an A4 page at 600 dpi (4961 x 7016), "
                                    "processor time"),
                     readPage, QStringLiteral("decode its PNG, reduced"), decodePage,
@@ -569,6 +604,7 @@ int main(int argc, char *argv[])
         = peakResidentOf(application.applicationFilePath(), QStringLiteral("baseline"));
 
     QTextStream out(stdout);
+    out << "Processor time of this thread unless a row says otherwise.\n\n";
     out << "| measurement | median | worst | baseline | baseline median | goal | met |\n";
     out << "|---|---|---|---|---|---|---|\n";
     for (const Row &row : rows) {

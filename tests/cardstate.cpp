@@ -1,5 +1,5 @@
 #include "cardstate.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

@@ -2,7 +2,7 @@
 
 #include "cardstate.h"
 #include "lochkartor.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

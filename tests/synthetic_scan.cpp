@@ -4,8 +4,7 @@
 #include "card_image.h"
 #include "card_outline.h"
 #include "card_painting.h"
-#include "card_scene_output.h"
-#include "cardscenes.h"
+#include "cardtext_layout.h"
 #include "socket_table.h"
 #include "tube.h"
 #include "tube_type_table.h"
@@ -16,6 +15,7 @@
 #include <QRandomGenerator>
 #include <QTransform>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -42,31 +42,41 @@ namespace {
 
 const char *const tubeNames[] = {"EL84", "ECC83", "6L6GC", "AZ1", "PCL805", "EF80"};
 
-void writeSomeTexts(CardScenes &cards, QRandomGenerator &random)
+void writeSomeTexts(Card &card, QRandomGenerator &random)
 {
-    cards.setTubeNameText(QString::fromLatin1(tubeNames[random.bounded(6)]));
-    cards.setText(CardText::TubeType, QStringLiteral("Pentode"));
-    cards.setText(CardText::Socket, QStringLiteral("Noval"));
-    cards.setText(CardText::HeatingVoltage, QStringLiteral("Uf=6,3V"));
-    cards.setText(CardText::PlateVoltage, QStringLiteral("Ua=250V"));
+    const auto write = [&card](CardText text, const QString &content) {
+        card.texts[std::size_t(text)].content = content;
+    };
+    const QString name = QString::fromLatin1(tubeNames[random.bounded(6)]);
+    write(CardText::TubeName, name);
+    card.tubeNamePointSize = tubeNamePointSize(name);
+    write(CardText::TubeType, QStringLiteral("Pentode"));
+    write(CardText::Socket, QStringLiteral("Noval"));
+    write(CardText::HeatingVoltage, QStringLiteral("Uf=6,3V"));
+    write(CardText::PlateVoltage, QStringLiteral("Ua=250V"));
     // The cap notes run across the columns of holes.
     const CardText notes[]
         = {CardText::PlateCapNote, CardText::ScreenGridCapNote, CardText::ControlGridCapNote};
     for (CardText note : notes)
-        cards.setTextVisible(note, random.bounded(3) == 0);
+        card.texts[std::size_t(note)].visible = random.bounded(3) == 0;
 }
 
+// The created card as a card nobody has written on shows it, the cap notes
+// hidden; with `texts`, a few texts written as a user would.
 QImage cardPicture(const HoleList &holes, QRandomGenerator *texts)
 {
-    CardScenes cards;
+    Card card;
+    for (int i = 0; i < CardTextCount; ++i)
+        card.texts[std::size_t(i)] = {initialCardText(CardText(i)), true};
+    card.tubeNamePointSize = tubeNamePointSize(card.text(CardText::TubeName).content);
     for (CardText note :
          {CardText::PlateCapNote, CardText::ScreenGridCapNote, CardText::ControlGridCapNote})
-        cards.setTextVisible(note, false);
+        card.texts[std::size_t(note)].visible = false;
     if (texts)
-        writeSomeTexts(cards, *texts);
-    for (const Hole &hole : holes)
-        cards.setHole(hole, true);
-    return CardImage::render(cards.createdScene());
+        writeSomeTexts(card, *texts);
+    card.holes = holes;
+    std::sort(card.holes.begin(), card.holes.end());
+    return CardPainting::render(card, CardPainting::Picture::Created);
 }
 
 std::vector<float> gaussianKernel(double sigma)

@@ -2,12 +2,13 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QLabel>
 #include <QMutex>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
+
+#include <algorithm>
 
 namespace TestSupport {
 
@@ -107,29 +108,6 @@ HoleList parseHoles(const QString &text)
     }
     std::sort(holes.begin(), holes.end());
     return holes;
-}
-
-HoleList punchedAmong(const CardScenes &cards, const HoleList &group)
-{
-    HoleList punched;
-    for (const Hole &hole : group) {
-        if (cards.isPunched(hole))
-            punched.push_back(hole);
-    }
-    std::sort(punched.begin(), punched.end());
-    return punched;
-}
-
-bool cardsAgree(const CardScenes &cards)
-{
-    return cards.punchedHoles() == cards.universalPunchedHoles();
-}
-
-QString checkColour(const Lochkartor &window, const char *labelName)
-{
-    const QString sheet = widget<QLabel>(window, labelName)->styleSheet();
-    static const QRegularExpression colour(QStringLiteral("background-color\\s*:\\s*(\\w+)"));
-    return colour.match(sheet).captured(1);
 }
 
 void isolateSettings()

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "cardscenes.h"
-#include "lochkartor.h"
+#include "hole.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QtTest>
 
-// Shared helpers of the test programs.
+// Shared helpers of the test programs that need no window;
+// testsupport_window.h adds those that reach into one.
 class QTranslator;
 
 namespace TestSupport {
@@ -49,26 +49,10 @@ public:
 // The rows of every pin-function list, as the form shows them.
 extern const QStringList pinFunctionTexts;
 
-// Reaches a widget of the window by its object name.
-template<typename T>
-T *widget(const Lochkartor &window, const char *name)
-{
-    T *found = window.findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no widget named %s", name);
-    return found;
-}
-
 // "I3 I15 II38" for a list of holes, for readable comparisons.
 QString holesText(const HoleList &holes);
 // Parses "I3 I15 II38" back into holes.
 HoleList parseHoles(const QString &text);
-// Which holes of `group` the created card shows punched.
-HoleList punchedAmong(const CardScenes &cards, const HoleList &group);
-// The universal and the created card show the same holes.
-bool cardsAgree(const CardScenes &cards);
-// The label's background colour name as its style sheet sets it.
-QString checkColour(const Lochkartor &window, const char *labelName);
 // The window keeps the folder its file dialogs used last in its settings;
 // tests keep theirs apart from the user's and start each time without one.
 void isolateSettings();

@@ -8,7 +8,7 @@
 #include "edit_history.h"
 #include "form_replay.h"
 #include "socket_table.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 #include "tube_edit.h"
 #include "tube_file.h"
 #include "tube_type_table.h"

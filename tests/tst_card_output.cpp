@@ -2,7 +2,7 @@
 #include "dialogs.h"
 #include "form_edits.h"
 #include "recording_printer.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>

@@ -7,7 +7,7 @@
 #include "card_painting.h"
 #include "card_scene_output.h"
 #include "form_replay.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 #include "tube_file.h"
 #include "tubefilegenerator.h"
 

@@ -19,7 +19,7 @@
 #include "read_card.h"
 #include "socket_table.h"
 #include "synthetic_scan.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 #include "tube.h"
 #include "tube_file.h"
 #include "wiring_table.h"

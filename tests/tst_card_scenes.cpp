@@ -3,7 +3,7 @@
 // selectors must never leave two holes of one group punched.
 
 #include "cardtext_layout.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QGraphicsEllipseItem>
 #include <QGraphicsPixmapItem>

@@ -9,7 +9,7 @@
 #include "lochkartor.h"
 #include "manual_window.h"
 #include "program_run.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

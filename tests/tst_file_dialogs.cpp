@@ -4,7 +4,7 @@
 #include "dialogs.h"
 #include "file_choice.h"
 #include "form_edits.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 #include "translation.h"
 
 #include <QComboBox>

@@ -9,7 +9,7 @@
 #include "form_edits.h"
 #include "ini_text.h"
 #include "safe_write.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 #include "tube_data_problem.h"
 
 #include <QApplication>

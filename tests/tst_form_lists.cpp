@@ -3,7 +3,7 @@
 // is the row of the table below the window.
 
 #include "form_lists.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QComboBox>
 #include <QTranslator>

@@ -2,7 +2,7 @@
 // diode on the Septar socket, heated with 7 V AC, 5 V on the plate, no pins
 // wired, the isolation test at 100 V with the 0,75 µA range.
 
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

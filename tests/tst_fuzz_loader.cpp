@@ -5,7 +5,7 @@
 
 #include "cardstate.h"
 #include "dialogs.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 #include "tubefilegenerator.h"
 
 #include <QFile>

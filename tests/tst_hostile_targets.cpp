@@ -9,7 +9,7 @@
 #include "dialogs.h"
 #include "lochkartor.h"
 #include "program_run.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>

@@ -2,7 +2,7 @@
 // to that line offers exactly those and shows the others greyed. A function
 // offered on the wrong line would wire the tube wrongly in the tester.
 
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QComboBox>
 #include <QStandardItemModel>

@@ -5,7 +5,7 @@
 
 #include "dialogs.h"
 #include "edit_history.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QAction>
 #include <QApplication>

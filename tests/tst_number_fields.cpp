@@ -6,7 +6,7 @@
 #include "encoding.h"
 #include "form_edits.h"
 #include "numberfield.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QStatusBar>
 

@@ -5,7 +5,7 @@
 
 #include "cardstate.h"
 #include "form_edits.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

@@ -4,7 +4,7 @@
 #include "dialogs.h"
 #include "print_calibration.h"
 #include "recording_printer.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QAction>
 #include <QSettings>

@@ -11,7 +11,7 @@
 #include "read_card_dialog.h"
 #include "socket_table.h"
 #include "synthetic_scan.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 #include "unknown_fields.h"
 
 #include <QAction>

@@ -8,7 +8,7 @@
 #include "dialogs.h"
 #include "lochkartor.h"
 #include "program_run.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "legend.h"
 #include "lochkartor.h"
 #include "program_run.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QComboBox>
 #include <QDir>

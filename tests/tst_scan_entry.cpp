@@ -6,7 +6,7 @@
 #include "program_run.h"
 #include "read_card_dialog.h"
 #include "synthetic_scan.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -6,7 +6,7 @@
 #include "lochkartor.h"
 #include "program_settings.h"
 #include "recent_files.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // whose name or argument type is off by one letter is simply never called,
 // and the value it stands for never reaches the card.
 
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QMetaMethod>
 

@@ -2,7 +2,7 @@
 // the function the user chose to another pin of the tube, so every socket
 // row is checked against the tester's socket list.
 
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QComboBox>
 #include <QLabel>

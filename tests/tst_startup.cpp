@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 class StartupTest : public QObject
 {

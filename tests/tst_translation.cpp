@@ -1,7 +1,7 @@
 // The translation is looked up in the working directory under the locale's
 // name, dropping the country and then the language when no file matches.
 
-#include "testsupport.h"
+#include "testsupport_window.h"
 #include "translation.h"
 
 #include <QComboBox>

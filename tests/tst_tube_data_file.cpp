@@ -1,6 +1,6 @@
 #include "dialogs.h"
 #include "form_edits.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 #include "tube_data_keys.h"
 
 #include <QBuffer>

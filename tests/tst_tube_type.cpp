@@ -3,7 +3,7 @@
 // not have; a block not restored would test the tube without it.
 
 #include "cardstate.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

@@ -2,7 +2,7 @@
 // anode are wired in a way the tester can use. A label that shows green for
 // a pinout that does not fit the tube kind lets a bad card through.
 
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "form_edits.h"
 #include "legend.h"
 #include "switched_off_help.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 #include "validity_rules.h"
 
 #include <QAction>

@@ -6,7 +6,7 @@
 #include "edit_history.h"
 #include "numberfield.h"
 #include "recording_printer.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 // so every line and every function is checked against the printed card.
 
 #include "legend.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 #include "wiring_table.h"
 
 #include <QComboBox>

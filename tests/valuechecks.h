@@ -2,7 +2,7 @@
 
 #include "form_edits.h"
 #include "legend.h"
-#include "testsupport.h"
+#include "testsupport_window.h"
 
 #include <QRegularExpression>
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -54,11 +55,7 @@ const char *cardFontFamily()
     return "Arial";
 }
 
-namespace {
-
-// The width the name takes on the card, laid out as both card pictures lay
-// out their texts.
-qreal nameWidth(const QString &name, int pointSize)
+qreal tubeNameWidthByLayout(const QString &name, int pointSize)
 {
     QTextDocument document;
     document.setDefaultFont(QFont(QString::fromLatin1(cardFontFamily()), pointSize));
@@ -66,16 +63,72 @@ qreal nameWidth(const QString &name, int pointSize)
     return document.size().width();
 }
 
+qreal tubeNameWidthByAdvance(const QString &name, int pointSize)
+{
+    static const qreal margins = 2 * QTextDocument().documentMargin();
+    const QFont font(QString::fromLatin1(cardFontFamily()), pointSize);
+    return QFontMetricsF(font).horizontalAdvance(name) + margins;
+}
+
+namespace {
+
+// A layout costs a hundred times what the letters' advance does, and a batch
+// of cards sizes a name for each. The advance and the document's margins
+// give the width to well within a pixel for a plain line; only where that
+// lands near the room, or the name holds characters the layout treats
+// apart (tabs, line breaks, controls), is the name laid out.
+bool isPlainLine(const QString &name)
+{
+    for (const QChar c : name) {
+        if (!c.isPrint() || c == QChar::Tabulation || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator)
+            return false;
+    }
+    return true;
+}
+
+bool exceedsRoom(const QString &name, int pointSize, qreal room, bool plainLine)
+{
+    if (plainLine) {
+        const qreal estimate = tubeNameWidthByAdvance(name, pointSize);
+        if (estimate > room + TubeNameLayoutTolerance)
+            return true;
+        if (estimate < room - TubeNameLayoutTolerance)
+            return false;
+    }
+    return tubeNameWidthByLayout(name, pointSize) > room;
+}
+
+int startingPointSize(const QString &name)
+{
+    const int length = int(name.size());
+    return length <= 7 ? 50 : std::max(MinimumTubeNamePointSize, 78 - 4 * length);
+}
+
+qreal tubeNameRoom()
+{
+    return cardTextLayout(CardText::TubeType).x - cardTextLayout(CardText::TubeName).x;
+}
+
 } // namespace
 
 int tubeNamePointSize(const QString &name)
 {
-    const int length = int(name.size());
-    int pointSize = length <= 7 ? 50 : std::max(MinimumTubeNamePointSize, 78 - 4 * length);
+    int pointSize = startingPointSize(name);
     // Wide letters ("WWWWWWWWWWWW") would run into the tube type beside the
     // name; the name shrinks further until it ends before it.
-    const qreal room = cardTextLayout(CardText::TubeType).x - cardTextLayout(CardText::TubeName).x;
-    while (pointSize > MinimumTubeNamePointSize && nameWidth(name, pointSize) > room)
+    const qreal room = tubeNameRoom();
+    const bool plainLine = isPlainLine(name);
+    while (pointSize > MinimumTubeNamePointSize && exceedsRoom(name, pointSize, room, plainLine))
+        --pointSize;
+    return pointSize;
+}
+
+int tubeNamePointSizeByLayout(const QString &name)
+{
+    int pointSize = startingPointSize(name);
+    const qreal room = tubeNameRoom();
+    while (pointSize > MinimumTubeNamePointSize && tubeNameWidthByLayout(name, pointSize) > room)
         --pointSize;
     return pointSize;
 }

@@ -27,3 +27,14 @@ QString initialCardText(CardText text);
 const char *cardFontFamily();
 constexpr int MinimumTubeNamePointSize = 8;
 int tubeNamePointSize(const QString &name);
+// The same size found by laying the name out at every step, which the
+// quick way above must agree with.
+int tubeNamePointSizeByLayout(const QString &name);
+
+// The width a one-line name takes on the card at a size: laid out as the
+// card pictures lay out their texts, and estimated from the letters'
+// advance. The size rule trusts the estimate unless it lies within the
+// tolerance of the room.
+qreal tubeNameWidthByLayout(const QString &name, int pointSize);
+qreal tubeNameWidthByAdvance(const QString &name, int pointSize);
+constexpr qreal TubeNameLayoutTolerance = 3;

@@ -19,6 +19,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -363,9 +364,14 @@ const FormReplay::List &FormReplay::list(TubeField field) const
     return m_lists[std::size_t(field)];
 }
 
-// A spin box keeps its values rounded to its decimals, as it shows them.
+// A spin box keeps its values rounded to its decimals, as it shows them. A
+// whole number comes back from its text unchanged, so it is spared the trip
+// (most values of a tube file are whole). Zero keeps its sign as the text
+// gives it.
 double FormReplay::round(const Spin &spin, double value) const
 {
+    if (value != 0 && std::abs(value) < 1e15 && std::trunc(value) == value)
+        return value;
     return QString::number(value, 'f', spin.decimals).toDouble();
 }
 

@@ -7,8 +7,6 @@
 #include "tube_type_table.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QStringList>
 
 namespace CardReport {
@@ -59,23 +57,57 @@ QString fieldName(int field)
     return field == HoleGrid::FieldI ? QStringLiteral("I") : QStringLiteral("II");
 }
 
-// A string as a JSON literal, quotes and escapes included. Half a UTF-16
-// pair would make the line invalid UTF-8; it becomes U+FFFD.
+} // namespace
+
+// Escaped as QJsonDocument escapes, without building a document for each
+// string: a batch writes some twenty of them a card.
 QString jsonString(const QString &text)
 {
-    QString whole = text;
-    for (qsizetype i = 0; i < whole.size(); ++i) {
-        if (whole.at(i).isHighSurrogate() && i + 1 < whole.size()
-            && whole.at(i + 1).isLowSurrogate())
-            ++i;
-        else if (whole.at(i).isSurrogate())
-            whole[i] = QChar::ReplacementCharacter;
+    static const char hexDigits[] = "0123456789abcdef";
+    QString literal;
+    literal.reserve(text.size() + 2);
+    literal += QLatin1Char('"');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const char16_t u = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            literal += c;
+            literal += text.at(++i);
+        } else if (c.isSurrogate()) {
+            literal += QChar(QChar::ReplacementCharacter);
+        } else if (u == u'"' || u == u'\\') {
+            literal += QLatin1Char('\\');
+            literal += c;
+        } else if (u >= 0x20) {
+            literal += c;
+        } else {
+            literal += QLatin1Char('\\');
+            switch (u) {
+            case u'\b':
+                literal += QLatin1Char('b');
+                break;
+            case u'\f':
+                literal += QLatin1Char('f');
+                break;
+            case u'\n':
+                literal += QLatin1Char('n');
+                break;
+            case u'\r':
+                literal += QLatin1Char('r');
+                break;
+            case u'\t':
+                literal += QLatin1Char('t');
+                break;
+            default:
+                literal += QLatin1String("u00");
+                literal += QLatin1Char(hexDigits[u >> 4]);
+                literal += QLatin1Char(hexDigits[u & 0xf]);
+            }
+        }
     }
-    const QByteArray array = QJsonDocument(QJsonArray{whole}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(array.mid(1, array.size() - 2));
+    literal += QLatin1Char('"');
+    return literal;
 }
-
-} // namespace
 
 CheckResults checkResults(const Card &card)
 {

@@ -30,4 +30,8 @@ QString punchList(const Tube &tube, const Card &card);
 //  "checks": {...}} on one line, without a line break.
 QString json(const Card &card, const QString &fileName);
 
+// A string as a JSON literal, quotes and escapes included. Half a UTF-16
+// pair would make the line invalid UTF-8; it becomes U+FFFD.
+QString jsonString(const QString &text);
+
 } // namespace CardReport
