@@ -52,17 +52,17 @@ TubeData::Problem Lochkartor::loadTubeDataQuietly(const QString &fileName,
     return contents.problem;
 }
 
-// Every value's slot runs as for a user edit; only the check colours and
-// the changed mark, which depend on the finished form alone, wait for it.
+// Every value's slot runs as for a user edit; the cards, the check colours
+// and the changed mark, which depend on the finished form alone, wait for it.
 void Lochkartor::fillForm(const std::function<void()> &fill)
 {
     {
         const EditHistory::Pause pause(m_history);
+        const CardUpdate update(this);
         m_fillingForm = true;
         fill();
         m_fillingForm = false;
     }
-    checkValidity();
     refreshModified();
     if (m_history)
         m_history->formFilled();
