@@ -131,6 +131,9 @@ public:
     // taken.
     FormSnapshot formSnapshot() const;
     void showFormSnapshot(const FormSnapshot &snapshot);
+    // Shows `tube` as the form of a fresh window that is given its values:
+    // what "Neu" and a load show.
+    void showTube(const Tube &tube);
     // The undo history of the form, behind "Bearbeiten".
     EditHistory &editHistory() const { return *m_history; }
 
