@@ -275,12 +275,13 @@ Limits limits(const Tube &tube, TubeField field)
     switch (field) {
     case TubeField::HeatingVoltage:
         return {1.0, 17.0, 2};
+    // A glow stabiliser keeps the heating method and its limit, so that the
+    // heater current is as it was when the tube type changes back.
     case TubeField::HeatingCurrent: {
-        const Flags kind = flags(tube);
-        if (kind.heaterPresent && heatingMethodIs(tube, HeatingTable::HeaterSupply::Dc))
+        if (heatingMethodIs(tube, HeatingTable::HeaterSupply::Dc))
             return {0.0, HeatingTable::DcMaximumCurrent, 2};
         const bool tapKnown = tube.heatingTap >= 0 && tube.heatingTap < HeatingTable::NoTap;
-        if (kind.heaterPresent && tapKnown)
+        if (tapKnown)
             return {0.0, HeatingTable::taps[tube.heatingTap].maximumCurrent, 2};
         return {0.0, 3.0, 2};
     }

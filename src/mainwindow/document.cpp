@@ -4,6 +4,7 @@
 
 #include "dialogs.h"
 #include "edit_history.h"
+#include "form_replay.h"
 #include "lochkartor.h"
 #include "numberfield.h"
 #include "plain_text.h"
@@ -184,7 +185,7 @@ void Lochkartor::newDocument()
     m_history->replaceForm(
         tr("Neu"),
         [this] {
-            resetToFreshForm();
+            showTube(freshTube());
             startDocument(QString());
             return true;
         },

@@ -25,6 +25,21 @@ void Lochkartor::showFormSnapshot(const FormSnapshot &snapshot)
     });
 }
 
+void Lochkartor::showTube(const Tube &tube)
+{
+    FormSnapshot snapshot;
+    snapshot.tubeName = tube.name;
+    for (std::size_t index = 0; index < FormSnapshot::InputCount; ++index) {
+        TubeField field;
+        if (tubeFieldNamed(FormSnapshot::inputs[index].objectName, &field))
+            snapshot.values[index] = valueOf(tube, field).number;
+    }
+    fillForm([this, &snapshot] {
+        resetToFreshForm();
+        m_history->widgets().apply(snapshot);
+    });
+}
+
 // A pin the socket lacks shows, greyed and "Unbelegt", the line and list an
 // earlier socket gave it. They reach no card, so the boxes keep quiet.
 void Lochkartor::showSwitchedOffPinLines(const std::array<int, 9> &lines)

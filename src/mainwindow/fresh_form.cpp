@@ -212,6 +212,7 @@ void Lochkartor::copyWidgetState(const Lochkartor &fresh, QWidget *target, const
 
 void Lochkartor::resetToFreshForm()
 {
+    const CardUpdate update(this);
     const auto &pairs = freshFormLink().widgetPairs(*this);
     const Lochkartor &fresh = m_freshForm->freshWindow();
 

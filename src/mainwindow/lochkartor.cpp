@@ -22,6 +22,9 @@ Lochkartor::Lochkartor(QWidget *parent)
     , ui(new Ui::Lochkartor)
 {
     ui->setupUi(this);
+    for (int field = 0; field < TubeFieldCount; ++field)
+        m_fieldWidgets[std::size_t(field)]
+            = findChild<QWidget *>(QLatin1String(tubeFieldName(TubeField(field))));
     ui->tubeName->setValidator(new WholeCharactersValidator(ui->tubeName));
     wrapFormInScrollArea();
     createItemModels();
@@ -42,11 +45,6 @@ Lochkartor::Lochkartor(QWidget *parent)
         label->setStyleSheet(red);
 
     runInitialEncoderPass();
-
-    m_cards->setTextVisible(CardText::PlateCapNote, false);
-    m_cards->setTextVisible(CardText::ScreenGridCapNote, false);
-    m_cards->setTextVisible(CardText::ControlGridCapNote, false);
-    checkValidity();
 
     createMenus();
     addReadCardAction();
@@ -79,10 +77,10 @@ Lochkartor::~Lochkartor()
 // Every encoder runs once with the form's start values, so the first picture
 // already matches the form. The order matters: the socket sets the pin lines
 // before the pins are reset, and the tube type runs again at the end so that
-// its enabling and hiding win over what the value encoders showed.
+// its enabling wins over what the value encoders set.
 void Lochkartor::runInitialEncoderPass()
 {
-    setTubeNameText(ui->tubeName->text());
+    const CardUpdate update(this);
     encodeSocket(ui->socket->currentIndex());
     encodeTubeType(ui->genericTubeType->currentIndex());
     encodeHeatingVoltage(ui->heatingVoltage->value());

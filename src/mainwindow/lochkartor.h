@@ -1,8 +1,10 @@
 #pragma once
 
+#include "card.h"
 #include "cardscenes.h"
 #include "form_snapshot.h"
 #include "print_calibration.h"
+#include "tube.h"
 #include "tube_data_conditions.h"
 #include "tube_data_problem.h"
 #include "tube_data_values.h"
@@ -15,7 +17,6 @@
 #include <memory>
 
 class EditHistory;
-struct Card;
 struct PrintedTexts;
 class FreshFormLink;
 class QAbstractItemModel;
@@ -30,7 +31,6 @@ class QPainter;
 class QPrinter;
 class QStandardItemModel;
 class UnknownFields;
-struct Tube;
 
 namespace Ui {
 class Lochkartor;
@@ -46,6 +46,22 @@ class Lochkartor : public QMainWindow
 public:
     explicit Lochkartor(QWidget *parent = nullptr);
     ~Lochkartor() override;
+
+    // While one lives, the cards and the check colours wait; when the last
+    // one goes they are drawn once, from the card of the form's tube. Every
+    // slot and encoder holds one, so an edit with all the changes it sets
+    // off redraws once.
+    class CardUpdate
+    {
+    public:
+        explicit CardUpdate(Lochkartor *window);
+        ~CardUpdate();
+        CardUpdate(const CardUpdate &) = delete;
+        CardUpdate &operator=(const CardUpdate &) = delete;
+
+    private:
+        Lochkartor *m_window;
+    };
 
     const CardScenes &cards() const { return *m_cards; }
     int currentPinCount() const { return pinCount; }
@@ -85,7 +101,6 @@ public:
     void writeHeatingCurrentText(double amperes);
 
     // Operating point.
-    void selectPlateSupply(int supply);
     void encodePlateVoltage(double volts);
     void encodeRectPlateVoltage(int supply);
     void encodeScreenVoltage(double volts);
@@ -94,9 +109,6 @@ public:
     void encodeCathodeCap(int choice);
 
     // Desired values.
-    void selectPlateCurrentScale(int index);
-    void selectScreenCurrentScale(int index);
-    void selectTransconductanceScale(int index);
     void encodePlateCurrent(double milliamperes);
     void encodeRectCurrent(double milliamperes);
     void encodeScreenCurrent(double milliamperes);
@@ -120,10 +132,13 @@ public:
     // taken.
     FormSnapshot formSnapshot() const;
     void showFormSnapshot(const FormSnapshot &snapshot);
+    // Shows `tube` as the form of a fresh window that is given its values:
+    // what "Neu" and a load show.
+    void showTube(const Tube &tube);
     // The undo history of the form, behind "Bearbeiten".
     EditHistory &editHistory() const { return *m_history; }
 
-    // Colours the five check labels from the pinout and the tube kind.
+    // Colours the five check labels with the verdicts of the card shown.
     void checkValidity();
     // The texts of the check labels that show red, top to bottom as the
     // check box shows them.
@@ -232,8 +247,7 @@ private:
     void runInitialEncoderPass();
     void fitViews();
     void pinFunctionChanged(int pin, int function);
-    HoleList holesWiredByPins() const;
-    void punchGridVoltage(double volts);
+    void showCardOfTube();
     QAbstractItemModel *counterpartModel(const Lochkartor &fresh,
                                          const QAbstractItemModel *model) const;
     void copyWidgetState(const Lochkartor &fresh, QWidget *target, const QWidget *source);
@@ -251,7 +265,10 @@ private:
     bool printPageToPdf(QPrinter *printer, const PagePainter &paint, const PrintTexts &texts);
     void printCalibrationPageFromDialog();
     bool storePrintCorrection(const PrintCalibration::Correction &correction);
-    std::array<Validity::Finding, Validity::CheckCount> validityFindings() const;
+    const std::array<Validity::Finding, Validity::CheckCount> &validityFindings() const
+    {
+        return m_findings;
+    }
     std::array<QLabel *, Validity::CheckCount> checkLabels() const;
 
     // Document state, menus and the window's size.
@@ -290,6 +307,9 @@ private:
     std::array<QComboBox *, 9> pinFunctionBoxes{};
     std::array<QLineEdit *, 9> pinLineEdits{};
     std::unique_ptr<CardScenes> m_cards;
+    std::array<QWidget *, TubeFieldCount> m_fieldWidgets{};           // by TubeField
+    std::array<Validity::Finding, Validity::CheckCount> m_findings{}; // of the card shown
+    int m_cardUpdates = 0;
     std::array<QStandardItemModel *, 9> lineModels{}; // index line - 1
     QStandardItemModel *noPinModel = nullptr;
     QStandardItemModel *heatingMethodModel = nullptr;

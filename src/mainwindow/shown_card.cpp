@@ -1,6 +1,8 @@
-// The window's form and cards as values, for the reports and the pictures.
+// The window's form as a tube, and the card the window shows: drawn from the
+// card engine's card of that tube, never worked out by the window itself.
 
 #include "card.h"
+#include "form_replay.h"
 #include "lochkartor.h"
 #include "tube.h"
 
@@ -10,12 +12,31 @@
 #include <QGraphicsTextItem>
 #include <QLineEdit>
 
+Lochkartor::CardUpdate::CardUpdate(Lochkartor *window)
+    : m_window(window)
+{
+    ++m_window->m_cardUpdates;
+}
+
+Lochkartor::CardUpdate::~CardUpdate()
+{
+    if (--m_window->m_cardUpdates == 0)
+        m_window->showCardOfTube();
+}
+
+void Lochkartor::showCardOfTube()
+{
+    const Card card = cardOf(tube());
+    m_cards->showCard(card);
+    m_findings = card.findings;
+    checkValidity();
+}
+
 Tube Lochkartor::tube() const
 {
     Tube tube;
     for (int index = 0; index < TubeFieldCount; ++index) {
-        const auto field = TubeField(index);
-        const QWidget *widget = findChild<QWidget *>(QLatin1String(tubeFieldName(field)));
+        const QWidget *widget = m_fieldWidgets[std::size_t(index)];
         TubeValue value;
         if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
             value.text = edit->text();
@@ -23,7 +44,7 @@ Tube Lochkartor::tube() const
             value.number = box->currentIndex();
         else if (const auto *spinBox = qobject_cast<const QDoubleSpinBox *>(widget))
             value.number = spinBox->value();
-        setValueOf(tube, field, value);
+        setValueOf(tube, TubeField(index), value);
     }
     return tube;
 }

@@ -7,6 +7,7 @@
 #include "tube_data_form.h"
 #include "tube_data_reader.h"
 #include "tube_data_writer.h"
+#include "tube_file.h"
 #include "ui_lochkartor.h"
 
 #include <QFileInfo>
@@ -28,41 +29,32 @@ bool Lochkartor::saveTubeData(const QString &fileName)
 
 // Nothing of a file reaches the form unless every value it would load can
 // be right, so a refused file leaves the form and the cards as they were.
-// An accepted file starts from a fresh form, as "Neu" leaves it: the same
-// file then gives the same form and card whatever the window showed before.
+// An accepted file is read into a tube, which the window then shows: the
+// same file gives the same form and card whatever the window showed before.
 TubeData::Problem Lochkartor::loadTubeDataQuietly(const QString &fileName,
                                                   std::vector<TubeData::Adjustment> *adjusted)
 {
     const TubeData::Contents contents = TubeData::readFile(fileName);
     if (!contents.problem.ok())
         return contents.problem;
-    fillForm([this, &contents] {
-        resetToFreshForm();
-        const TubeData::Key *first = TubeData::keys().data();
-        for (const TubeData::Entry &entry : contents.entries)
-            TubeData::setFieldValue(m_saveFields.at(std::size_t(entry.key - first)), *entry.key,
-                                    entry.value);
-    });
+    TubeData::LoadedTube loaded = TubeData::tubeOf(contents);
+    showTube(loaded.tube);
     if (adjusted)
-        *adjusted = TubeData::adjustments(
-            [this](const TubeData::Key &key) {
-                return m_saveFields.at(std::size_t(&key - TubeData::keys().data()));
-            },
-            contents.entries);
+        *adjusted = std::move(loaded.adjustments);
     return contents.problem;
 }
 
-// Every value's slot runs as for a user edit; only the check colours and
-// the changed mark, which depend on the finished form alone, wait for it.
+// Every value's slot runs as for a user edit; the cards, the check colours
+// and the changed mark, which depend on the finished form alone, wait for it.
 void Lochkartor::fillForm(const std::function<void()> &fill)
 {
     {
         const EditHistory::Pause pause(m_history);
+        const CardUpdate update(this);
         m_fillingForm = true;
         fill();
         m_fillingForm = false;
     }
-    checkValidity();
     refreshModified();
     if (m_history)
         m_history->formFilled();

@@ -1,3 +1,7 @@
+// The heating method decides which of the heater's inputs the form offers
+// and the most current the heater may draw; the heater's holes and texts are
+// the card engine's.
+
 #include "heating_table.h"
 #include "lochkartor.h"
 #include "ranges.h"
@@ -6,36 +10,6 @@
 using namespace HeatingTable;
 
 namespace {
-
-const HoleList &tapHoles()
-{
-    static const HoleList holes
-        = Encoding::holesOfAllRows(taps, [](const Tap &tap) { return HoleList{tap.hole}; });
-    return holes;
-}
-
-const HoleList &supplyHoles()
-{
-    static const HoleList holes = [] {
-        HoleList all = acSupplyHoles;
-        all.insert(all.end(), dcSupplyHoles.begin(), dcSupplyHoles.end());
-        all.push_back(filamentMinusHole);
-        return all;
-    }();
-    return holes;
-}
-
-HoleList supplyHolesOf(const Method &method)
-{
-    HoleList holes;
-    if (method.supply == HeaterSupply::Ac)
-        holes = acSupplyHoles;
-    else if (method.supply == HeaterSupply::Dc)
-        holes = dcSupplyHoles;
-    if (method.directlyHeated)
-        holes.push_back(filamentMinusHole);
-    return holes;
-}
 
 bool isDcMethod(int method)
 {
@@ -47,27 +21,22 @@ bool isDcMethod(int method)
 
 void Lochkartor::encodeHeatingMethod(int method)
 {
+    const CardUpdate update(this);
     if (method < 0 || method >= int(std::size(methods)))
         return;
     const Method &row = methods[method];
-    m_cards->punchOnly(supplyHoles(), supplyHolesOf(row));
-
     const bool ac = row.supply == HeaterSupply::Ac;
     const bool dc = row.supply == HeaterSupply::Dc;
     ui->heatingVoltageAC->setEnabled(ac);
     ui->heatingVoltageACLabel->setEnabled(ac);
     ui->heatingVoltage->setEnabled(dc);
     ui->heatingVoltageLabel->setEnabled(dc);
-    m_cards->setTextVisible(CardText::HeatingVoltage, ac || dc);
-    m_cards->setTextVisible(CardText::HeatingCurrent, ac || dc);
 
     if (ac) {
         encodeHeatingVoltageAC(ui->heatingVoltageAC->currentIndex());
     } else if (dc) {
         encodeHeatingVoltage(ui->heatingVoltage->value());
         ui->heatingCurrent->setMaximum(DcMaximumCurrent);
-    } else {
-        encodeHeatingVoltageAC(NoTap);
     }
 
     heaterPresentFlag = ac || dc;
@@ -79,31 +48,20 @@ void Lochkartor::encodeHeatingMethod(int method)
 // heater draw more than the supply gives.
 void Lochkartor::encodeHeatingVoltageAC(int tap)
 {
-    m_cards->punchOnly(dcScaleHoles, {});
-    if (tap < 0 || tap > NoTap)
+    const CardUpdate update(this);
+    if (tap < 0 || tap >= NoTap)
         return;
-    if (tap == NoTap) {
-        m_cards->punchOnly(tapHoles(), {});
-        return;
-    }
-    const Tap &row = taps[tap];
     const bool dc = isDcMethod(ui->heatingMethod->currentIndex());
-    ui->heatingCurrent->setMaximum(dc ? DcMaximumCurrent : row.maximumCurrent);
-    m_cards->setText(CardText::HeatingVoltage, QString::fromLatin1(row.text));
-    m_cards->punchOnly(tapHoles(), {row.hole});
+    ui->heatingCurrent->setMaximum(dc ? DcMaximumCurrent : taps[tap].maximumCurrent);
 }
 
 void Lochkartor::encodeHeatingVoltage(double volts)
 {
-    const Tap &tap = firstRowNotExceeded(taps, volts);
-    encodeHeatingVoltageAC(Encoding::rowIndex(taps, tap));
-    m_cards->punchOnly(dcScaleHoles, firstRowNotExceeded(dcScales, volts).holes);
-    m_cards->setText(CardText::HeatingVoltage,
-                     Encoding::numberText(volts) + QLatin1String(DcVoltageSuffix));
+    const CardUpdate update(this);
+    encodeHeatingVoltageAC(Encoding::rowIndex(taps, firstRowNotExceeded(taps, volts)));
 }
 
-void Lochkartor::writeHeatingCurrentText(double amperes)
+void Lochkartor::writeHeatingCurrentText(double)
 {
-    m_cards->setText(CardText::HeatingCurrent,
-                     Encoding::numberText(amperes) + QLatin1String(CurrentSuffix));
+    const CardUpdate update(this);
 }

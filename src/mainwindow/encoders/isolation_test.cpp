@@ -1,14 +1,13 @@
-#include "encoding.h"
-#include "isolation_test_table.h"
-#include "lochkartor.h"
-#include "scene_encoding.h"
+// The isolation test sets no other field; its holes are the card engine's.
 
-void Lochkartor::encodeIsotestVoltage(int index)
+#include "lochkartor.h"
+
+void Lochkartor::encodeIsotestVoltage(int)
 {
-    Encoding::punchOneOf(*m_cards, IsolationTestTable::voltageHoles, index);
+    const CardUpdate update(this);
 }
 
-void Lochkartor::encodeIsotestRange(int index)
+void Lochkartor::encodeIsotestRange(int)
 {
-    Encoding::punchOneOf(*m_cards, IsolationTestTable::rangeHoles, index);
+    const CardUpdate update(this);
 }

@@ -7,17 +7,11 @@
 #include <algorithm>
 
 // Choosing a socket records which tester line each pin reaches and gives each
-// pin box the functions of that line. The holes come from the pin functions:
-// every pin is reset to "Unbelegt", and its slot clears the line's holes.
+// pin box the functions of that line; every pin starts as "Unbelegt".
 void Lochkartor::encodeSocket(int index)
 {
+    const CardUpdate update(this);
     if (const SocketRow *socket = findSocket(index)) {
-        // A line that served the previous socket may serve no pin of the new
-        // one, and no pin reset would reach it; none of the old wiring may
-        // stay on the card.
-        for (int line = 1; line <= TesterLineCount; ++line)
-            encodePinFunction(line, PinFunction::NotConnected);
-        m_cards->setText(CardText::Socket, tr(socket->cardText));
         for (int pin = 1; pin <= socket->pinCount(); ++pin) {
             const int line = socket->lineOf(pin);
             // The line is recorded first: the new model moves the box's
@@ -28,7 +22,6 @@ void Lochkartor::encodeSocket(int index)
         }
         setPinCount(socket->pinCount());
     }
-    checkValidity();
 }
 
 void Lochkartor::setPinLine(int pin, int line)
@@ -40,9 +33,10 @@ void Lochkartor::setPinLine(int pin, int line)
 }
 
 // Pins above the count keep their line and list but are switched off and
-// reset, which clears through their slots what they had punched.
+// reset.
 void Lochkartor::setPinCount(int n)
 {
+    const CardUpdate update(this);
     pinCount = n;
     const int pins = int(pinFunctionBoxes.size());
     for (int pin = 1; pin <= n && pin <= pins; ++pin) {

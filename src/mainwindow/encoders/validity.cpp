@@ -2,8 +2,6 @@
 #include "ui_lochkartor.h"
 #include "validity_rules.h"
 
-#include <QComboBox>
-
 using namespace Validity;
 
 namespace {
@@ -43,40 +41,16 @@ void restyle(QLabel *label, Check check, const Finding &finding)
 
 } // namespace
 
-// Only pins of the socket that reach a tester line count: a pin without a
-// line connects nothing, whatever its box shows.
-std::array<Finding, CheckCount> Lochkartor::validityFindings() const
-{
-    FoundFunctions found;
-    for (int pin = 1; pin <= pinCount && pin <= int(pinLines.size()); ++pin) {
-        if (pinLines[pin - 1] != 0)
-            found.add(pinFunctionBoxes[pin - 1]->currentIndex());
-    }
-    found.add(Wiring::capPinFunction(ui->capFunction->currentIndex()));
-    TubeKind kind;
-    kind.heaterPresent = heaterPresentFlag;
-    kind.directlyHeated = directHeatingFlag;
-    kind.rectifier = rectifierFlag;
-    kind.controlGrid = controlGridFlag;
-    kind.screenGrid = screenGridFlag;
-    std::array<Finding, CheckCount> findings;
-    for (int check = 0; check < CheckCount; ++check)
-        findings[check] = evaluate(Check(check), found, kind);
-    return findings;
-}
-
 std::array<QLabel *, CheckCount> Lochkartor::checkLabels() const
 {
     return {ui->heaterOK, ui->cathodeOK, ui->gridOK, ui->screenOK, ui->plateOK};
 }
 
-// Colours the five check labels from the pin functions and the tube kind,
-// and tells in each label's tooltip why.
+// Colours the five check labels with the verdicts of the card shown, and
+// tells in each label's tooltip why.
 void Lochkartor::checkValidity()
 {
-    if (m_fillingForm)
-        return;
-    const std::array<Finding, CheckCount> findings = validityFindings();
+    const std::array<Finding, CheckCount> &findings = validityFindings();
     const std::array<QLabel *, CheckCount> labels = checkLabels();
     for (int check = 0; check < CheckCount; ++check)
         restyle(labels[check], Check(check), findings[check]);
@@ -84,7 +58,7 @@ void Lochkartor::checkValidity()
 
 QStringList Lochkartor::failedChecks() const
 {
-    const std::array<Finding, CheckCount> findings = validityFindings();
+    const std::array<Finding, CheckCount> &findings = validityFindings();
     const std::array<QLabel *, CheckCount> labels = checkLabels();
     QStringList failed;
     for (int check = CheckCount - 1; check >= 0; --check) {
