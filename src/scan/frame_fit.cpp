@@ -291,9 +291,9 @@ void fitLens(const GrayImage &image, CardMap &map)
     const double coarse = bestK;
     for (double k = coarse - 0.02; k <= coarse + 0.02 + 1e-9; k += 0.004)
         tryK(k);
-    // Points found to a fraction of a pixel: a lens worth a pixel or so
-    // at the frame is real, less is noise.
-    if (bestK == k0 || none.residual - best.residual < 0.25 || best.residual > 0.7 * none.residual)
+    // Points found to a fraction of a pixel: a lens that takes a tenth of a
+    // pixel and more off the frame's straightness is real, less is noise.
+    if (bestK == k0 || none.residual - best.residual < 0.1 || best.residual > 0.85 * none.residual)
         return;
     lens.k = bestK;
     map.setLens(lens);
