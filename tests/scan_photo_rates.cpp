@@ -110,7 +110,7 @@ int main(int argc, char *argv[])
     for (double s : {0.005, 0.01, 0.015, 0.02})
         rows.push_back(
             {QStringLiteral("sag"), s, [s](PhotoDistortion &p, QRandomGenerator &) { p.sag = s; }});
-    for (double k : {0.02, 0.04, 0.06, 0.08})
+    for (double k : {-0.08, -0.04, 0.02, 0.04, 0.06, 0.08})
         rows.push_back({QStringLiteral("barrel"), k,
                         [k](PhotoDistortion &p, QRandomGenerator &) { p.barrel = k; }});
     for (double s : {0.75, 0.5, 0.35, 0.25})
@@ -119,6 +119,18 @@ int main(int argc, char *argv[])
     for (double f : {0.8, 0.6, 0.4})
         rows.push_back({QStringLiteral("falloff"), f,
                         [f](PhotoDistortion &p, QRandomGenerator &) { p.falloff = f; }});
+    for (double b : {1.0, 2.0, 3.0})
+        rows.push_back({QStringLiteral("blur"), b,
+                        [b](PhotoDistortion &p, QRandomGenerator &) { p.blur = b; }});
+    for (double n : {0.05, 0.1, 0.2})
+        rows.push_back({QStringLiteral("noise"), n,
+                        [n](PhotoDistortion &p, QRandomGenerator &) { p.noise = n; }});
+    for (int q : {60, 40, 25})
+        rows.push_back({QStringLiteral("jpeg"), double(q),
+                        [q](PhotoDistortion &p, QRandomGenerator &) { p.jpegQuality = q; }});
+    for (double c : {0.9, 0.6, 0.3})
+        rows.push_back({QStringLiteral("coverage"), c,
+                        [c](PhotoDistortion &p, QRandomGenerator &) { p.coverage = c; }});
     for (double m : {0.5, 1.0})
         rows.push_back(
             {QStringLiteral("mixed"), m,

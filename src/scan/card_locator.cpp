@@ -452,6 +452,7 @@ CardMap halfTurned(const CardMap &map)
     const QPointF twiceCentre(FrameLeft + FrameRight + 1, FrameTop + FrameBottom + 1);
     const QTransform turn(-1, 0, 0, -1, twiceCentre.x(), twiceCentre.y());
     CardMap turned(turn * map.projective());
+    turned.setLens(map.lens());
     if (map.isBent())
         turned.setDisplacement([&](QPointF p) { return -map.displacement(twiceCentre - p); });
     turned.setSharpness(map.sharpness());

@@ -32,5 +32,24 @@ QPointF CardMap::displacement(const QPointF &card) const
 
 QPointF CardMap::map(const QPointF &card) const
 {
-    return m_projective.map(card + displacement(card));
+    const QPointF flat = m_projective.map(card + displacement(card));
+    if (m_lens.k == 0)
+        return flat;
+    const QPointF d = flat - m_lens.centre;
+    const double r2 = (d.x() * d.x() + d.y() * d.y()) / (m_lens.radius * m_lens.radius);
+    return m_lens.centre + d * (1 - m_lens.k * r2);
+}
+
+QPointF CardMap::unlensed(const QPointF &picture) const
+{
+    if (m_lens.k == 0)
+        return picture;
+    // A few rounds of the fixed point converge for any k a phone shows.
+    const QPointF seen = picture - m_lens.centre;
+    QPointF d = seen;
+    for (int i = 0; i < 6; ++i) {
+        const double r2 = (d.x() * d.x() + d.y() * d.y()) / (m_lens.radius * m_lens.radius);
+        d = seen / std::max(0.2, 1 - m_lens.k * r2);
+    }
+    return m_lens.centre + d;
 }

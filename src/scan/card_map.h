@@ -6,9 +6,10 @@
 #include <vector>
 
 // Where each point of the card lies in the picture: a projective map (the
-// camera's view of a flat card) and, on top of it, a smooth displacement
-// in card pixels for what no such map follows: a bowed card, a lens that
-// bends straight lines.
+// camera's view of a flat card), a smooth displacement in card pixels
+// before it for what no such map follows (a bowed card), and a radial lens
+// term after it, about the picture's centre, for a phone lens that bends
+// straight lines.
 class CardMap
 {
 public:
@@ -21,6 +22,20 @@ public:
     // The displacement at a card point, card pixels.
     QPointF displacement(const QPointF &card) const;
     bool isBent() const { return !m_grid.empty(); }
+
+    // The lens: a picture point at distance r from `centre` lies at
+    // r (1 - k r^2 / radius^2) in the picture; k > 0 draws the corners in.
+    struct Lens
+    {
+        double k = 0;
+        QPointF centre;
+        double radius = 1;
+    };
+    const Lens &lens() const { return m_lens; }
+    void setLens(const Lens &lens) { m_lens = lens; }
+    // The picture point with the lens taken out: where the projective map
+    // alone would put it.
+    QPointF unlensed(const QPointF &picture) const;
     // How crisply the frame shows under the map, for choosing between maps.
     double sharpness() const { return m_sharpness; }
     void setSharpness(double sharpness) { m_sharpness = sharpness; }
@@ -33,6 +48,7 @@ public:
 private:
     static constexpr double spacing = 16; // card pixels between grid points
     QTransform m_projective;
+    Lens m_lens;
     double m_sharpness = 0;
     int m_columns = 0, m_rows = 0;
     std::vector<QPointF> m_grid;

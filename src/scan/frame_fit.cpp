@@ -182,7 +182,7 @@ std::optional<QTransform> refitProjective(const CardMap &map, const FrameFit &fi
             const double s = along(k);
             const QPointF p = sides[i].a + (sides[i].b - sides[i].a) * s;
             card.push_back(p);
-            picture.push_back(map.map(p + sides[i].inwards * (*fit.sides[i])(s)));
+            picture.push_back(map.unlensed(map.map(p + sides[i].inwards * (*fit.sides[i])(s))));
         }
     }
     return fitHomography(card, picture);
@@ -201,24 +201,116 @@ double frameSharpness(const GrayImage &image, const CardMap &map)
     return sum / count;
 }
 
+// Fits the projective map to the frame, wide first (for a card bowed or a
+// lens bending), then closer; false when no frame shows.
+bool fitProjectiveToFrame(const GrayImage &image, CardMap &map, bool wide)
+{
+    for (const auto &[reach, step] :
+         {std::pair{18.0, 1.5}, std::pair{5.0, 0.5}, std::pair{2.0, 0.5}}) {
+        if (!wide && reach > 10)
+            continue;
+        const FrameFit fit = measureFrame(image, map, reach, step);
+        const auto refitted = refitProjective(map, fit);
+        if (!refitted)
+            return false; // no sharpness: not a frame
+        map.setProjective(*refitted);
+        // No frame where one was looked for: not worth fitting closer.
+        constexpr double faintest = 8;
+        if (reach > 10 && frameSharpness(image, map) < faintest)
+            return false;
+    }
+    return true;
+}
+
+// How far the frame's points lie from the best projective map under the
+// lens, picture pixels, root mean square; and that map.
+struct LensFit
+{
+    double residual = 1e300;
+    QTransform projective;
+};
+
+LensFit fitUnderLens(const std::vector<QPointF> &card, const std::vector<QPointF> &picture,
+                     const CardMap::Lens &lens)
+{
+    CardMap lensed;
+    lensed.setLens(lens);
+    std::vector<QPointF> flat;
+    flat.reserve(picture.size());
+    for (const QPointF &p : picture)
+        flat.push_back(lensed.unlensed(p));
+    const auto projective = fitHomography(card, flat);
+    if (!projective)
+        return {};
+    lensed.setProjective(*projective);
+    double sum = 0;
+    for (size_t i = 0; i < card.size(); ++i) {
+        const QPointF d = lensed.map(card[i]) - picture[i];
+        sum += d.x() * d.x() + d.y() * d.y();
+    }
+    return {std::sqrt(sum / double(card.size())), *projective};
+}
+
+// A phone lens bends the frame's four sides all outwards (or all inwards)
+// about the picture's centre, which no projective map follows and a bowed
+// card does not do: the lens term that straightens them best, taken only
+// when it clearly does. Once per outline, on the frame's points alone.
+void fitLens(const GrayImage &image, CardMap &map)
+{
+    const FrameFit fit = measureFrame(image, map, 5.0, 0.5);
+    std::vector<QPointF> card, picture;
+    const auto sides = frameSides();
+    for (size_t i = 0; i < 4; ++i) {
+        if (!fit.sides[i])
+            return;
+        for (int k = 0; k < pointsPerSide; ++k) {
+            const double s = along(k);
+            const QPointF p = sides[i].a + (sides[i].b - sides[i].a) * s;
+            card.push_back(p);
+            picture.push_back(map.map(p + sides[i].inwards * (*fit.sides[i])(s)));
+        }
+    }
+    CardMap::Lens lens = map.lens();
+    lens.centre = QPointF((image.width() - 1) / 2.0, (image.height() - 1) / 2.0);
+    lens.radius = std::hypot(image.width(), image.height()) / 2;
+    const double k0 = lens.k;
+    const LensFit none = fitUnderLens(card, picture, lens);
+    LensFit best = none;
+    double bestK = k0;
+    auto tryK = [&](double k) {
+        lens.k = k;
+        const LensFit fitted = fitUnderLens(card, picture, lens);
+        if (fitted.residual < best.residual) {
+            best = fitted;
+            bestK = k;
+        }
+    };
+    constexpr double farthest = 0.16;
+    for (double k = -farthest; k <= farthest + 1e-9; k += 0.02)
+        tryK(k);
+    const double coarse = bestK;
+    for (double k = coarse - 0.02; k <= coarse + 0.02 + 1e-9; k += 0.004)
+        tryK(k);
+    // Points found to a fraction of a pixel: a lens that takes a tenth of a
+    // pixel and more off the frame's straightness is real, less is noise.
+    if (bestK == k0 || none.residual - best.residual < 0.1 || best.residual > 0.85 * none.residual)
+        return;
+    lens.k = bestK;
+    map.setLens(lens);
+    map.setProjective(best.projective);
+}
+
 } // namespace
 
 CardMap fitToFrame(const GrayImage &image, const QTransform &start)
 {
     CardMap map(start);
-    // Wide first, for a card bowed or a lens bending; then closer.
-    for (const auto &[reach, step] :
-         {std::pair{18.0, 1.5}, std::pair{5.0, 0.5}, std::pair{2.0, 0.5}}) {
-        const FrameFit fit = measureFrame(image, map, reach, step);
-        const auto refitted = refitProjective(map, fit);
-        if (!refitted)
-            return map; // no sharpness: not a frame
-        map.setProjective(*refitted);
-        // No frame where one was looked for: not worth fitting closer.
-        constexpr double faintest = 8;
-        if (reach > 10 && frameSharpness(image, map) < faintest)
-            return map;
-    }
+    if (!fitProjectiveToFrame(image, map, true))
+        return map;
+    const double before = map.lens().k;
+    fitLens(image, map);
+    if (map.lens().k != before && !fitProjectiveToFrame(image, map, false))
+        return map;
     const FrameFit fit = measureFrame(image, map, 5.0, 0.5);
     for (const auto &side : fit.sides) {
         if (!side)

@@ -202,7 +202,16 @@ double confidenceOf(const Evidence &e, size_t i, float threshold, float noise, b
         return std::min(sureness(e.gapStray(i)), aboveNoise(e.gapStray(i)));
     const float part = e.partStray(i);
     const double agreement = (part >= threshold) == punched ? sureness(part) : 0.0;
-    return std::min({sureness(stray), agreement, aboveNoise(stray)});
+    double likeAHole = 1;
+    if (besidePrint && punched) {
+        // Letters blurred together darken a disc beside them, but seldom
+        // as far as a clear hole: beside print a hole is sure only when it
+        // strays nearly as far as the others.
+        constexpr double sureShare = 0.85, doubtfulShare = 0.7;
+        likeAHole
+            = (stray / e.full - doubtfulShare) / (sureShare - doubtfulShare) * ScanReading::certain;
+    }
+    return std::min({sureness(stray), agreement, aboveNoise(stray), likeAHole});
 }
 
 // Decides every position once the card is placed. A hole shows what lies
