@@ -371,29 +371,35 @@ void X11SessionTest::readDialogFitsTheScreen()
     runXdotool({QStringLiteral("key"), QStringLiteral("Return")});
     QTRY_VERIFY_WITH_TIMEOUT(
         waitForWindow(QStringLiteral("Karte aus einem Bild lesen"), 200).isEmpty(), 10000);
-    QTest::qWait(1000); // the picture is read and the dialog grows
-
-    QRect frame;
-    for (const QString &line :
-         runXdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), dialog})
-             .split(QLatin1Char('\n'))) {
-        const int value = line.section(QLatin1Char('='), 1).toInt();
-        if (line.startsWith(QLatin1String("X=")))
-            frame.moveLeft(value);
-        else if (line.startsWith(QLatin1String("Y=")))
-            frame.moveTop(value);
-        else if (line.startsWith(QLatin1String("WIDTH=")))
-            frame.setWidth(value);
-        else if (line.startsWith(QLatin1String("HEIGHT=")))
-            frame.setHeight(value);
-    }
+    // The picture is read and the dialog grows; under the sanitizers reading
+    // the picture with its texts takes seconds, so wait for the growth.
+    const auto dialogFrame = [this, &dialog] {
+        QRect frame;
+        for (const QString &line :
+             runXdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), dialog})
+                 .split(QLatin1Char('\n'))) {
+            const int value = line.section(QLatin1Char('='), 1).toInt();
+            if (line.startsWith(QLatin1String("X=")))
+                frame.moveLeft(value);
+            else if (line.startsWith(QLatin1String("Y=")))
+                frame.moveTop(value);
+            else if (line.startsWith(QLatin1String("WIDTH=")))
+                frame.setWidth(value);
+            else if (line.startsWith(QLatin1String("HEIGHT=")))
+                frame.setHeight(value);
+        }
+        return frame;
+    };
+    QTRY_VERIFY2_WITH_TIMEOUT(dialogFrame().width() > 720,
+                              "the dialog did not grow to show the card", 30000);
+    QTest::qWait(300); // the window manager places the grown dialog
+    const QRect frame = dialogFrame();
     QVERIFY2(frame.isValid() && QRect(0, 0, 1280, 720).contains(frame),
              qPrintable(QStringLiteral("read dialog at %1, %2, %3 x %4 on a 1280 x 720 screen")
                             .arg(frame.x())
                             .arg(frame.y())
                             .arg(frame.width())
                             .arg(frame.height())));
-    QVERIFY2(frame.width() > 720, "the dialog did not grow to show the card");
 
     runXdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), dialog});
     QTest::qWait(300);
