@@ -1,9 +1,11 @@
-// A batch of cards takes two short cuts: the tube name is sized by its
-// letters' advance, laid out only near the edge, and JSON strings are
-// escaped by hand. Both must give exactly what the long way gives.
+// A batch of cards takes three short cuts: the tube name is sized by its
+// letters' advance, laid out only near the edge, JSON strings are escaped by
+// hand, and plain decimals are read without Qt's number parser. Each must
+// give exactly what the long way gives.
 
 #include "card_listing.h"
 #include "cardtext_layout.h"
+#include "decimal_text.h"
 #include "testsupport.h"
 
 #include <QJsonArray>
@@ -12,6 +14,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -76,6 +79,32 @@ QString randomUtf16(QRandomGenerator &random)
     return text;
 }
 
+// Texts near the plain decimals: a spin box's text, the shortest form of a
+// value, or a jumble of digits, signs, points, exponents and spaces.
+QString randomNumberText(QRandomGenerator &random)
+{
+    const double value = (random.generateDouble() - 0.5) * std::pow(10.0, random.bounded(-8, 18));
+    switch (random.bounded(3)) {
+    case 0:
+        return QString::number(value, 'f', int(random.bounded(0, 12)));
+    case 1:
+        return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    default:
+        break;
+    }
+    const QString letters = QStringLiteral("0123456789000.-+e ");
+    QString text;
+    const int length = int(random.bounded(0, 36));
+    for (int i = 0; i < length; ++i)
+        text += letters.at(random.bounded(int(letters.size())));
+    return text;
+}
+
+bool sameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
 } // namespace
 
 class TestFastPaths : public QObject
@@ -86,6 +115,7 @@ private slots:
     void nameSizeAsByLayout();
     void nameWidthByAdvanceNearLayout();
     void jsonStringAsDocument();
+    void decimalsAsQtReadsThem();
 };
 
 void TestFastPaths::nameSizeAsByLayout()
@@ -134,6 +164,39 @@ void TestFastPaths::jsonStringAsDocument()
     for (int i = 0; i < 3000; ++i) {
         const QString text = randomUtf16(random);
         QCOMPARE(CardReport::jsonString(text), documentLiteral(text));
+    }
+}
+
+// The value (bit for bit, the zero's sign too) and the verdict of every
+// text, and a spin box's rounding, ties included.
+void TestFastPaths::decimalsAsQtReadsThem()
+{
+    QStringList texts = {QStringLiteral("0"),      QStringLiteral("-0"),    QStringLiteral("-0.00"),
+                         QStringLiteral("007.5"),  QStringLiteral("1."),    QStringLiteral(".5"),
+                         QStringLiteral("1e5"),    QStringLiteral("+1"),    QStringLiteral(" 1"),
+                         QStringLiteral("nan"),    QStringLiteral("-"),     QString(),
+                         QStringLiteral("261.25"), QStringLiteral("0.125"), QString(40, u'9')};
+    QRandomGenerator random(1953);
+    while (texts.size() < 20000)
+        texts << randomNumberText(random);
+    for (const QString &text : texts) {
+        bool qtOk = false;
+        bool ok = false;
+        const double qt = text.toDouble(&qtOk);
+        const double read = DecimalText::toDouble(text, &ok);
+        if (ok != qtOk || !sameBits(read, qt))
+            QFAIL(qPrintable(QStringLiteral("\"%1\": %2 (%3), Qt reads %4 (%5)")
+                                 .arg(text)
+                                 .arg(read, 0, 'g', 17)
+                                 .arg(ok)
+                                 .arg(qt, 0, 'g', 17)
+                                 .arg(qtOk)));
+    }
+    for (int i = 0; i < 20000; ++i) {
+        const double value = i < 8 ? (i - 4) * 0.125 + 261 : random.generateDouble() * 600 - 300;
+        const int decimals = int(random.bounded(0, 4));
+        QVERIFY(sameBits(DecimalText::rounded(value, decimals),
+                         QString::number(value, 'f', decimals).toDouble()));
     }
 }
 

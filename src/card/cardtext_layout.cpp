@@ -114,6 +114,11 @@ qreal tubeNameRoom()
 
 int tubeNamePointSize(const QString &name)
 {
+    // Loading a file sizes its name once for the tube and once for its card.
+    thread_local QString lastName;
+    thread_local int lastPointSize = 0;
+    if (lastPointSize != 0 && name == lastName)
+        return lastPointSize;
     int pointSize = startingPointSize(name);
     // Wide letters ("WWWWWWWWWWWW") would run into the tube type beside the
     // name; the name shrinks further until it ends before it.
@@ -121,6 +126,8 @@ int tubeNamePointSize(const QString &name)
     const bool plainLine = isPlainLine(name);
     while (pointSize > MinimumTubeNamePointSize && exceedsRoom(name, pointSize, room, plainLine))
         --pointSize;
+    lastName = name;
+    lastPointSize = pointSize;
     return pointSize;
 }
 

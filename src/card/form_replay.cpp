@@ -7,6 +7,7 @@
 #include "form_replay.h"
 
 #include "cardtext_layout.h"
+#include "decimal_text.h"
 #include "desired_values_table.h"
 #include "encoding.h"
 #include "heating_table.h"
@@ -372,7 +373,7 @@ double FormReplay::round(const Spin &spin, double value) const
 {
     if (value != 0 && std::abs(value) < 1e15 && std::trunc(value) == value)
         return value;
-    return QString::number(value, 'f', spin.decimals).toDouble();
+    return DecimalText::rounded(value, spin.decimals);
 }
 
 void FormReplay::setValue(TubeField field, double value)

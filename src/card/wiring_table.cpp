@@ -104,6 +104,7 @@ HoleList holesOf(int line, int function)
 HoleList lineHoles(int line)
 {
     HoleList holes;
+    holes.reserve(BusCount);
     for (int bus = 0; bus < BusCount; ++bus) {
         if (reachesBus(line, bus))
             holes.push_back(busHole(line, bus));

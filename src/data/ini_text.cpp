@@ -28,6 +28,8 @@ int hexValue(char16_t ch)
 // stands for a slash.
 QString unescapedKey(const QString &key)
 {
+    if (!key.contains(QLatin1Char('\\')) && !key.contains(QLatin1Char('%')))
+        return key; // the program's own keys
     QString result;
     for (qsizetype i = 0; i < key.size(); ++i) {
         const QChar ch = key.at(i);
@@ -117,6 +119,29 @@ QString wholeCharacters(QString text)
             text[i] = QChar::ReplacementCharacter;
     }
     return text;
+}
+
+// Whether `raw` is read as it stands, but for spaces and tabs at its ends:
+// no escape, quote or comma, and no half of a UTF-16 pair.
+bool isPlainValue(const QString &raw)
+{
+    for (const QChar ch : raw) {
+        if (ch == QLatin1Char('\\') || ch == QLatin1Char('"') || ch == QLatin1Char(',')
+            || ch.isSurrogate())
+            return false;
+    }
+    return true;
+}
+
+// "@@" stands for a leading "@"; a single one starts a Qt type's name.
+void markTypedParts(IniValue &value)
+{
+    for (QString &part : value.parts) {
+        if (part.startsWith(QLatin1String("@@")))
+            part.remove(0, 1);
+        else if (value.typeName.isEmpty() && part.startsWith(QLatin1Char('@')))
+            value.typeName = typeNameOf(part);
+    }
 }
 
 } // namespace
@@ -275,6 +300,17 @@ QString iniEscapedString(const QString &input)
 IniValue iniUnescapedValue(const QString &raw)
 {
     IniValue value;
+    if (isPlainValue(raw)) {
+        qsizetype start = 0;
+        while (start < raw.size()
+               && (raw.at(start) == QLatin1Char(' ') || raw.at(start) == QLatin1Char('\t')))
+            ++start;
+        QString part = raw.mid(start);
+        chopTrailingSpaces(part, 0);
+        value.parts << (part.isEmpty() ? QString() : part); // null, as an empty value reads
+        markTypedParts(value);
+        return value;
+    }
     QString current;
     bool quoted = false;
     bool currentWasQuoted = false;
@@ -340,12 +376,7 @@ IniValue iniUnescapedValue(const QString &raw)
         }
     }
     endPart();
-    for (QString &part : value.parts) {
-        if (part.startsWith(QLatin1String("@@")))
-            part.remove(0, 1);
-        else if (value.typeName.isEmpty() && part.startsWith(QLatin1Char('@')))
-            value.typeName = typeNameOf(part);
-    }
+    markTypedParts(value);
     return value;
 }
 

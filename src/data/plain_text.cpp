@@ -13,24 +13,30 @@ bool turnsDirection(char16_t code)
     return (code >= 0x202a && code <= 0x202e) || (code >= 0x2066 && code <= 0x2069);
 }
 
-QString escaped(QChar ch)
+// Appends `ch` as it is shown: visible as itself, a control or a
+// direction mark as its escape.
+void appendShown(QString &result, QChar ch)
 {
     switch (ch.unicode()) {
     case '\n':
-        return QStringLiteral("\\n");
+        result += QLatin1String("\\n");
+        return;
     case '\r':
-        return QStringLiteral("\\r");
+        result += QLatin1String("\\r");
+        return;
     case '\t':
-        return QStringLiteral("\\t");
+        result += QLatin1String("\\t");
+        return;
     default:
         break;
     }
     if (ch.category() == QChar::Other_Control)
-        return QStringLiteral("\\x%1").arg(ch.unicode(), 2, 16, QLatin1Char('0'));
-    if (ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator
-        || turnsDirection(ch.unicode()))
-        return QStringLiteral("\\u%1").arg(ch.unicode(), 4, 16, QLatin1Char('0'));
-    return QString(ch);
+        result += QStringLiteral("\\x%1").arg(ch.unicode(), 2, 16, QLatin1Char('0'));
+    else if (ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator
+             || turnsDirection(ch.unicode()))
+        result += QStringLiteral("\\u%1").arg(ch.unicode(), 4, 16, QLatin1Char('0'));
+    else
+        result += ch;
 }
 
 // At most `length` UTF-16 units, cut between two characters as shown.
@@ -50,7 +56,7 @@ QString oneLine(const QString &text)
     QString result;
     result.reserve(text.size());
     for (const QChar ch : text)
-        result += escaped(ch);
+        appendShown(result, ch);
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "tube_data_reader.h"
 
+#include "decimal_text.h"
 #include "ini_text.h"
 #include "safe_write.h"
 #include "texts.h"
@@ -66,7 +67,7 @@ std::pair<QVariant, Problem> convert(const Key &key, const QString &text)
         return {index, {}};
     }
     case Kind::Number: {
-        const double number = text.toDouble(&ok);
+        const double number = DecimalText::toDouble(text, &ok);
         if (!ok || !std::isfinite(number))
             return {{}, badValue(Problem::NotANumber, key, text)};
         return {number, {}};

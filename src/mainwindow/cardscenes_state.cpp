@@ -38,10 +38,15 @@ void CardScenes::showCard(const Card &card)
             punched[std::size_t(hole.field - HoleGrid::FieldI)][std::size_t(hole.number - 1)]
                 = true;
     }
+    // An edit changes a few holes; the markers of the others stay untouched
+    // (they are top-level items, so shown and visible are the same).
     for (std::size_t field = 0; field < 2; ++field) {
         for (std::size_t index = 0; index < std::size_t(HoleGrid::HolesPerField); ++index) {
-            m_universalMarkers[field][index]->setVisible(punched[field][index]);
-            m_createdMarkers[field][index]->setVisible(punched[field][index]);
+            for (QGraphicsEllipseItem *marker :
+                 {m_universalMarkers[field][index], m_createdMarkers[field][index]}) {
+                if (marker->isVisible() != punched[field][index])
+                    marker->setVisible(punched[field][index]);
+            }
         }
     }
     for (int index = 0; index < CardTextCount; ++index) {

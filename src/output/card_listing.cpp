@@ -157,16 +157,40 @@ QString punchList(const Tube &tube, const Card &card)
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+// Written by hand so the keys keep this order (QJsonObject sorts them), in
+// one string: a batch writes a line for every file.
 QString json(const Card &card, const QString &fileName)
 {
-    QStringList fieldI;
-    QStringList fieldII;
-    for (const Hole &hole : card.holes)
-        (hole.field == HoleGrid::FieldI ? fieldI : fieldII) << QString::number(hole.number);
-    QStringList texts;
-    for (const auto &[text, content] : card.visibleTexts())
-        texts << jsonString(QLatin1String(cardTextKey(text))) + QStringLiteral(": ")
-                     + jsonString(content);
+    QString line;
+    line.reserve(1024);
+    line += QLatin1String("{\"file\": ");
+    line += jsonString(fileName);
+    const auto appendHoles = [&line, &card](bool fieldI) {
+        bool first = true;
+        for (const Hole &hole : card.holes) {
+            if ((hole.field == HoleGrid::FieldI) != fieldI)
+                continue;
+            if (!first)
+                line += QLatin1String(", ");
+            line += QString::number(hole.number);
+            first = false;
+        }
+    };
+    line += QLatin1String(", \"holes\": {\"I\": [");
+    appendHoles(true);
+    line += QLatin1String("], \"II\": [");
+    appendHoles(false);
+    line += QLatin1String("]}, \"texts\": {");
+    bool first = true;
+    for (const auto &[text, content] : card.visibleTexts()) {
+        if (!first)
+            line += QLatin1String(", ");
+        line += jsonString(QLatin1String(cardTextKey(text)));
+        line += QLatin1String(": ");
+        line += jsonString(content);
+        first = false;
+    }
+    line += QLatin1String("}, \"checks\": {");
     const CheckResults checks = checkResults(card);
     const std::pair<const char *, Check> named[] = {
         {"heater", checks.heater},
@@ -175,16 +199,16 @@ QString json(const Card &card, const QString &fileName)
         {"screenGrid", checks.screenGrid},
         {"anode", checks.anode},
     };
-    QStringList checkParts;
-    for (const auto &[key, check] : named)
-        checkParts << QStringLiteral("\"%1\": \"%2\"")
-                          .arg(QLatin1String(key), QLatin1String(checkKey(check)));
-    // Written by hand so the keys keep this order (QJsonObject sorts them).
-    return QStringLiteral("{\"file\": %1, \"holes\": {\"I\": [%2], \"II\": [%3]}, "
-                          "\"texts\": {%4}, \"checks\": {%5}}")
-        .arg(jsonString(fileName), fieldI.join(QStringLiteral(", ")),
-             fieldII.join(QStringLiteral(", ")), texts.join(QStringLiteral(", ")),
-             checkParts.join(QStringLiteral(", ")));
+    first = true;
+    for (const auto &[key, check] : named) {
+        if (!first)
+            line += QLatin1String(", ");
+        line += QLatin1Char('"') + QLatin1String(key) + QLatin1String("\": \"")
+                + QLatin1String(checkKey(check)) + QLatin1Char('"');
+        first = false;
+    }
+    line += QLatin1String("}}");
+    return line;
 }
 
 } // namespace CardReport

@@ -113,15 +113,17 @@ bool render(const Options &options, const QString &file, const RenderTargets::In
     }
     const TubeData::LoadedTube loaded = TubeData::readTube(file);
     const TubeData::Problem &problem = loaded.problem;
+    // Quoted once: a file with many adjusted values names itself on each line.
+    const QString shownFile = shown(file);
     if (!problem.ok()) {
-        err << shown(file) << ": "
+        err << shownFile << ": "
             << QString(TubeData::problemReason(problem))
                    .replace(QLatin1Char('\n'), QLatin1Char(' '))
             << "\n";
         return false;
     }
     for (const TubeData::Adjustment &adjustment : loaded.adjustments)
-        err << shown(file) << ": "
+        err << shownFile << ": "
             << LochkartorText::tr("Warnung: %1").arg(TubeData::adjustmentLine(adjustment)) << "\n";
     const Card card = cardOf(loaded.tube);
     if (!picture.isEmpty()) {
