@@ -127,11 +127,21 @@ PrintedTextReading readText(const QImage &picture, const QTransform &map, double
     const TextPatch patch = readTextPatch(picture, map, frameOf(layout, layout.pointSize), inkGrey);
     if (!patch.inked)
         return {};
-    const TextPlacement placement{QPointF(layout.x, layout.y), layout.pointSize, layout.rotated};
     const QStringList whole = PrintableTexts::wholeTexts(text);
-    return judged(whole.isEmpty() ? spellText(patch, placement, text)
-                                  : matchWholeText(patch, placement, whole),
-                  text);
+    auto readAs = [&](bool snapped) {
+        const TextPlacement placement{QPointF(layout.x, layout.y), layout.pointSize, layout.rotated,
+                                      snapped};
+        return judged(whole.isEmpty() ? spellText(patch, placement, text)
+                                      : matchWholeText(patch, placement, whole),
+                      text);
+    };
+    // A print shows the letters smooth; the program's own picture, and
+    // prints and photos made from it, show them fitted to its pixels.
+    const PrintedTextReading smooth = readAs(false);
+    if (smooth.read)
+        return smooth;
+    const PrintedTextReading snapped = readAs(true);
+    return snapped.read || snapped.confidence > smooth.confidence ? snapped : smooth;
 }
 
 } // namespace

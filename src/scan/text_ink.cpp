@@ -36,7 +36,51 @@ InkPatch inkOf(const QImage &image)
     return patch;
 }
 
-Glyph makeGlyph(QChar character, int pointSize, double scale)
+// `cardPixels`, an image whose top-left corner lies at card point `corner`,
+// sampled at each pixel of `frame` between its pixels, as a picture of the
+// card is sampled.
+InkPatch resampled(const InkPatch &cardPixels, const QPointF &corner, const TextFrame &frame)
+{
+    auto pixel = [&cardPixels](int x, int y) {
+        if (x < 0 || y < 0 || x >= cardPixels.width || y >= cardPixels.height)
+            return 0.0f;
+        return cardPixels.at(x, y);
+    };
+    InkPatch patch(frame.width(), frame.height());
+    for (int y = 0; y < patch.height; ++y) {
+        const double cy = frame.card.top() + (y + 0.5) / frame.scale - corner.y() - 0.5;
+        const int y0 = int(std::floor(cy));
+        const float fy = float(cy - y0);
+        for (int x = 0; x < patch.width; ++x) {
+            const double cx = frame.card.left() + (x + 0.5) / frame.scale - corner.x() - 0.5;
+            const int x0 = int(std::floor(cx));
+            const float fx = float(cx - x0);
+            const float top = pixel(x0, y0) * (1 - fx) + pixel(x0 + 1, y0) * fx;
+            const float bottom = pixel(x0, y0 + 1) * (1 - fx) + pixel(x0 + 1, y0 + 1) * fx;
+            patch.at(x, y) = top * (1 - fy) + bottom * fy;
+        }
+    }
+    return patch;
+}
+
+// A document painted with its layout's corner at `origin`, on a transparent
+// image `scale` times finer than card pixels.
+QImage paintedDocument(QTextDocument &document, const QSize &size, double scale,
+                       const QPointF &origin, bool rotated)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    painter.translate(origin);
+    if (rotated)
+        painter.rotate(-90);
+    QAbstractTextDocumentLayout::PaintContext context;
+    document.documentLayout()->draw(&painter, context);
+    return image;
+}
+
+Glyph makeGlyph(QChar character, int pointSize, double scale, bool snapped)
 {
     QTextDocument document;
     layOut(document, QString(character), pointSize);
@@ -44,21 +88,23 @@ Glyph makeGlyph(QChar character, int pointSize, double scale)
     const QTextLine line = document.firstBlock().layout()->lineAt(0);
     Glyph glyph;
     glyph.advance = line.cursorToX(1) - line.cursorToX(0);
-    // Room on both sides for letters that reach beyond their advance.
-    const double pad = pointSize * 0.5;
+    // Room on both sides for letters that reach beyond their advance; whole
+    // card pixels where the letter is fitted to them.
+    const double pad = snapped ? std::ceil(pointSize * 0.5) : pointSize * 0.5;
     const double width = glyph.advance + 2 * pad;
     const double height = textLineHeight(pointSize);
-    QImage image(int(std::ceil(width * scale)), int(std::ceil(height * scale)),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        painter.scale(scale, scale);
-        painter.translate(pad - documentMargin, 0);
-        QAbstractTextDocumentLayout::PaintContext context;
-        document.documentLayout()->draw(&painter, context);
+    const QPointF pen(pad - documentMargin, 0);
+    InkPatch full;
+    if (snapped) {
+        const QImage image = paintedDocument(
+            document, QSize(int(std::ceil(width)), int(std::ceil(height))), 1, pen, false);
+        full = resampled(inkOf(image), QPointF(0, 0),
+                         TextFrame{QRectF(0, 0, image.width(), image.height()), scale});
+    } else {
+        full = inkOf(paintedDocument(
+            document, QSize(int(std::ceil(width * scale)), int(std::ceil(height * scale))), scale,
+            pen, false));
     }
-    const InkPatch full = inkOf(image);
     int x0 = full.width, y0 = full.height, x1 = -1, y1 = -1;
     for (int y = 0; y < full.height; ++y) {
         for (int x = 0; x < full.width; ++x) {
@@ -100,22 +146,20 @@ int TextFrame::height() const
 }
 
 InkPatch paintedText(const QString &text, int pointSize, bool rotated, const QPointF &origin,
-                     const TextFrame &frame)
+                     const TextFrame &frame, bool snapped)
 {
-    QImage image(frame.width(), frame.height(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
     QTextDocument document;
     layOut(document, text, pointSize);
-    {
-        QPainter painter(&image);
-        painter.scale(frame.scale, frame.scale);
-        painter.translate(origin - frame.card.topLeft());
-        if (rotated)
-            painter.rotate(-90);
-        QAbstractTextDocumentLayout::PaintContext context;
-        document.documentLayout()->draw(&painter, context);
+    if (!snapped) {
+        const QImage image = paintedDocument(document, QSize(frame.width(), frame.height()),
+                                             frame.scale, origin - frame.card.topLeft(), rotated);
+        return inkOf(image);
     }
-    return inkOf(image);
+    const QPoint corner(int(std::floor(frame.card.left())), int(std::floor(frame.card.top())));
+    const QSize size(int(std::ceil(frame.card.right())) - corner.x(),
+                     int(std::ceil(frame.card.bottom())) - corner.y());
+    const QImage image = paintedDocument(document, size, 1, origin - corner, rotated);
+    return resampled(inkOf(image), corner, frame);
 }
 
 double textLineHeight(int pointSize)
@@ -131,14 +175,15 @@ double textLineHeight(int pointSize)
     return height;
 }
 
-const Glyph &cardGlyph(QChar character, int pointSize, double scale)
+const Glyph &cardGlyph(QChar character, int pointSize, double scale, bool snapped)
 {
     static QHash<qint64, std::shared_ptr<Glyph>> glyphs;
-    const qint64 key = (qint64(pointSize) << 40) + (qint64(std::lround(scale * 1000)) << 20)
-                       + character.unicode();
+    const qint64 key = (qint64(snapped) << 60) + (qint64(pointSize) << 40)
+                       + (qint64(std::lround(scale * 1000)) << 20) + character.unicode();
     auto found = glyphs.constFind(key);
     if (found == glyphs.constEnd())
-        found = glyphs.insert(key, std::make_shared<Glyph>(makeGlyph(character, pointSize, scale)));
+        found = glyphs.insert(
+            key, std::make_shared<Glyph>(makeGlyph(character, pointSize, scale, snapped)));
     return **found;
 }
 
@@ -154,16 +199,17 @@ std::vector<InkPoint> inkPoints(const InkPatch &patch)
     return points;
 }
 
-double glyphDifference(QChar a, QChar b, int pointSize, double scale)
+double glyphDifference(QChar a, QChar b, int pointSize, double scale, bool snapped)
 {
     static QHash<qint64, double> known;
-    const qint64 key = (qint64(pointSize) << 48) + (qint64(std::lround(scale * 1000)) << 32)
-                       + (qint64(a.unicode()) << 16) + b.unicode();
+    const qint64 key = (qint64(snapped) << 62) + (qint64(pointSize) << 48)
+                       + (qint64(std::lround(scale * 1000)) << 32) + (qint64(a.unicode()) << 16)
+                       + b.unicode();
     const auto found = known.constFind(key);
     if (found != known.constEnd())
         return *found;
-    const Glyph &first = cardGlyph(a, pointSize, scale);
-    const Glyph &second = cardGlyph(b, pointSize, scale);
+    const Glyph &first = cardGlyph(a, pointSize, scale, snapped);
+    const Glyph &second = cardGlyph(b, pointSize, scale, snapped);
     QHash<qint64, double> ink;
     auto keyOf = [](int x, int y) { return (qint64(y) << 32) + qint64(x + (1 << 20)); };
     for (const InkPoint &p : first.points)

@@ -39,9 +39,12 @@ struct TextFrame
 
 // A text as the card paints it (the card's font at `pointSize`, its
 // document margins, upright texts turned), its layout's top-left corner at
-// card point `origin`, in `frame`.
+// card point `origin`, in `frame`. `snapped`: painted on the card's own
+// pixels, as the program's picture of the card has its letters fitted to
+// them, and sampled from there; otherwise painted smoothly at the frame's
+// fineness, as a print shows them.
 InkPatch paintedText(const QString &text, int pointSize, bool rotated, const QPointF &origin,
-                     const TextFrame &frame);
+                     const TextFrame &frame, bool snapped = false);
 
 // The height of a line of the card's font at `pointSize`, margins included,
 // in card pixels.
@@ -67,11 +70,12 @@ struct Glyph
     double advance = 0; // how far the pen moves on, card pixels
     double energy = 0;  // sum of the squared ink
 };
-const Glyph &cardGlyph(QChar character, int pointSize, double scale);
+// `snapped`: as the program's picture paints it on its own pixels.
+const Glyph &cardGlyph(QChar character, int pointSize, double scale, bool snapped = false);
 
 // How much two characters differ painted at the same pen: the summed
 // squared difference of their ink.
-double glyphDifference(QChar a, QChar b, int pointSize, double scale);
+double glyphDifference(QChar a, QChar b, int pointSize, double scale, bool snapped = false);
 
 // How much closer the card's layout sets `b` after `a` than their own
 // advances say (negative: closer), card pixels.

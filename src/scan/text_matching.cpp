@@ -46,10 +46,11 @@ const std::vector<InkPoint> &paintedPoints(const TextPatch &patch, const TextPla
 {
     static QHash<QString, std::shared_ptr<std::vector<InkPoint>>> known;
     const QRectF &card = patch.frame.card;
-    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9")
                             .arg(text)
                             .arg(placement.pointSize)
                             .arg(placement.rotated)
+                            .arg(placement.snapped)
                             .arg(placement.origin.x())
                             .arg(placement.origin.y())
                             .arg(card.left())
@@ -60,7 +61,7 @@ const std::vector<InkPoint> &paintedPoints(const TextPatch &patch, const TextPla
         if (known.size() > 2000)
             known.clear();
         const InkPatch painted = paintedText(text, placement.pointSize, placement.rotated,
-                                             placement.origin, patch.frame);
+                                             placement.origin, patch.frame, placement.snapped);
         found = known.insert(key, std::make_shared<std::vector<InkPoint>>(inkPoints(painted)));
     }
     return **found;
@@ -204,7 +205,7 @@ std::vector<Spelling> spellings(const TextPatch &patch, const TextPlacement &pla
                 continue;
             const bool first = spelling.text.trimmed().isEmpty();
             for (QChar c : PrintableTexts::nextCharacters(text, spelling.text)) {
-                const Glyph &glyph = cardGlyph(c, placement.pointSize, scale);
+                const Glyph &glyph = cardGlyph(c, placement.pointSize, scale, placement.snapped);
                 const double pen = penBefore(spelling, c, placement.pointSize);
                 int dx = spelling.dx, dy = spelling.dy;
                 double gain = 0;
@@ -229,7 +230,8 @@ std::vector<Spelling> spellings(const TextPatch &patch, const TextPlacement &pla
             longer.shifts.push_back(c.dx);
             longer.dx = c.dx;
             longer.dy = c.dy;
-            longer.pen += cardGlyph(c.letter, placement.pointSize, scale).advance;
+            longer.pen
+                += cardGlyph(c.letter, placement.pointSize, scale, placement.snapped).advance;
             longer.gain = c.gain;
             candidates.push_back(std::move(longer));
         }
@@ -255,7 +257,8 @@ double letterClarity(const TextPatch &patch, const TextPlacement &placement, Car
     const double scale = patch.frame.scale;
     double worst = 1;
     for (int i = 0; i < spelling.text.size(); ++i) {
-        const Glyph &glyph = cardGlyph(spelling.text.at(i), placement.pointSize, scale);
+        const Glyph &glyph
+            = cardGlyph(spelling.text.at(i), placement.pointSize, scale, placement.snapped);
         if (glyph.energy <= 0)
             continue;
         const double pen = spelling.pens[size_t(i)];
@@ -267,15 +270,15 @@ double letterClarity(const TextPatch &patch, const TextPlacement &placement, Car
         for (QChar other : others) {
             if (other == spelling.text.at(i))
                 continue;
-            const Glyph &rival = cardGlyph(other, placement.pointSize, scale);
+            const Glyph &rival = cardGlyph(other, placement.pointSize, scale, placement.snapped);
             if (rival.energy <= 0)
                 continue;
             const double gain
                 = bestLetterGain(patch, placement, rival, pen, shift, 1, spelling.dy, 0, &dx, &dy);
             // The share of the difference the two letters would show on a
             // perfect picture that this picture shows.
-            const double apart
-                = glyphDifference(spelling.text.at(i), other, placement.pointSize, scale);
+            const double apart = glyphDifference(spelling.text.at(i), other, placement.pointSize,
+                                                 scale, placement.snapped);
             worst = std::min(worst, apart > 0 ? (own - gain) / apart : 0.0);
         }
     }

@@ -21,6 +21,7 @@ struct TextPlacement
     QPointF origin; // the layout's top-left corner, card pixels
     int pointSize = 0;
     bool rotated = false;
+    bool snapped = false; // as the program's picture paints it, fitted to its pixels
 };
 
 // Tries each of `candidates` painted at `placement`, a few pixels either way.
