@@ -300,6 +300,66 @@ void fitLens(const GrayImage &image, CardMap &map)
     map.setProjective(best.projective);
 }
 
+// Bends the map so that each coordinate runs linearly across the card
+// between the frame's sides as found from the map as it stands; false
+// when a side does not show.
+bool bendToFrame(const GrayImage &image, CardMap &map, double reach, double step)
+{
+    const FrameFit fit = measureFrame(image, map, reach, step);
+    for (const auto &side : fit.sides) {
+        if (!side)
+            return false;
+    }
+    const auto sides = frameSides();
+    const double left = sides[2].a.x(), right = sides[3].a.x();
+    const double top = sides[0].a.y(), bottom = sides[1].a.y();
+    const CardMap before = map;
+    map.setDisplacement([&](QPointF p) {
+        const double u = std::clamp((p.x() - left) / (right - left), 0.0, 1.0);
+        const double v = std::clamp((p.y() - top) / (bottom - top), 0.0, 1.0);
+        const double dx = (1 - u) * (*fit.sides[2])(v)-u * (*fit.sides[3])(v);
+        const double dy = (1 - v) * (*fit.sides[0])(u)-v * (*fit.sides[1])(u);
+        return before.displacement(p) + QPointF(dx, dy);
+    });
+    map.setSharpness(frameSharpness(image, map));
+    return true;
+}
+
+// How far the sides bend away from straight lines between their ends,
+// card pixels.
+double frameBend(const FrameFit &fit)
+{
+    double most = 0;
+    for (const auto &side : fit.sides) {
+        for (int i = 0; i <= 10; ++i) {
+            const double s = i / 10.0;
+            const double straight = (1 - s) * (*side)(0) + s * (*side)(1);
+            most = std::max(most, std::abs((*side)(s)-straight));
+        }
+    }
+    return most;
+}
+
+// The projective map through the frame's four corners as found. A bowed
+// card bends its sides between the corners; a map fitted to the whole
+// sides takes part of the bend as a slant and then stretches the card
+// along them, which the sides cannot show but the holes feel.
+std::optional<QTransform> projectiveThroughCorners(const CardMap &map, const FrameFit &fit)
+{
+    const auto sides = frameSides();
+    const auto &top = *fit.sides[0], &bottom = *fit.sides[1];
+    const auto &left = *fit.sides[2], &right = *fit.sides[3];
+    const double l = sides[2].a.x(), r = sides[3].a.x(), t = sides[0].a.y(), b = sides[1].a.y();
+    const std::vector<QPointF> card = {{l, t}, {r, t}, {l, b}, {r, b}};
+    const auto at = [&](double x, double y, double dx, double dy) {
+        return map.unlensed(map.map(QPointF(x + dx, y + dy)));
+    };
+    const std::vector<QPointF> picture
+        = {at(l, t, left(0), top(0)), at(r, t, -right(0), top(1)), at(l, b, left(1), -bottom(0)),
+           at(r, b, -right(1), -bottom(1))};
+    return fitHomography(card, picture);
+}
+
 } // namespace
 
 CardMap fitToFrame(const GrayImage &image, const QTransform &start)
@@ -311,22 +371,27 @@ CardMap fitToFrame(const GrayImage &image, const QTransform &start)
     fitLens(image, map);
     if (map.lens().k != before && !fitProjectiveToFrame(image, map, false))
         return map;
-    const FrameFit fit = measureFrame(image, map, 5.0, 0.5);
-    for (const auto &side : fit.sides) {
-        if (!side)
-            return map;
-    }
-    // Across the card each coordinate runs linearly between its two sides.
-    const auto sides = frameSides();
-    const double left = sides[2].a.x(), right = sides[3].a.x();
-    const double top = sides[0].a.y(), bottom = sides[1].a.y();
-    map.setDisplacement([&](QPointF p) {
-        const double u = std::clamp((p.x() - left) / (right - left), 0.0, 1.0);
-        const double v = std::clamp((p.y() - top) / (bottom - top), 0.0, 1.0);
-        const double dx = (1 - u) * (*fit.sides[2])(v)-u * (*fit.sides[3])(v);
-        const double dy = (1 - v) * (*fit.sides[0])(u)-v * (*fit.sides[1])(u);
-        return QPointF(dx, dy);
-    });
-    map.setSharpness(frameSharpness(image, map));
-    return map;
+    // A card bowed by more than a few pixels bends its frame further from
+    // any projective map than the close look reaches: the bend is followed
+    // wide, from the map through the frame's corners, then closer from
+    // there. Letters near the frame can mislead the wide look on a flat
+    // card, so it is taken only when the frame clearly bends and shows
+    // about as crisply.
+    CardMap close = map;
+    const bool closeFound = bendToFrame(image, close, 5.0, 0.5);
+    const FrameFit wideFit = measureFrame(image, map, 18.0, 1.5);
+    if (std::any_of(wideFit.sides.begin(), wideFit.sides.end(),
+                    [](const auto &side) { return !side; })
+        || frameBend(wideFit) < 1.5)
+        return closeFound ? close : map;
+    const auto corners = projectiveThroughCorners(map, wideFit);
+    if (!corners)
+        return closeFound ? close : map;
+    CardMap wide = map;
+    wide.setProjective(*corners);
+    const bool wideFound
+        = bendToFrame(image, wide, 18.0, 1.5) && bendToFrame(image, wide, 4.0, 0.5);
+    if (wideFound && (!closeFound || wide.sharpness() > 0.97 * close.sharpness()))
+        return wide;
+    return closeFound ? close : map;
 }
