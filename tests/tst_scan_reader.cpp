@@ -175,7 +175,10 @@ void TestScanReader::ownPicture()
     QVERIFY2(reading.cardFound, qPrintable(reading.failure));
     QCOMPARE(holesText(reading.holes), holesText(holes));
     QCOMPARE(holesText(reading.uncertain), QString());
-    QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
+    // The unoptimised sanitizer build reads many times slower; the limit is
+    // for the program as shipped.
+    const qint64 limit = TestSupport::underSanitizers ? 10000 : 1000;
+    QVERIFY2(elapsed < limit, qPrintable(QString::number(elapsed)));
 }
 
 void TestScanReader::sampleTubes_data()
