@@ -234,6 +234,19 @@ QImage syntheticScanOf(const CardPicture &picture, const HoleList &holes, const 
     return d.jpegQuality >= 0 ? throughJpeg(grey, d.jpegQuality) : grey;
 }
 
+ScanDistortion scannerLike(QRandomGenerator &random, double dpi)
+{
+    ScanDistortion d;
+    d.dpi = dpi;
+    d.angle = -2 + 4 * random.generateDouble();
+    d.margin = 0.03;
+    d.background = 230;
+    d.noise = 0.02;
+    d.blur = 0.3 + 0.4 * random.generateDouble();
+    d.jpegQuality = 85;
+    return d;
+}
+
 QImage printedCardScan(const Card &card, const ScanDistortion &d)
 {
     const double scale = d.dpi / 150.0;

@@ -60,6 +60,10 @@ QImage syntheticScanOf(const CardPicture &picture, const HoleList &holes,
 // as a printer makes them) and scanned as `distortion` says; a grey picture.
 QImage printedCardScan(const Card &card, const ScanDistortion &distortion);
 
+// A flatbed scan at `dpi` as the reader meets it in use: turned a little,
+// light noise and blur, JPEG at quality 85.
+ScanDistortion scannerLike(QRandomGenerator &random, double dpi);
+
 // A tube as a user fills the form in: a name of letters and digits, values
 // as the form's fields hold them.
 struct Tube;

@@ -35,19 +35,6 @@ double processorMilliseconds()
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
-ScanDistortion scannerLike(QRandomGenerator &random, double dpi)
-{
-    ScanDistortion d;
-    d.dpi = dpi;
-    d.angle = -2 + 4 * random.generateDouble();
-    d.margin = 0.03;
-    d.background = 230;
-    d.noise = 0.02;
-    d.blur = 0.3 + 0.4 * random.generateDouble();
-    d.jpegQuality = 85;
-    return d;
-}
-
 } // namespace
 
 int main(int argc, char **argv)

@@ -47,14 +47,7 @@ void TestPrintedTexts::readTextsAreThePrintedOnes()
     int printed = 0, read = 0;
     for (int n = 0; n < cards; ++n) {
         const Card card = FormReplay::holding(randomFormTube(random)).card();
-        ScanDistortion d;
-        d.dpi = dpi;
-        d.angle = -2 + 4 * random.generateDouble();
-        d.margin = 0.03;
-        d.background = 230;
-        d.noise = 0.02;
-        d.blur = 0.3 + 0.4 * random.generateDouble();
-        d.jpegQuality = 85;
+        const ScanDistortion d = scannerLike(random, dpi);
         const QImage scan = fromPicture ? syntheticScanOf(createdCardPicture(card), card.holes, d)
                                         : printedCardScan(card, d);
         const PrintedTexts texts = readPrintedTexts(scan, readCardPicture(scan));
