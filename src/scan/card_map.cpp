@@ -7,7 +7,32 @@
 
 CardMap::CardMap(const QTransform &projective)
     : m_projective(projective)
+    , m_kind(projective.type())
 { }
+
+void CardMap::setProjective(const QTransform &projective)
+{
+    m_projective = projective;
+    m_kind = projective.type();
+}
+
+// What QTransform::map gives, term for term, without a call into the library
+// for each of the many points a picture is sampled at.
+QPointF CardMap::projected(const QPointF &card) const
+{
+    if (m_kind < QTransform::TxRotate)
+        return m_projective.map(card);
+    const QTransform &t = m_projective;
+    const double fx = card.x(), fy = card.y();
+    double x = t.m11() * fx + t.m21() * fy + t.dx();
+    double y = t.m12() * fx + t.m22() * fy + t.dy();
+    if (m_kind == QTransform::TxProject) {
+        const double w = 1. / (t.m13() * fx + t.m23() * fy + t.m33());
+        x *= w;
+        y *= w;
+    }
+    return {x, y};
+}
 
 void CardMap::resizeGrid()
 {
@@ -32,7 +57,7 @@ QPointF CardMap::displacement(const QPointF &card) const
 
 QPointF CardMap::map(const QPointF &card) const
 {
-    const QPointF flat = m_projective.map(card + displacement(card));
+    const QPointF flat = projected(card + displacement(card));
     if (m_lens.k == 0)
         return flat;
     const QPointF d = flat - m_lens.centre;

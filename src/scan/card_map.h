@@ -17,7 +17,7 @@ public:
     CardMap(const QTransform &projective); // NOLINT: a flat card is a map too
 
     const QTransform &projective() const { return m_projective; }
-    void setProjective(const QTransform &projective) { m_projective = projective; }
+    void setProjective(const QTransform &projective);
     QPointF map(const QPointF &card) const;
     // The displacement at a card point, card pixels.
     QPointF displacement(const QPointF &card) const;
@@ -48,12 +48,15 @@ public:
 private:
     static constexpr double spacing = 16; // card pixels between grid points
     QTransform m_projective;
+    // The projective map's kind, known once: the reader maps many points.
+    QTransform::TransformationType m_kind = QTransform::TxNone;
     Lens m_lens;
     double m_sharpness = 0;
     int m_columns = 0, m_rows = 0;
     std::vector<QPointF> m_grid;
 
     void resizeGrid();
+    QPointF projected(const QPointF &card) const;
     QPointF &gridAt(int column, int row) { return m_grid[size_t(row * m_columns + column)]; }
 };
 

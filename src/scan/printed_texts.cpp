@@ -82,7 +82,7 @@ PrintedTextReading judged(const TextMatch &match, CardText text)
     return reading;
 }
 
-PrintedTextReading readName(const QImage &picture, const QTransform &map, double inkGrey)
+PrintedTextReading readName(const GreyPicture &picture, const QTransform &map, double inkGrey)
 {
     const CardTextLayout &layout = cardTextLayout(CardText::TubeName);
     const TextPatch patch
@@ -118,7 +118,7 @@ PrintedTextReading readName(const QImage &picture, const QTransform &map, double
     return judged(best, CardText::TubeName);
 }
 
-PrintedTextReading readText(const QImage &picture, const QTransform &map, double inkGrey,
+PrintedTextReading readText(const GreyPicture &picture, const QTransform &map, double inkGrey,
                             CardText text)
 {
     if (text == CardText::TubeName)
@@ -151,8 +151,9 @@ PrintedTexts readPrintedTexts(const QImage &picture, const ScanReading &scan)
     PrintedTexts texts;
     if (!scan.cardFound || picture.isNull())
         return texts;
-    const double inkGrey = frameGrey(picture, scan.cardToPicture);
+    const GreyPicture greys(picture);
+    const double inkGrey = frameGrey(greys, scan.cardToPicture);
     for (int text = 0; text < CardTextCount; ++text)
-        texts.texts[size_t(text)] = readText(picture, scan.cardToPicture, inkGrey, CardText(text));
+        texts.texts[size_t(text)] = readText(greys, scan.cardToPicture, inkGrey, CardText(text));
     return texts;
 }

@@ -10,46 +10,6 @@
 
 namespace {
 
-// Grey values of a picture, between its pixels.
-class GreySampler
-{
-public:
-    explicit GreySampler(const QImage &picture)
-        : m_picture(picture)
-    {
-        if (m_picture.format() != QImage::Format_Grayscale8
-            && m_picture.format() != QImage::Format_RGB32
-            && m_picture.format() != QImage::Format_ARGB32
-            && m_picture.format() != QImage::Format_ARGB32_Premultiplied)
-            m_picture = m_picture.convertToFormat(QImage::Format_RGB32);
-        m_grey = m_picture.format() == QImage::Format_Grayscale8;
-    }
-
-    float pixel(int x, int y) const
-    {
-        x = std::clamp(x, 0, m_picture.width() - 1);
-        y = std::clamp(y, 0, m_picture.height() - 1);
-        if (m_grey)
-            return m_picture.constScanLine(y)[x];
-        const QRgb rgb = reinterpret_cast<const QRgb *>(m_picture.constScanLine(y))[x];
-        return float(qGray(rgb));
-    }
-
-    float sample(const QPointF &p) const
-    {
-        const double x = p.x() - 0.5, y = p.y() - 0.5;
-        const int x0 = int(std::floor(x)), y0 = int(std::floor(y));
-        const float fx = float(x - x0), fy = float(y - y0);
-        const float top = pixel(x0, y0) * (1 - fx) + pixel(x0 + 1, y0) * fx;
-        const float bottom = pixel(x0, y0 + 1) * (1 - fx) + pixel(x0 + 1, y0 + 1) * fx;
-        return top * (1 - fy) + bottom * fy;
-    }
-
-private:
-    QImage m_picture;
-    bool m_grey = false;
-};
-
 // How many picture pixels one card pixel spans near `card`.
 double pictureScale(const QTransform &cardToPicture, const QPointF &card)
 {
@@ -96,10 +56,48 @@ double percentile(std::vector<float> values, double share)
 
 } // namespace
 
-double frameGrey(const QImage &picture, const QTransform &cardToPicture)
+GreyPicture::GreyPicture(const QImage &picture)
+    : m_picture(picture)
+{
+    if (m_picture.format() != QImage::Format_Grayscale8
+        && m_picture.format() != QImage::Format_RGB32 && m_picture.format() != QImage::Format_ARGB32
+        && m_picture.format() != QImage::Format_ARGB32_Premultiplied)
+        m_picture = m_picture.convertToFormat(QImage::Format_RGB32);
+    m_grey = m_picture.format() == QImage::Format_Grayscale8;
+    m_bits = m_picture.constBits();
+    m_bytesPerLine = m_picture.bytesPerLine();
+    m_lastX = m_picture.width() - 1;
+    m_lastY = m_picture.height() - 1;
+}
+
+inline const uchar *GreyPicture::line(int y) const
+{
+    return m_bits + std::clamp(y, 0, m_lastY) * m_bytesPerLine;
+}
+
+inline float GreyPicture::pixel(const uchar *line, int x) const
+{
+    x = std::clamp(x, 0, m_lastX);
+    if (m_grey)
+        return line[x];
+    return float(qGray(reinterpret_cast<const QRgb *>(line)[x]));
+}
+
+inline float GreyPicture::sample(const QPointF &p) const
+{
+    const double x = p.x() - 0.5, y = p.y() - 0.5;
+    const int x0 = int(std::floor(x)), y0 = int(std::floor(y));
+    const float fx = float(x - x0), fy = float(y - y0);
+    const uchar *upper = line(y0);
+    const uchar *lower = line(y0 + 1);
+    const float top = pixel(upper, x0) * (1 - fx) + pixel(upper, x0 + 1) * fx;
+    const float bottom = pixel(lower, x0) * (1 - fx) + pixel(lower, x0 + 1) * fx;
+    return top * (1 - fy) + bottom * fy;
+}
+
+double frameGrey(const GreyPicture &sampler, const QTransform &cardToPicture)
 {
     using namespace CardOutline;
-    const GreySampler sampler(picture);
     std::vector<float> greys;
     const double middle = FrameWidth / 2.0;
     for (double x = 80; x < 850; x += 7) {
@@ -109,10 +107,9 @@ double frameGrey(const QImage &picture, const QTransform &cardToPicture)
     return percentile(greys, 0.5);
 }
 
-TextPatch readTextPatch(const QImage &picture, const QTransform &cardToPicture,
+TextPatch readTextPatch(const GreyPicture &sampler, const QTransform &cardToPicture,
                         const TextFrame &frame, double inkGrey)
 {
-    const GreySampler sampler(picture);
     TextPatch patch;
     patch.frame = frame;
     const int w = frame.width(), h = frame.height();

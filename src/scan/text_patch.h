@@ -2,9 +2,8 @@
 
 #include "text_ink.h"
 
+#include <QImage>
 #include <QTransform>
-
-class QImage;
 
 // A card text's stretch of a picture, as ink: the picture sampled in the
 // card's own frame, measured against the card face around the text and the
@@ -21,9 +20,31 @@ struct TextPatch
     int inkLeft = 0, inkTop = 0, inkRight = -1, inkBottom = -1;
 };
 
+// Grey values of a picture, between its pixels. The picture is turned into
+// a format read directly once, not for every text read from it.
+class GreyPicture
+{
+public:
+    explicit GreyPicture(const QImage &picture);
+
+    // Bilinear between pixel centres; beyond the edge, the edge pixel.
+    float sample(const QPointF &p) const;
+
+private:
+    QImage m_picture;
+    const uchar *m_bits = nullptr;
+    qsizetype m_bytesPerLine = 0;
+    int m_lastX = 0;
+    int m_lastY = 0;
+    bool m_grey = false;
+
+    const uchar *line(int y) const;
+    float pixel(const uchar *line, int x) const;
+};
+
 // The grey of the card's printed frame, where the picture shows it.
-double frameGrey(const QImage &picture, const QTransform &cardToPicture);
+double frameGrey(const GreyPicture &picture, const QTransform &cardToPicture);
 
 // The stretch `frame` of the picture, its ink measured against `inkGrey`.
-TextPatch readTextPatch(const QImage &picture, const QTransform &cardToPicture,
+TextPatch readTextPatch(const GreyPicture &picture, const QTransform &cardToPicture,
                         const TextFrame &frame, double inkGrey);
