@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -44,6 +45,43 @@ bool showsText(const QPointF &card)
     }
     return true;
 }
+
+// A patch pixel's grey: the picture sampled at `steps` x `steps` points
+// spread evenly over the pixel. Within a patch pixel the map is as good as
+// linear, so the points lie at fixed offsets from the pixel's centre.
+class PixelSpread
+{
+public:
+    static constexpr int mostSteps = 4;
+
+    PixelSpread(const QTransform &cardToPicture, const TextFrame &frame, int steps)
+        : m_steps(steps)
+    {
+        const QPointF centre = cardToPicture.map(frame.card.center());
+        const QPointF alongX = cardToPicture.map(frame.card.center() + QPointF(1, 0)) - centre;
+        const QPointF alongY = cardToPicture.map(frame.card.center() + QPointF(0, 1)) - centre;
+        for (int k = 0; k < steps; ++k) {
+            const double offset = ((k + 0.5) / steps - 0.5) / frame.scale;
+            m_across[size_t(k)] = offset * alongX;
+            m_down[size_t(k)] = offset * alongY;
+        }
+    }
+
+    float grey(const GreyPicture &picture, const QPointF &centre) const
+    {
+        float sum = 0;
+        for (int j = 0; j < m_steps; ++j) {
+            for (int i = 0; i < m_steps; ++i)
+                sum += picture.sample(centre + m_across[size_t(i)] + m_down[size_t(j)]);
+        }
+        return sum / float(m_steps * m_steps);
+    }
+
+private:
+    int m_steps;
+    std::array<QPointF, mostSteps> m_across; // along the card's x, per step
+    std::array<QPointF, mostSteps> m_down;   // along the card's y, per step
+};
 
 double percentile(std::vector<float> values, double share)
 {
@@ -117,26 +155,17 @@ TextPatch readTextPatch(const GreyPicture &sampler, const QTransform &cardToPict
     patch.weight = InkPatch(w, h);
     // A picture finer than the patch is averaged over each patch pixel.
     const double finer = pictureScale(cardToPicture, frame.card.center()) / frame.scale;
-    const int steps = std::clamp(int(std::ceil(finer)), 1, 4);
-    // Within a patch pixel the map is as good as linear.
-    const QPointF centre = cardToPicture.map(frame.card.center());
-    const QPointF alongX = cardToPicture.map(frame.card.center() + QPointF(1, 0)) - centre;
-    const QPointF alongY = cardToPicture.map(frame.card.center() + QPointF(0, 1)) - centre;
+    const int steps = std::clamp(int(std::ceil(finer)), 1, PixelSpread::mostSteps);
+    const PixelSpread spread(cardToPicture, frame, steps);
+    std::vector<double> columns(static_cast<size_t>(w));
+    for (int x = 0; x < w; ++x)
+        columns[size_t(x)] = frame.card.left() + (x + 0.5) / frame.scale;
     std::vector<float> face;
     for (int y = 0; y < h; ++y) {
+        const double row = frame.card.top() + (y + 0.5) / frame.scale;
         for (int x = 0; x < w; ++x) {
-            const QPointF card
-                = frame.card.topLeft() + QPointF((x + 0.5) / frame.scale, (y + 0.5) / frame.scale);
-            const QPointF at = cardToPicture.map(card);
-            float sum = 0;
-            for (int j = 0; j < steps; ++j) {
-                for (int i = 0; i < steps; ++i) {
-                    const double u = ((i + 0.5) / steps - 0.5) / frame.scale;
-                    const double v = ((j + 0.5) / steps - 0.5) / frame.scale;
-                    sum += sampler.sample(at + u * alongX + v * alongY);
-                }
-            }
-            grey.at(x, y) = sum / float(steps * steps);
+            const QPointF card(columns[size_t(x)], row);
+            grey.at(x, y) = spread.grey(sampler, cardToPicture.map(card));
             if (showsText(card)) {
                 patch.weight.at(x, y) = 1;
                 face.push_back(grey.at(x, y));
