@@ -16,24 +16,6 @@ void CardMap::setProjective(const QTransform &projective)
     m_kind = projective.type();
 }
 
-// What QTransform::map gives, term for term, without a call into the library
-// for each of the many points a picture is sampled at.
-QPointF CardMap::projected(const QPointF &card) const
-{
-    if (m_kind < QTransform::TxRotate)
-        return m_projective.map(card);
-    const QTransform &t = m_projective;
-    const double fx = card.x(), fy = card.y();
-    double x = t.m11() * fx + t.m21() * fy + t.dx();
-    double y = t.m12() * fx + t.m22() * fy + t.dy();
-    if (m_kind == QTransform::TxProject) {
-        const double w = 1. / (t.m13() * fx + t.m23() * fy + t.m33());
-        x *= w;
-        y *= w;
-    }
-    return {x, y};
-}
-
 void CardMap::resizeGrid()
 {
     m_columns = int(std::ceil(CardOutline::Width / spacing)) + 1;
@@ -41,10 +23,8 @@ void CardMap::resizeGrid()
     m_grid.assign(size_t(m_columns) * size_t(m_rows), QPointF());
 }
 
-QPointF CardMap::displacement(const QPointF &card) const
+QPointF CardMap::gridDisplacement(const QPointF &card) const
 {
-    if (m_grid.empty())
-        return {};
     const double gx = std::clamp(card.x() / spacing, 0.0, m_columns - 1.0001);
     const double gy = std::clamp(card.y() / spacing, 0.0, m_rows - 1.0001);
     const int x0 = int(gx), y0 = int(gy);
@@ -55,11 +35,8 @@ QPointF CardMap::displacement(const QPointF &card) const
     return top * (1 - fy) + bottom * fy;
 }
 
-QPointF CardMap::map(const QPointF &card) const
+QPointF CardMap::lensed(const QPointF &flat) const
 {
-    const QPointF flat = projected(card + displacement(card));
-    if (m_lens.k == 0)
-        return flat;
     const QPointF d = flat - m_lens.centre;
     const double r2 = (d.x() * d.x() + d.y() * d.y()) / (m_lens.radius * m_lens.radius);
     return m_lens.centre + d * (1 - m_lens.k * r2);

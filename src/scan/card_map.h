@@ -57,8 +57,41 @@ private:
 
     void resizeGrid();
     QPointF projected(const QPointF &card) const;
+    QPointF gridDisplacement(const QPointF &card) const;
+    QPointF lensed(const QPointF &flat) const;
     QPointF &gridAt(int column, int row) { return m_grid[size_t(row * m_columns + column)]; }
 };
+
+// The reader maps a great many points: the common parts of a map are
+// inline.
+inline QPointF CardMap::map(const QPointF &card) const
+{
+    const QPointF flat = projected(card + displacement(card));
+    return m_lens.k == 0 ? flat : lensed(flat);
+}
+
+inline QPointF CardMap::displacement(const QPointF &card) const
+{
+    return m_grid.empty() ? QPointF() : gridDisplacement(card);
+}
+
+// What QTransform::map gives, term for term, without a call into the library
+// for each point.
+inline QPointF CardMap::projected(const QPointF &card) const
+{
+    if (m_kind < QTransform::TxRotate)
+        return m_projective.map(card);
+    const QTransform &t = m_projective;
+    const double fx = card.x(), fy = card.y();
+    double x = t.m11() * fx + t.m21() * fy + t.dx();
+    double y = t.m12() * fx + t.m22() * fy + t.dy();
+    if (m_kind == QTransform::TxProject) {
+        const double w = 1. / (t.m13() * fx + t.m23() * fy + t.m33());
+        x *= w;
+        y *= w;
+    }
+    return {x, y};
+}
 
 template<typename F>
 void CardMap::setDisplacement(F &&f)

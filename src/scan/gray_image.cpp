@@ -41,23 +41,6 @@ bool GrayImage::contains(const QPointF &p) const
     return p.x() >= 0 && p.y() >= 0 && p.x() <= m_width - 1 && p.y() <= m_height - 1;
 }
 
-float GrayImage::sample(const QPointF &p) const
-{
-    // A map that sends a point to infinity (a slanted view gone wrong) must
-    // not index outside the picture.
-    const float x = std::isfinite(p.x()) ? std::clamp(float(p.x()), 0.0f, float(m_width - 1)) : 0;
-    const float y = std::isfinite(p.y()) ? std::clamp(float(p.y()), 0.0f, float(m_height - 1)) : 0;
-    const int x0 = std::min(int(x), m_width - 2 < 0 ? 0 : m_width - 2);
-    const int y0 = std::min(int(y), m_height - 2 < 0 ? 0 : m_height - 2);
-    const int x1 = std::min(x0 + 1, m_width - 1);
-    const int y1 = std::min(y0 + 1, m_height - 1);
-    const float fx = x - float(x0);
-    const float fy = y - float(y0);
-    const float top = at(x0, y0) + (at(x1, y0) - at(x0, y0)) * fx;
-    const float bottom = at(x0, y1) + (at(x1, y1) - at(x0, y1)) * fx;
-    return top + (bottom - top) * fy;
-}
-
 GrayImage GrayImage::smoothed() const
 {
     GrayImage across(m_width, m_height);
