@@ -25,17 +25,17 @@ EditHistory::Pause::~Pause()
         --m_history->m_paused;
 }
 
-EditHistory::EditHistory(Lochkartor *window, DocumentAccess document)
+EditHistory::EditHistory(Lochkartor *window, DocumentAccess file)
     : QObject(window)
     , m_window(window)
-    , m_document(std::move(document))
+    , m_file(std::move(file))
     , m_widgets(*window)
-    , m_stack(new QUndoStack(this))
 {
+    m_document.onShow([this](const DocumentState &step) { showStep(step); });
     m_namePause.setSingleShot(true);
     m_namePause.setInterval(NamePauseMs);
     connect(&m_namePause, &QTimer::timeout, this, &EditHistory::recordName);
-    connect(m_stack, &QUndoStack::indexChanged, this, &EditHistory::refreshActions);
+    connect(stack(), &QUndoStack::indexChanged, this, &EditHistory::refreshActions);
     watchInputs();
     startFromHere();
 }
@@ -122,15 +122,16 @@ void EditHistory::recordName()
     m_namePending = false;
     m_namePause.stop();
     const QString name = m_widgets.tubeName()->text();
-    if (paused() || name == m_last.tubeName) {
+    const FormValue before = m_document.value();
+    if (paused() || name == before.tube.name) {
         refreshActions();
         return;
     }
-    FormSnapshot after = m_last;
-    after.tubeName = name;
-    const EditOutcome edit{-1, m_last, after, m_lastBlocks, m_lastBlocks};
-    push(stepText(-1, after), FormStep{m_last, {}}, FormStep{after, {}});
-    m_last = after;
+    FormValue after = before;
+    after.tube.name = name;
+    const EditOutcome edit{-1, FormSnapshot::of(before), FormSnapshot::of(after), m_lastBlocks,
+                           m_lastBlocks};
+    m_document.record(stepText(-1, after), after);
     report(edit);
 }
 
@@ -143,42 +144,37 @@ void EditHistory::recordInputs()
         return;
     // A name typed before belongs to a step of its own, before this one.
     recordName();
-    const FormSnapshot now = m_widgets.capture();
-    if (now == m_last) {
+    const FormValue before = m_document.value();
+    const FormValue now = m_window->formValue();
+    if (now == before) {
         m_correction.clear();
         return;
     }
-    const EditOutcome edit{m_cause, m_last, now, m_lastBlocks, blocks()};
+    const EditOutcome edit{m_cause, FormSnapshot::of(before), FormSnapshot::of(now), m_lastBlocks,
+                           blocks()};
     m_cause = -1;
-    push(stepText(edit.cause, now), FormStep{m_last, {}}, FormStep{now, {}});
-    m_last = now;
+    m_document.record(stepText(edit.cause, now), now);
     m_lastBlocks = edit.blocksAfter;
     report(edit);
-}
-
-void EditHistory::push(const QString &text, FormStep before, FormStep after)
-{
-    m_stack->push(new FormStepCommand(text, std::move(before), std::move(after),
-                                      [this](const FormStep &step) { showStep(step); }));
 }
 
 void EditHistory::undo()
 {
     settle();
-    m_stack->undo();
+    stack()->undo();
 }
 
 void EditHistory::redo()
 {
     settle();
-    m_stack->redo();
+    stack()->redo();
 }
 
 void EditHistory::showHistoryView()
 {
     settle();
     if (!m_view) {
-        m_view = new QUndoView(m_stack, m_window);
+        m_view = new QUndoView(stack(), m_window);
         m_view->setObjectName(QStringLiteral("historyView"));
         m_view->setWindowFlags(Qt::Tool);
         m_view->setWindowTitle(LochkartorText::tr("Verlauf"));
@@ -190,15 +186,16 @@ void EditHistory::showHistoryView()
     m_view->activateWindow();
 }
 
-void EditHistory::showStep(const FormStep &step)
+// The document has moved to the step's value; the window shows it.
+void EditHistory::showStep(const DocumentState &step)
 {
     {
         const Pause pause(this);
-        m_window->showFormSnapshot(step.form);
-        if (step.document)
-            m_document.show(*step.document);
+        m_window->showFormValue(step.form);
+        if (step.file)
+            m_file.show(*step.file);
     }
-    startFromHere();
+    dropPending();
     // A note about the step undone or redone would no longer be true.
     m_window->statusBar()->clearMessage();
 }
@@ -207,11 +204,16 @@ void EditHistory::showStep(const FormStep &step)
 // carries over.
 void EditHistory::startFromHere()
 {
+    m_document.startFrom(m_window->formValue());
+    dropPending();
+}
+
+void EditHistory::dropPending()
+{
     m_inputsPending = false;
     m_namePending = false;
     m_namePause.stop();
     m_correction.clear();
-    m_last = m_widgets.capture();
     m_lastBlocks = blocks();
     refreshActions();
 }
@@ -220,7 +222,7 @@ bool EditHistory::replaceForm(const QString &text, const std::function<bool()> &
                               Saved saved)
 {
     settle();
-    const FormStep before{m_widgets.capture(), m_document.current()};
+    const DocumentState before{m_window->formValue(), m_file.current()};
     bool replaced = false;
     {
         const Pause pause(this);
@@ -229,12 +231,10 @@ bool EditHistory::replaceForm(const QString &text, const std::function<bool()> &
     startFromHere();
     if (!replaced)
         return false;
-    const FormStep after{m_last, m_document.current()};
-    // "Neu" on a new tube, or the file shown loaded again, changes nothing.
-    if (!(after == before))
-        push(text, before, after);
+    // "Neu" on a new tube, or the file shown loaded again, is no step.
+    m_document.replace(text, before, DocumentState{m_document.value(), m_file.current()});
     if (saved == Saved::Yes)
-        m_stack->setClean();
+        stack()->setClean();
     m_window->statusBar()->clearMessage();
     return true;
 }
@@ -248,12 +248,12 @@ void EditHistory::formFilled()
 void EditHistory::markSaved()
 {
     settle();
-    m_stack->setClean();
+    stack()->setClean();
 }
 
 bool EditHistory::isClean() const
 {
-    return m_stack->isClean() && !m_namePending && !m_inputsPending;
+    return stack()->isClean() && !m_namePending && !m_inputsPending;
 }
 
 // The notes of one edit replace whatever the status bar said about the one
@@ -275,14 +275,14 @@ void EditHistory::refreshActions()
 {
     if (!m_undoAction || !m_redoAction)
         return;
-    QString undoStep = m_stack->undoText();
+    QString undoStep = stack()->undoText();
     if (m_namePending) {
-        FormSnapshot named = m_last;
-        named.tubeName = m_widgets.tubeName()->text();
+        FormValue named = m_document.value();
+        named.tube.name = m_widgets.tubeName()->text();
         undoStep = stepText(-1, named);
     }
-    const bool canUndo = m_stack->canUndo() || m_namePending;
-    const bool canRedo = m_stack->canRedo() && !m_namePending;
+    const bool canUndo = stack()->canUndo() || m_namePending;
+    const bool canRedo = stack()->canRedo() && !m_namePending;
     // A '&' of a tube name is no shortcut key.
     const auto escaped
         = [](QString text) { return text.replace(QLatin1Char('&'), QLatin1String("&&")); };
@@ -291,18 +291,20 @@ void EditHistory::refreshActions()
                                   : LochkartorText::tr("&Rückgängig"));
     m_redoAction->setEnabled(canRedo);
     m_redoAction->setText(
-        canRedo ? LochkartorText::tr("&Wiederholen: %1").arg(escaped(m_stack->redoText()))
+        canRedo ? LochkartorText::tr("&Wiederholen: %1").arg(escaped(stack()->redoText()))
                 : LochkartorText::tr("&Wiederholen"));
 }
 
-QString EditHistory::stepText(int cause, const FormSnapshot &after) const
+QString EditHistory::stepText(int cause, const FormValue &after) const
 {
     if (cause < 0)
         return m_widgets.tubeNameLabel() + QLatin1Char(' ')
-               + m_widgets.tubeNameText(after.tubeName);
+               + m_widgets.tubeNameText(after.tube.name);
     const std::size_t index = std::size_t(cause);
+    TubeField field = TubeField::Name;
+    tubeFieldNamed(FormSnapshot::inputs[index].objectName, &field);
     return m_widgets.label(index) + QLatin1Char(' ')
-           + m_widgets.valueText(index, after.values[index]);
+           + m_widgets.valueText(index, valueOf(after.tube, field).number);
 }
 
 FormBlocks EditHistory::blocks() const

@@ -2,7 +2,7 @@
 
 #include "cascade_notes.h"
 #include "form_widgets.h"
-#include "undo_commands.h"
+#include "tube_document.h"
 
 #include <QObject>
 #include <QTimer>
@@ -17,7 +17,8 @@ class QUndoView;
 // is complete: a list choice or a number the field has taken with whatever
 // the window changed on the way, the name when typing pauses or the field is
 // left. The status bar says what an edit changed besides its own field.
-// Loads, "Neu" and "Karte einlesen" are one step each.
+// Loads, "Neu" and "Karte einlesen" are one step each. The steps are the
+// document's: they hold its values, and undo shows the value it lands on.
 class EditHistory : public QObject
 {
     Q_OBJECT
@@ -34,9 +35,10 @@ public:
         std::function<void(const DocumentFile &)> show;
     };
 
-    EditHistory(Lochkartor *window, DocumentAccess document);
+    EditHistory(Lochkartor *window, DocumentAccess file);
 
-    QUndoStack *stack() const { return m_stack; }
+    QUndoStack *stack() const { return m_document.stack(); }
+    const TubeDocument &document() const { return m_document; }
     const FormWidgets &widgets() const { return m_widgets; }
     // The menu's "Rückgängig" and "Wiederholen": their texts name the step.
     void useActions(QAction *undo, QAction *redo);
@@ -83,24 +85,23 @@ private:
     void nameChanged();
     void recordInputs();
     void recordName();
-    void push(const QString &text, FormStep before, FormStep after);
-    void showStep(const FormStep &step);
+    void showStep(const DocumentState &step);
     void startFromHere();
+    void dropPending();
     void report(const EditOutcome &edit);
     void refreshActions();
-    QString stepText(int cause, const FormSnapshot &after) const;
+    QString stepText(int cause, const FormValue &after) const;
     FormBlocks blocks() const;
     bool paused() const { return m_paused > 0; }
 
     Lochkartor *m_window;
-    DocumentAccess m_document;
+    DocumentAccess m_file;
     FormWidgets m_widgets;
-    QUndoStack *m_stack;
+    TubeDocument m_document; // its value: the form as the last step left it
     QTimer m_namePause;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
     QUndoView *m_view = nullptr;
-    FormSnapshot m_last; // the form as the last step left it
     FormBlocks m_lastBlocks;
     int m_cause = -1; // the input whose change came last: the user's
     bool m_inputsPending = false;

@@ -8,21 +8,31 @@
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 
+FormValue Lochkartor::formValue() const
+{
+    return FormValue{tube(), pinLines};
+}
+
 FormSnapshot Lochkartor::formSnapshot() const
 {
-    return m_history->widgets().capture();
+    return FormSnapshot::of(formValue());
 }
 
 // As a load does: from the fresh form, every value through its widget in an
 // order in which none limits one set later, so the encoders draw the cards
 // from the values alone.
+void Lochkartor::showFormValue(const FormValue &form)
+{
+    fillForm([this, &form] {
+        resetToFreshForm();
+        m_history->widgets().apply(FormSnapshot::of(form));
+        showSwitchedOffPinLines(form.pinLines);
+    });
+}
+
 void Lochkartor::showFormSnapshot(const FormSnapshot &snapshot)
 {
-    fillForm([this, &snapshot] {
-        resetToFreshForm();
-        m_history->widgets().apply(snapshot);
-        showSwitchedOffPinLines(snapshot.pinLines);
-    });
+    showFormValue(snapshot.formValue());
 }
 
 void Lochkartor::showTube(const Tube &tube)

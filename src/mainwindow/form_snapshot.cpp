@@ -41,3 +41,29 @@ bool FormSnapshot::operator==(const FormSnapshot &other) const
 {
     return tubeName == other.tubeName && values == other.values && pinLines == other.pinLines;
 }
+
+FormSnapshot FormSnapshot::of(const FormValue &form)
+{
+    FormSnapshot snapshot;
+    snapshot.tubeName = form.tube.name;
+    for (std::size_t index = 0; index < InputCount; ++index) {
+        TubeField field;
+        if (tubeFieldNamed(inputs[index].objectName, &field))
+            snapshot.values[index] = valueOf(form.tube, field).number;
+    }
+    snapshot.pinLines = form.pinLines;
+    return snapshot;
+}
+
+FormValue FormSnapshot::formValue() const
+{
+    FormValue form;
+    form.tube.name = tubeName;
+    for (std::size_t index = 0; index < InputCount; ++index) {
+        TubeField field;
+        if (tubeFieldNamed(inputs[index].objectName, &field))
+            setValueOf(form.tube, field, TubeValue{QString(), values[index]});
+    }
+    form.pinLines = pinLines;
+    return form;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tube_document.h"
+
 #include <QString>
 #include <array>
 #include <cstddef>
@@ -30,6 +32,10 @@ struct FormSnapshot
     // The tester line each of the nine pin rows names (0: none). A pin the
     // socket lacks keeps, greyed, the line an earlier socket gave it.
     std::array<int, 9> pinLines{};
+
+    // The same form as the document holds it, and back.
+    static FormSnapshot of(const FormValue &form);
+    FormValue formValue() const;
 
     double value(const char *objectName) const;
     bool operator==(const FormSnapshot &other) const;

@@ -16,6 +16,7 @@
 #include "wiring_table.h"
 
 #include <QStandardItemModel>
+#include <QUndoStack>
 
 Lochkartor::Lochkartor(QWidget *parent)
     : QMainWindow(parent)

@@ -130,6 +130,8 @@ public:
     // Every value of the form as one value, and showing one: the form, both
     // cards and the check colours become exactly what they were when it was
     // taken.
+    FormValue formValue() const;
+    void showFormValue(const FormValue &form);
     FormSnapshot formSnapshot() const;
     void showFormSnapshot(const FormSnapshot &snapshot);
     // Shows `tube` as the form of a fresh window that is given its values:
