@@ -16,11 +16,11 @@
 #include "print_check.h"
 #include "printed_texts.h"
 #include "program_run.h"
-#include "read_card.h"
 #include "socket_table.h"
 #include "synthetic_scan.h"
 #include "testsupport_window.h"
 #include "tube.h"
+#include "tube_data_form.h"
 #include "tube_file.h"
 #include "wiring_table.h"
 
@@ -48,6 +48,14 @@
 namespace {
 
 using CardReading::Fault;
+
+// The form read from a card, put into a window as a user would type it, in
+// the order a tube data file loads: a check on the reader's own replay.
+void putIntoWidgets(Lochkartor &window, const CardReading::Form &form)
+{
+    for (const TubeData::Entry &entry : CardCheck::loadEntries(form))
+        TubeData::setFieldValue(window, *entry.key, entry.value);
+}
 
 using TestSupport::underSanitizers;
 
@@ -352,7 +360,7 @@ void CardReadingTest::damagedCardsListTheExactDifference()
         const int socket = i % 2 == 0 ? -1 : int(random.bounded(SocketCount));
         const CardReading::Outcome outcome = CardCheck::read(holes, socket);
         Lochkartor again;
-        ReadCard::applyForm(again, outcome.form);
+        putIntoWidgets(again, outcome.form);
         const HoleList card = again.cards().punchedHoles();
         const HoleList read = sorted(holes);
         HoleList missing;

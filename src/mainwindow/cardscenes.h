@@ -44,9 +44,6 @@ public:
 
     void setTubeNameText(const QString &name);
 
-    // Makes both pictures show exactly what `other` shows: every marker and
-    // every text with its content, font and visibility.
-    void copyStateFrom(const CardScenes &other);
     // Makes both pictures show `card`: its holes, and its texts with their
     // contents, visibility and the tube name's size.
     void showCard(const Card &card);

@@ -2,7 +2,6 @@
 #include "card_view_help.h"
 #include "edit_history.h"
 #include "form_lists.h"
-#include "fresh_form.h"
 #include "main_toolbar.h"
 #include "menu_shortcuts.h"
 #include "name_limit_note.h"
@@ -26,6 +25,7 @@ Lochkartor::Lochkartor(QWidget *parent)
     for (int field = 0; field < TubeFieldCount; ++field)
         m_fieldWidgets[std::size_t(field)]
             = findChild<QWidget *>(QLatin1String(tubeFieldName(TubeField(field))));
+    findFieldLabels();
     ui->tubeName->setValidator(new WholeCharactersValidator(ui->tubeName));
     wrapFormInScrollArea();
     createItemModels();
@@ -36,6 +36,8 @@ Lochkartor::Lochkartor(QWidget *parent)
            ui->pin6Function, ui->pin7Function, ui->pin8Function, ui->pin9Function};
     pinLineEdits = {ui->linePin1, ui->linePin2, ui->linePin3, ui->linePin4, ui->linePin5,
                     ui->linePin6, ui->linePin7, ui->linePin8, ui->linePin9};
+    for (QComboBox *box : pinFunctionBoxes)
+        box->setModel(unwiredPinModel);
 
     m_cards = std::make_unique<CardScenes>();
     ui->universalCardView->setScene(m_cards->universalScene());
@@ -111,6 +113,7 @@ void Lochkartor::createItemModels()
             model->appendRow(new QStandardItem(name));
         lineModels[line - 1] = model;
     }
+    unwiredPinModel = new QStandardItemModel(this);
     noPinModel = new QStandardItemModel(this);
     noPinModel->appendRow(new QStandardItem(tr("KEIN PIN")));
     noPinModel->item(0)->setEnabled(false);

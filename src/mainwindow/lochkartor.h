@@ -18,7 +18,6 @@
 
 class EditHistory;
 struct PrintedTexts;
-class FreshFormLink;
 class QAbstractItemModel;
 class QCloseEvent;
 class QComboBox;
@@ -250,10 +249,13 @@ private:
     void fitViews();
     void pinFunctionChanged(int pin, int function);
     void showCardOfTube();
-    QAbstractItemModel *counterpartModel(const Lochkartor &fresh,
-                                         const QAbstractItemModel *model) const;
-    void copyWidgetState(const Lochkartor &fresh, QWidget *target, const QWidget *source);
-    FreshFormLink &freshFormLink();
+    void findFieldLabels();
+    // Puts the value into the form without a slot hearing of it.
+    void putFormValue(const FormValue &form);
+    void showPinRows(const FormValue &form);
+    bool pinRowFilled(int pin, int line, int pins) const;
+    QAbstractItemModel *pinModel(int pin, int line, int pins) const;
+    QString pinLineText(int pin, int line, int pins) const;
     void paintCardAt150Ppi(QPainter *painter, int resolution);
     // One page printed by `paint` (painter, device resolution); a failure is
     // reported under the given texts.
@@ -284,7 +286,6 @@ private:
     void refreshModified();
     void fillForm(const std::function<void()> &fill);
     void setUpEditHistory();
-    void showSwitchedOffPinLines(const std::array<int, 9> &lines);
     QString documentName() const;
     void createMenus();
     void fillRecentMenu();
@@ -310,10 +311,12 @@ private:
     std::array<QLineEdit *, 9> pinLineEdits{};
     std::unique_ptr<CardScenes> m_cards;
     std::array<QWidget *, TubeFieldCount> m_fieldWidgets{};           // by TubeField
+    std::array<QLabel *, TubeFieldCount> m_fieldLabels{};             // greyed with the field
     std::array<Validity::Finding, Validity::CheckCount> m_findings{}; // of the card shown
     int m_cardUpdates = 0;
     std::array<QStandardItemModel *, 9> lineModels{}; // index line - 1
     QStandardItemModel *noPinModel = nullptr;
+    QStandardItemModel *unwiredPinModel = nullptr; // a pin no socket gave a line
     QStandardItemModel *heatingMethodModel = nullptr;
     QString m_documentFile;
     TubeData::Values m_savedValues;
@@ -324,7 +327,6 @@ private:
     bool m_fillingForm = false;
     bool m_settingsProblemShown = false;
     mutable bool m_invalidCorrectionShown = false; // named once, when first used
-    std::unique_ptr<FreshFormLink> m_freshForm;
     EditHistory *m_history = nullptr;
     UnknownFields *m_unknownFields = nullptr; // made by the first card read
 };

@@ -168,6 +168,11 @@ QString NumberField::correctionNote(double typed, double entered) const
         .arg(quantity(typed), quantity(entered), m_genitiveName);
 }
 
+void NumberField::recheckText()
+{
+    watchTypedText(lineEdit()->text());
+}
+
 void NumberField::watchTypedText(const QString &text)
 {
     double typed = 0;

@@ -36,6 +36,9 @@ public:
     // does; the window calls it before a file or print dialog so that a
     // number still being typed is not lost.
     void commitTypedText();
+    // Looks at the shown text again, after a value was put in while the
+    // field's signals were blocked.
+    void recheckText();
 
     QValidator::State validate(QString &input, int &pos) const override;
     double valueFromText(const QString &text) const override;

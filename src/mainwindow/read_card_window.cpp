@@ -4,7 +4,6 @@
 #include "dialogs.h"
 #include "edit_history.h"
 #include "lochkartor.h"
-#include "read_card.h"
 #include "ui_lochkartor.h"
 #include "unknown_fields.h"
 
@@ -59,7 +58,7 @@ QString Lochkartor::fillFormFromCard(const HoleList &holes, int socket, const Pr
         [&] {
             resetToFreshForm();
             startDocument(QString());
-            ReadCard::applyForm(*this, outcome.form);
+            showTube(CardCheck::tubeOf(outcome.form));
             return true;
         },
         EditHistory::Saved::No);
