@@ -71,11 +71,19 @@ void TubeDocument::record(const QString &text, const FormValue &after)
     m_stack->push(new Step(this, text, std::move(before), DocumentState{after, std::nullopt}));
 }
 
-TubeEdit::Outcome TubeDocument::edit(TubeField field, const TubeValue &value, const QString &text)
+TubeEdit::Outcome TubeDocument::edit(TubeField field, const TubeValue &value,
+                                     const Describe &describe)
 {
     TubeEdit::Outcome outcome = TubeEdit::apply(m_value.tube, field, value);
-    record(text, m_value.withTube(outcome.tube));
+    const FormValue after = m_value.withTube(outcome.tube);
+    if (after != m_value)
+        record(describe(after), after);
     return outcome;
+}
+
+TubeEdit::Outcome TubeDocument::edit(TubeField field, const TubeValue &value, const QString &text)
+{
+    return edit(field, value, [&text](const FormValue &) { return text; });
 }
 
 void TubeDocument::replace(const QString &text, const DocumentState &before,

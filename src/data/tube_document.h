@@ -83,7 +83,10 @@ public:
     void startFrom(const FormValue &value) { m_value = value; }
     // An edit already made: one step to `after`, unless nothing changed.
     void record(const QString &text, const FormValue &after);
-    // One edit of one field, everything it sets off included, as one step.
+    // One edit of one field, everything it sets off included, as one step;
+    // the step's text may name the value the edit ends with.
+    using Describe = std::function<QString(const FormValue &after)>;
+    TubeEdit::Outcome edit(TubeField field, const TubeValue &value, const Describe &describe);
     TubeEdit::Outcome edit(TubeField field, const TubeValue &value, const QString &text);
     // The whole tube (and maybe the file) replaced as one step, unless the
     // replacement changed nothing.

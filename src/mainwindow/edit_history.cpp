@@ -40,24 +40,14 @@ EditHistory::EditHistory(Lochkartor *window, DocumentAccess file)
     startFromHere();
 }
 
-// The window's own slots are connected first, so an input's change reaches
-// the history after everything it set off: the input heard last in one event
-// is the one the user changed.
+// Every other input hands its edits to `edit` through the window's slot; a
+// number field also says when it entered another number than the one typed.
 void EditHistory::watchInputs()
 {
     for (std::size_t i = 0; i < FormSnapshot::InputCount; ++i) {
-        QWidget *input = m_widgets.input(i);
-        const int index = int(i);
-        if (auto *box = qobject_cast<QComboBox *>(input)) {
-            connect(box, &QComboBox::currentIndexChanged, this,
-                    [this, index] { inputChanged(index); });
-        } else if (auto *field = qobject_cast<QDoubleSpinBox *>(input)) {
-            connect(field, &QDoubleSpinBox::valueChanged, this,
-                    [this, index] { inputChanged(index); });
-        }
-        if (auto *field = qobject_cast<NumberField *>(input)) {
+        if (auto *field = qobject_cast<NumberField *>(m_widgets.input(i))) {
             connect(field, &NumberField::corrected, this, [this](const QString &note) {
-                if (m_inputsPending)
+                if (m_reportPending)
                     m_correction = note;
             });
         }
@@ -89,15 +79,42 @@ void EditHistory::useActions(QAction *undo, QAction *redo)
     refreshActions();
 }
 
-void EditHistory::inputChanged(int index)
+// One edit of one input as the user makes it: the document applies it with
+// everything it sets off as one step, and the window shows the result. The
+// status bar hears of it once the event is over, when a number field has
+// said whether it corrected the typed number.
+void EditHistory::edit(TubeField field, const TubeValue &value)
 {
-    if (paused())
+    if (paused()) {
+        const FormValue before = m_document.value();
+        m_document.startFrom(before.withTube(TubeEdit::apply(before.tube, field, value).tube));
+        m_window->putFormValue(m_document.value());
         return;
-    m_cause = index;
-    if (!m_inputsPending) {
-        m_inputsPending = true;
-        QMetaObject::invokeMethod(this, &EditHistory::recordInputs, Qt::QueuedConnection);
     }
+    // A name typed before belongs to a step of its own, before this one.
+    recordName();
+    const FormValue before = m_document.value();
+    const int cause = FormSnapshot::indexOf(QLatin1String(tubeFieldName(field)));
+    m_document.edit(field, value,
+                    [this, cause](const FormValue &after) { return stepText(cause, after); });
+    const FormValue &after = m_document.value();
+    m_window->putFormValue(after);
+    if (after == before)
+        return;
+    m_pendingReport = EditOutcome{cause, FormSnapshot::of(before), FormSnapshot::of(after),
+                                  blocksOf(before), blocksOf(after)};
+    if (!m_reportPending) {
+        m_reportPending = true;
+        QMetaObject::invokeMethod(this, &EditHistory::reportEdit, Qt::QueuedConnection);
+    }
+}
+
+void EditHistory::reportEdit()
+{
+    if (!m_reportPending)
+        return;
+    m_reportPending = false;
+    report(m_pendingReport);
 }
 
 void EditHistory::nameChanged()
@@ -112,7 +129,7 @@ void EditHistory::nameChanged()
 void EditHistory::settle()
 {
     recordName();
-    recordInputs();
+    reportEdit();
 }
 
 void EditHistory::recordName()
@@ -129,32 +146,9 @@ void EditHistory::recordName()
     }
     FormValue after = before;
     after.tube.name = name;
-    const EditOutcome edit{-1, FormSnapshot::of(before), FormSnapshot::of(after), m_lastBlocks,
-                           m_lastBlocks};
+    const EditOutcome edit{-1, FormSnapshot::of(before), FormSnapshot::of(after), blocksOf(before),
+                           blocksOf(after)};
     m_document.record(stepText(-1, after), after);
-    report(edit);
-}
-
-void EditHistory::recordInputs()
-{
-    if (!m_inputsPending)
-        return;
-    m_inputsPending = false;
-    if (paused())
-        return;
-    // A name typed before belongs to a step of its own, before this one.
-    recordName();
-    const FormValue before = m_document.value();
-    const FormValue now = m_window->formValue();
-    if (now == before) {
-        m_correction.clear();
-        return;
-    }
-    const EditOutcome edit{m_cause, FormSnapshot::of(before), FormSnapshot::of(now), m_lastBlocks,
-                           blocks()};
-    m_cause = -1;
-    m_document.record(stepText(edit.cause, now), now);
-    m_lastBlocks = edit.blocksAfter;
     report(edit);
 }
 
@@ -210,11 +204,10 @@ void EditHistory::startFromHere()
 
 void EditHistory::dropPending()
 {
-    m_inputsPending = false;
+    m_reportPending = false;
     m_namePending = false;
     m_namePause.stop();
     m_correction.clear();
-    m_lastBlocks = blocks();
     refreshActions();
 }
 
@@ -253,7 +246,7 @@ void EditHistory::markSaved()
 
 bool EditHistory::isClean() const
 {
-    return stack()->isClean() && !m_namePending && !m_inputsPending;
+    return stack()->isClean() && !m_namePending;
 }
 
 // The notes of one edit replace whatever the status bar said about the one
@@ -307,12 +300,13 @@ QString EditHistory::stepText(int cause, const FormValue &after) const
            + m_widgets.valueText(index, valueOf(after.tube, field).number);
 }
 
-FormBlocks EditHistory::blocks() const
+FormBlocks EditHistory::blocksOf(const FormValue &form)
 {
+    const TubeForm::Flags kind = TubeForm::flags(form.tube);
     FormBlocks blocks;
-    blocks.heater = m_window->hasHeater();
-    blocks.rectifier = m_window->isRectifier();
-    blocks.screenGrid = m_window->hasScreenGrid();
-    blocks.controlGrid = m_window->hasControlGrid();
+    blocks.heater = kind.heaterPresent;
+    blocks.rectifier = kind.rectifier;
+    blocks.screenGrid = kind.screenGrid;
+    blocks.controlGrid = kind.controlGrid;
     return blocks;
 }

@@ -15,8 +15,8 @@ class QUndoView;
 
 // The window's undo history. Every edit of the form becomes one step once it
 // is complete: a list choice or a number the field has taken with whatever
-// the window changed on the way, the name when typing pauses or the field is
-// left. The status bar says what an edit changed besides its own field.
+// the document changed on the way, the name when typing pauses or the field
+// is left. The status bar says what an edit changed besides its own field.
 // Loads, "Neu" and "Karte einlesen" are one step each. The steps are the
 // document's: they hold its values, and undo shows the value it lands on.
 class EditHistory : public QObject
@@ -43,8 +43,10 @@ public:
     // The menu's "Rückgängig" and "Wiederholen": their texts name the step.
     void useActions(QAction *undo, QAction *redo);
 
-    // Makes the edit in progress a step now: the name being typed, a change
-    // whose step would otherwise come after the current event.
+    // One input's edit, made by the user: one step, shown in the form.
+    void edit(TubeField field, const TubeValue &value);
+    // Makes the name being typed a step now, and tells the status bar of
+    // the last edit.
     void settle();
     void undo();
     void redo();
@@ -81,9 +83,8 @@ protected:
 
 private:
     void watchInputs();
-    void inputChanged(int index);
     void nameChanged();
-    void recordInputs();
+    void reportEdit();
     void recordName();
     void showStep(const DocumentState &step);
     void startFromHere();
@@ -91,7 +92,7 @@ private:
     void report(const EditOutcome &edit);
     void refreshActions();
     QString stepText(int cause, const FormValue &after) const;
-    FormBlocks blocks() const;
+    static FormBlocks blocksOf(const FormValue &form);
     bool paused() const { return m_paused > 0; }
 
     Lochkartor *m_window;
@@ -102,9 +103,8 @@ private:
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
     QUndoView *m_view = nullptr;
-    FormBlocks m_lastBlocks;
-    int m_cause = -1; // the input whose change came last: the user's
-    bool m_inputsPending = false;
+    EditOutcome m_pendingReport; // of the last edit, for the status bar
+    bool m_reportPending = false;
     bool m_namePending = false;
     QString m_correction; // what a number field entered instead of the typed text
     int m_paused = 0;

@@ -163,7 +163,7 @@ void Lochkartor::putFormValue(const FormValue &form)
 
 void Lochkartor::resetToFreshForm()
 {
-    putFormValue(freshFormValue());
+    showFormValue(freshFormValue());
 }
 
 void Lochkartor::showFormValue(const FormValue &form)

@@ -133,6 +133,9 @@ public:
     void showFormValue(const FormValue &form);
     FormSnapshot formSnapshot() const;
     void showFormSnapshot(const FormSnapshot &snapshot);
+    // Puts a value into the form, and draws its card, without a slot hearing
+    // of it: what an edit of the document shows.
+    void putFormValue(const FormValue &form);
     // Shows `tube` as the form of a fresh window that is given its values:
     // what "Neu" and a load show.
     void showTube(const Tube &tube);
@@ -247,11 +250,10 @@ private:
     void addReadCardAction();
     void runInitialEncoderPass();
     void fitViews();
-    void pinFunctionChanged(int pin, int function);
+    // A slot's edit, made in the document, which the form then shows.
+    void editField(TubeField field, double value);
     void showCardOfTube();
     void findFieldLabels();
-    // Puts the value into the form without a slot hearing of it.
-    void putFormValue(const FormValue &form);
     void showPinRows(const FormValue &form);
     bool pinRowFilled(int pin, int line, int pins) const;
     QAbstractItemModel *pinModel(int pin, int line, int pins) const;

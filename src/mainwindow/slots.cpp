@@ -1,22 +1,24 @@
 // The window's slots, connected by name to the form's widgets. Each hands
-// the new value to the encoder of that value, which sets what the value
-// decides in the form; once the edit and everything it set off is done, the
-// cards and the check colours are drawn from the card of the form's tube.
+// the new value to the tube document, which works out everything the edit
+// sets off (a lowered maximum, a switched-off block) as one step; the form
+// then shows the document's value, and the cards and the check colours its
+// card.
 
 #include "card_confirmation.h"
 #include "dialogs.h"
+#include "edit_history.h"
 #include "file_choice.h"
 #include "lochkartor.h"
 #include "ui_lochkartor.h"
 
 #include <QPrinter>
 
-// A field that the tube type or the heating method has switched off keeps
-// whatever value it is given (a clamp, a cascade) but sets nothing in the
-// form; switching the block on again runs the encoder with the kept value.
-static bool isLive(const QWidget *field)
+void Lochkartor::editField(TubeField field, double value)
 {
-    return field->isEnabled();
+    const CardUpdate update(this);
+    // While the window is being built, the encoders set up the form.
+    if (m_history)
+        m_history->edit(field, TubeValue{QString(), value});
 }
 
 void Lochkartor::on_tubeName_textChanged(const QString &)
@@ -26,8 +28,7 @@ void Lochkartor::on_tubeName_textChanged(const QString &)
 
 void Lochkartor::on_socket_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    encodeSocket(index);
+    editField(TubeField::Socket, index);
 }
 
 // The tube type acts on its index alone; the text signal is deliberately
@@ -36,187 +37,137 @@ void Lochkartor::on_genericTubeType_currentTextChanged(const QString &) { }
 
 void Lochkartor::on_genericTubeType_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    encodeTubeType(index);
+    editField(TubeField::TubeType, index);
 }
 
 void Lochkartor::on_heatingMethod_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    encodeHeatingMethod(index);
+    editField(TubeField::HeatingMethod, index);
 }
 
 void Lochkartor::on_heatingVoltage_valueChanged(double value)
 {
-    const CardUpdate update(this);
-    if (isLive(ui->heatingVoltage))
-        encodeHeatingVoltage(value);
+    editField(TubeField::HeatingVoltage, value);
 }
 
 void Lochkartor::on_heatingCurrent_valueChanged(double value)
 {
-    const CardUpdate update(this);
-    writeHeatingCurrentText(value);
+    editField(TubeField::HeatingCurrent, value);
 }
 
 void Lochkartor::on_plateVoltage_valueChanged(double value)
 {
-    const CardUpdate update(this);
-    if (isLive(ui->plateVoltage))
-        encodePlateVoltage(value);
+    editField(TubeField::PlateVoltage, value);
 }
 
 void Lochkartor::on_screenVoltage_valueChanged(double value)
 {
-    const CardUpdate update(this);
-    if (isLive(ui->screenVoltage))
-        encodeScreenVoltage(value);
+    editField(TubeField::ScreenVoltage, value);
 }
 
 void Lochkartor::on_gridVoltage_valueChanged(double value)
 {
-    const CardUpdate update(this);
-    if (isLive(ui->gridVoltage))
-        encodeGridVoltage(value);
+    editField(TubeField::GridVoltage, value);
 }
 
 void Lochkartor::on_cathodeResistor_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    if (isLive(ui->cathodeResistor))
-        encodeCathodeResistor(index);
+    editField(TubeField::CathodeResistor, index);
 }
 
 void Lochkartor::on_cathodeCap_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    if (isLive(ui->cathodeCap))
-        encodeCathodeCap(index);
+    editField(TubeField::CathodeCap, index);
 }
 
 void Lochkartor::on_isotestVolage_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    encodeIsotestVoltage(index);
+    editField(TubeField::IsotestVoltage, index);
 }
 
 void Lochkartor::on_isotestRange_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    encodeIsotestRange(index);
+    editField(TubeField::IsotestRange, index);
 }
 
 void Lochkartor::on_heatingVoltageAC_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    if (isLive(ui->heatingVoltageAC))
-        encodeHeatingVoltageAC(index);
+    editField(TubeField::HeatingTap, index);
 }
 
 void Lochkartor::on_plateCurrent_valueChanged(double value)
 {
-    const CardUpdate update(this);
-    if (isLive(ui->plateCurrent))
-        encodePlateCurrent(value);
+    editField(TubeField::PlateCurrent, value);
 }
 
 void Lochkartor::on_screenCurrent_valueChanged(double value)
 {
-    const CardUpdate update(this);
-    if (isLive(ui->screenCurrent))
-        encodeScreenCurrent(value);
+    editField(TubeField::ScreenCurrent, value);
 }
 
 void Lochkartor::on_transconductance_valueChanged(double value)
 {
-    const CardUpdate update(this);
-    if (isLive(ui->transconductance))
-        encodeTransconductance(value);
-}
-
-void Lochkartor::pinFunctionChanged(int pin, int function)
-{
-    const CardUpdate update(this);
-    encodePinFunction(pinLines[pin - 1], function);
+    editField(TubeField::Transconductance, value);
 }
 
 void Lochkartor::on_pin1Function_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    pinFunctionChanged(1, index);
+    editField(pinField(1), index);
 }
 
 void Lochkartor::on_pin2Function_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    pinFunctionChanged(2, index);
+    editField(pinField(2), index);
 }
 
 void Lochkartor::on_pin3Function_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    pinFunctionChanged(3, index);
+    editField(pinField(3), index);
 }
 
 void Lochkartor::on_pin4Function_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    pinFunctionChanged(4, index);
+    editField(pinField(4), index);
 }
 
 void Lochkartor::on_pin5Function_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    pinFunctionChanged(5, index);
+    editField(pinField(5), index);
 }
 
 void Lochkartor::on_pin6Function_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    pinFunctionChanged(6, index);
+    editField(pinField(6), index);
 }
 
 void Lochkartor::on_pin7Function_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    pinFunctionChanged(7, index);
+    editField(pinField(7), index);
 }
 
 void Lochkartor::on_pin8Function_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    pinFunctionChanged(8, index);
+    editField(pinField(8), index);
 }
 
 void Lochkartor::on_pin9Function_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    pinFunctionChanged(9, index);
+    editField(pinField(9), index);
 }
 
-// The rectifier lists continue the amplifier choices of the shared encoders:
-// rectifier supply i is plate supply i + 3, load resistor i is cathode
-// resistor choice i + 15.
 void Lochkartor::on_rectPlateVoltage_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    if (isLive(ui->rectPlateVoltage))
-        encodeRectPlateVoltage(index + 3);
+    editField(TubeField::RectPlateVoltage, index);
 }
 
 void Lochkartor::on_rectLoadResistor_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    // An empty list (-1) must not turn into a cathode resistor choice.
-    if (isLive(ui->rectLoadResistor) && index >= 0)
-        encodeCathodeResistor(index + 15);
+    editField(TubeField::RectLoadResistor, index);
 }
 
 void Lochkartor::on_rectCap_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    if (isLive(ui->rectCap))
-        encodeCathodeCap(index);
+    editField(TubeField::RectCap, index);
 }
 
 void Lochkartor::on_printCardButton_clicked()
@@ -239,15 +190,12 @@ void Lochkartor::on_saveCardButton_clicked()
 
 void Lochkartor::on_rectCurrent_valueChanged(double value)
 {
-    const CardUpdate update(this);
-    if (isLive(ui->rectCurrent))
-        encodeRectCurrent(value);
+    editField(TubeField::RectCurrent, value);
 }
 
 void Lochkartor::on_capFunction_currentIndexChanged(int index)
 {
-    const CardUpdate update(this);
-    encodeCapFunction(index);
+    editField(TubeField::CapFunction, index);
 }
 
 void Lochkartor::on_saveDataButton_clicked()
