@@ -123,8 +123,15 @@ QStringList shownTexts(const Lochkartor &window)
     for (const QMenu *menu : window.findChildren<QMenu *>())
         texts << menu->objectName() + QLatin1Char('\t') + menu->title();
     for (const QAction *action : window.findChildren<QAction *>()) {
-        if (!action->objectName().isEmpty())
-            texts << action->objectName() + QLatin1Char('\t') + action->text();
+        if (action->objectName().isEmpty())
+            continue;
+        // "Rückgängig: Sockel „12: Noval“" names the step after its own word;
+        // the step's text is checked where undo is.
+        const bool namesStep = action->objectName() == QLatin1String("undoAction")
+                               || action->objectName() == QLatin1String("redoAction");
+        texts << action->objectName() + QLatin1Char('\t')
+                     + (namesStep ? action->text().section(QStringLiteral(": "), 0, 0)
+                                  : action->text());
     }
     for (const QComboBox *box : window.findChildren<QComboBox *>()) {
         for (int row = 0; row < box->count(); ++row)

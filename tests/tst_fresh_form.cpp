@@ -79,6 +79,8 @@ class FreshFormTest : public QObject
 private slots:
     void resetEqualsFreshWindow_data();
     void resetEqualsFreshWindow();
+    void shownValueIsTheEditedForm_data();
+    void shownValueIsTheEditedForm();
     void resetKeepsTheWidgets();
     void resetFollowsTheLanguage_data();
     void resetFollowsTheLanguage();
@@ -126,6 +128,47 @@ void FreshFormTest::resetEqualsFreshWindow()
                        .arg(before.join(QStringLiteral(", ")), after.join(QStringLiteral(", ")),
                             firstDifference(picture(window), picture(fresh)))));
     QVERIFY(TestSupport::cardsAgree(window.cards()));
+}
+
+void FreshFormTest::shownValueIsTheEditedForm_data()
+{
+    QTest::addColumn<quint32>("seed");
+    const quint32 seeds = TestSupport::underSanitizers ? 15 : 80;
+    for (quint32 seed = 1; seed <= seeds; ++seed)
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+// A window given the value of an edited one shows exactly that form: every
+// limit, greyed block, pin row and list, both cards and the check colours.
+// Further edits then go the same way in both, so the value a window shows
+// is the value its next edit starts from.
+void FreshFormTest::shownValueIsTheEditedForm()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    Lochkartor edited;
+    const QStringList before = randomEdits(edited, random, 1 + random.bounded(40));
+    Lochkartor shown;
+    FormEdits::edit(shown, QStringLiteral("socket=5; genericTubeType=7; plateVoltage=20"));
+    shown.showFormValue(edited.formValue());
+    const auto compare = [&](const QString &context) {
+        return firstDifference(picture(shown), picture(edited)).isEmpty()
+                       && shown.cards().punchedHoles() == edited.cards().punchedHoles()
+                       && checkLabels(shown) == checkLabels(edited)
+                   ? QString()
+                   : QStringLiteral("%1\n%2").arg(context,
+                                                  firstDifference(picture(shown), picture(edited)));
+    };
+    QString difference = compare(before.join(QStringLiteral(", ")));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    const quint32 followUpSeed = random.generate();
+    QRandomGenerator onEdited(followUpSeed);
+    QRandomGenerator onShown(followUpSeed);
+    const QStringList after = randomEdits(edited, onEdited, 20);
+    QCOMPARE(randomEdits(shown, onShown, 20), after);
+    difference = compare(before.join(QStringLiteral(", ")) + QStringLiteral("\nthen: ")
+                         + after.join(QStringLiteral(", ")));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
 // The reset works on the window's own widgets and scenes, so whoever holds

@@ -16,21 +16,26 @@ struct WindowModels
     std::array<QStandardItemModel *, 9> lines{};
     QStandardItemModel *noPin = nullptr;
     QStandardItemModel *heatingMethod = nullptr;
+    QStandardItemModel *unwiredPin = nullptr;
 };
 
 // The window creates its models as its own children: the nine line models
-// in line order, then the no-pin model, then the heating-method model.
+// in line order, then the no-pin model, then the heating-method model, then
+// the empty list of a pin no socket has reached.
 WindowModels modelsOf(const Lochkartor &window)
 {
     const auto models
         = window.findChildren<QStandardItemModel *>(QString(), Qt::FindDirectChildrenOnly);
-    if (models.size() != 11)
-        qFatal("the window holds %lld item models, not 11", qlonglong(models.size()));
+    if (models.size() != 12)
+        qFatal("the window holds %lld item models, not 12", qlonglong(models.size()));
     WindowModels found;
     for (int line = 1; line <= 9; ++line)
         found.lines[line - 1] = models.at(line - 1);
     found.noPin = models.at(9);
     found.heatingMethod = models.at(10);
+    found.unwiredPin = models.at(11);
+    if (found.unwiredPin->rowCount() != 0)
+        qFatal("the list of a pin no socket reached is not empty");
     return found;
 }
 

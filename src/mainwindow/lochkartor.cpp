@@ -113,7 +113,6 @@ void Lochkartor::createItemModels()
             model->appendRow(new QStandardItem(name));
         lineModels[line - 1] = model;
     }
-    unwiredPinModel = new QStandardItemModel(this);
     noPinModel = new QStandardItemModel(this);
     noPinModel->appendRow(new QStandardItem(tr("KEIN PIN")));
     noPinModel->item(0)->setEnabled(false);
@@ -135,6 +134,7 @@ void Lochkartor::createItemModels()
         }
     }
     heatingMethodModel = new QStandardItemModel(this);
+    unwiredPinModel = new QStandardItemModel(this);
     for (const QString &name : FormLists::texts(FormLists::List::HeatingMethod))
         heatingMethodModel->appendRow(new QStandardItem(name));
     // The tube type greys these rows for rectifiers.

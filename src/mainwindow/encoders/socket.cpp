@@ -3,6 +3,9 @@
 #include "ui_lochkartor.h"
 #include "wiring_table.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <algorithm>
 
@@ -33,20 +36,18 @@ void Lochkartor::setPinLine(int pin, int line)
 }
 
 // Pins above the count keep their line and list but are switched off and
-// reset.
+// reset. Resetting the pins is part of this change of the form, not an edit
+// of each pin.
 void Lochkartor::setPinCount(int n)
 {
     const CardUpdate update(this);
     pinCount = n;
     const int pins = int(pinFunctionBoxes.size());
-    for (int pin = 1; pin <= n && pin <= pins; ++pin) {
-        pinFunctionBoxes[pin - 1]->setEnabled(true);
-        pinLineEdits[pin - 1]->setEnabled(true);
-        pinFunctionBoxes[pin - 1]->setCurrentIndex(PinFunction::NotConnected);
-    }
-    for (int pin = std::max(n, 0) + 1; pin <= pins; ++pin) {
-        pinFunctionBoxes[pin - 1]->setEnabled(false);
-        pinFunctionBoxes[pin - 1]->setCurrentIndex(PinFunction::NotConnected);
-        pinLineEdits[pin - 1]->setEnabled(false);
+    for (int pin = 1; pin <= pins; ++pin) {
+        QComboBox *box = pinFunctionBoxes[pin - 1];
+        box->setEnabled(pin <= n);
+        pinLineEdits[pin - 1]->setEnabled(pin <= n);
+        const QSignalBlocker blocker(box);
+        box->setCurrentIndex(PinFunction::NotConnected);
     }
 }
