@@ -74,11 +74,27 @@ void TubeDocument::record(const QString &text, const FormValue &after)
 TubeEdit::Outcome TubeDocument::edit(TubeField field, const TubeValue &value,
                                      const Describe &describe)
 {
-    TubeEdit::Outcome outcome = TubeEdit::apply(m_value.tube, field, value);
+    TubeEdit::Outcome outcome = apply(field, value);
     const FormValue after = m_value.withTube(outcome.tube);
     if (after != m_value)
         record(describe(after), after);
     return outcome;
+}
+
+// As TubeEdit::apply, which puts the whole tube into a fresh form first; a
+// field that is switched off (a pin past the socket, a block the tube type
+// has off) goes that way, as what it sets depends on more than the values.
+TubeEdit::Outcome TubeDocument::apply(TubeField field, const TubeValue &value)
+{
+    const Tube &tube = m_value.tube;
+    if (!TubeForm::isFieldOn(tube, field)) {
+        m_form.reset();
+        return TubeEdit::apply(tube, field, value);
+    }
+    if (!m_form || m_form->tube() != tube)
+        m_form = FormReplay::holding(tube);
+    m_form->set(field, value);
+    return TubeEdit::compare(tube, m_form->tube(), field);
 }
 
 TubeEdit::Outcome TubeDocument::edit(TubeField field, const TubeValue &value, const QString &text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "form_replay.h"
 #include "tube.h"
 #include "tube_data_values.h"
 #include "tube_edit.h"
@@ -95,8 +96,13 @@ public:
 private:
     class Step;
     void show(const DocumentState &state);
+    TubeEdit::Outcome apply(TubeField field, const TubeValue &value);
 
     FormValue m_value;
+    // The form holding m_value as the last edit left it, when it does: the
+    // next edit of a field that takes part goes on from it rather than
+    // putting the whole tube in again.
+    std::optional<FormReplay> m_form;
     std::unique_ptr<QUndoStack> m_stack;
     Show m_show;
 };
