@@ -88,8 +88,9 @@ int main(int argc, char **argv)
                         << printed.content << "\" read \"" << got.text << "\"\n";
                 }
                 if (getenv("TEXT_RATES_VERBOSE") && shown && !got.read)
-                    out << "unread " << cardTextKey(CardText(t)) << " " << resolutions[r]
-                        << " dpi: \"" << printed.content << "\" conf " << got.confidence << "\n";
+                    out << "unread " << cardTextKey(CardText(t)) << " card " << n << " "
+                        << resolutions[r] << " dpi: \"" << printed.content << "\" conf "
+                        << got.confidence << "\n";
             }
         }
         out.flush();

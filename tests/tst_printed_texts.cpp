@@ -22,6 +22,8 @@ class TestPrintedTexts : public QObject
 private slots:
     void readTextsAreThePrintedOnes_data();
     void readTextsAreThePrintedOnes();
+    void everyTextOfTheseScansIsRead_data();
+    void everyTextOfTheseScansIsRead();
 };
 
 void TestPrintedTexts::readTextsAreThePrintedOnes_data()
@@ -80,6 +82,55 @@ void TestPrintedTexts::readTextsAreThePrintedOnes()
                             .arg(dpi)
                             .arg(read)
                             .arg(printed)));
+}
+
+// Scans in which a narrow letter ("." in "88.9" and "19.8") stood beside
+// wider digits that could have been printed in its place: every text is read,
+// exactly. The cards are drawn as the measuring tool draws them, four
+// resolutions a card.
+void TestPrintedTexts::everyTextOfTheseScansIsRead_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("cardNumber");
+    QTest::addColumn<int>("resolution"); // 0: 150, 1: 200, 2: 300, 3: 600 dpi
+    QTest::newRow("Ug2=88.9 V at 200 dpi") << quint32(1) << 12 << 1;
+    QTest::newRow("Ig2=19.8 mA at 300 dpi") << quint32(1) << 28 << 2;
+}
+
+void TestPrintedTexts::everyTextOfTheseScansIsRead()
+{
+    QFETCH(quint32, seed);
+    QFETCH(int, cardNumber);
+    QFETCH(int, resolution);
+    const double resolutions[] = {150, 200, 300, 600};
+    QRandomGenerator random(seed);
+    for (int n = 0; n <= cardNumber; ++n) {
+        const Card card = FormReplay::holding(randomFormTube(random)).card();
+        for (int r = 0; r < 4; ++r) {
+            const ScanDistortion d = scannerLike(random, resolutions[r]);
+            if (n != cardNumber || r != resolution)
+                continue;
+            const QImage scan = printedCardScan(card, d);
+            const PrintedTexts texts = readPrintedTexts(scan, readCardPicture(scan));
+            for (int t = 0; t < CardTextCount; ++t) {
+                const CardTextValue &truth = card.texts[size_t(t)];
+                if (!truth.visible || truth.content.isEmpty())
+                    continue;
+                const PrintedTextReading &got = texts.texts[size_t(t)];
+                QVERIFY2(
+                    got.read && got.text == truth.content,
+                    qPrintable(QStringLiteral("seed %1, card %2, %3: %4 printed \"%5\", "
+                                              "read %6 \"%7\" (confidence %8)")
+                                   .arg(seed)
+                                   .arg(n)
+                                   .arg(d.describe(), QLatin1String(cardTextKey(CardText(t))),
+                                        truth.content,
+                                        got.read ? QStringLiteral("as") : QStringLiteral("not"),
+                                        got.text)
+                                   .arg(got.confidence)));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TestPrintedTexts)

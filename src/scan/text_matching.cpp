@@ -8,12 +8,16 @@
 #include <memory>
 
 #include <QHash>
+#include <QPoint>
 
 namespace {
 
 // How far the picture's map may be off, card pixels.
 constexpr double misplacement = 3;
 constexpr int beamWidth = 8;
+// A rival letter this close to a letter has the whole spelling with it
+// compared, painted as the card paints it.
+constexpr double closeRival = 0.5;
 
 // The ink `painted` and the patch have in common, with `painted` moved by
 // (dx, dy) patch pixels: 2 x shared / (patch ink + painted ink), 1 when
@@ -248,24 +252,97 @@ std::vector<Spelling> spellings(const TextPatch &patch, const TextPlacement &pla
     return finished;
 }
 
+// The spelling painted as the card paints it, letter by letter where the
+// spelling found each, in patch pixels: what the picture should show.
+struct SpellingModel
+{
+    InkPatch ink; // the letters' ink, summed
+};
+
+// Adds (sign 1) or takes away (sign -1) `glyph` with its ink's corner at
+// (left, top).
+void addGlyph(InkPatch &ink, const Glyph &glyph, int left, int top, float sign)
+{
+    for (const InkPoint &p : glyph.points) {
+        const int px = left + p.x, py = top + p.y;
+        if (px >= 0 && py >= 0 && px < ink.width && py < ink.height)
+            ink.at(px, py) += sign * p.ink;
+    }
+}
+
+// Where letter `i` of `spelling` lies in the patch: its ink's corner.
+QPoint letterCorner(const TextPatch &patch, const TextPlacement &placement,
+                    const Spelling &spelling, const Glyph &glyph, int i)
+{
+    const LetterPlace place = placeOf(patch, placement, spelling.pens[size_t(i)]);
+    return {place.left + glyph.left + spelling.shifts[size_t(i)],
+            place.top + glyph.top + spelling.dy};
+}
+
+SpellingModel spellingModel(const TextPatch &patch, const TextPlacement &placement,
+                            const Spelling &spelling)
+{
+    SpellingModel model;
+    model.ink = InkPatch(patch.ink.width, patch.ink.height);
+    for (int i = 0; i < spelling.text.size(); ++i) {
+        const Glyph &glyph = cardGlyph(spelling.text.at(i), placement.pointSize, patch.frame.scale,
+                                       placement.snapped);
+        const QPoint corner = letterCorner(patch, placement, spelling, glyph, i);
+        addGlyph(model.ink, glyph, corner.x(), corner.y(), 1);
+    }
+    return model;
+}
+
+// What a letter adds to how well the spelling explains the patch, its
+// neighbours painted as `others`: a letter painting on its neighbours' ink
+// explains nothing there.
+double letterGainAmong(const TextPatch &patch, const InkPatch &others, const Glyph &glyph, int left,
+                       int top)
+{
+    double gain = 0;
+    for (const InkPoint &p : glyph.points) {
+        const double t = p.ink;
+        const int px = left + p.x, py = top + p.y;
+        if (py < 0 || py >= patch.ink.height || px < 0 || px >= patch.ink.width) {
+            gain -= t * t;
+            continue;
+        }
+        const double unexplained = patch.ink.at(px, py) - others.at(px, py);
+        gain += patch.weight.at(px, py) * (2.0 * t * unexplained - t * t);
+    }
+    return gain;
+}
+
+double bestLetterGainAmong(const TextPatch &patch, const InkPatch &others, const Glyph &glyph,
+                           QPoint corner, int reachX)
+{
+    double best = -1e300;
+    for (int dx = -reachX; dx <= reachX; ++dx)
+        best = std::max(best, letterGainAmong(patch, others, glyph, corner.x() + dx, corner.y()));
+    return best;
+}
+
 // How clearly each letter of `spelling` beats every other letter the card
 // could print in its place: 1 when the picture shows all that tells them
-// apart, 0 when it cannot tell them apart at all.
+// apart, 0 when it cannot tell them apart at all. Each letter is judged
+// with its neighbours in place, so a wide rival of a narrow letter gains
+// nothing from the ink of the letters beside it. The spellings with a rival
+// letter that comes close are added to `close`.
 double letterClarity(const TextPatch &patch, const TextPlacement &placement, CardText text,
-                     const Spelling &spelling)
+                     const Spelling &spelling, QStringList *close)
 {
     const double scale = patch.frame.scale;
+    SpellingModel model = spellingModel(patch, placement, spelling);
     double worst = 1;
     for (int i = 0; i < spelling.text.size(); ++i) {
         const Glyph &glyph
             = cardGlyph(spelling.text.at(i), placement.pointSize, scale, placement.snapped);
         if (glyph.energy <= 0)
             continue;
-        const double pen = spelling.pens[size_t(i)];
-        const int shift = spelling.shifts[size_t(i)];
-        int dx = 0, dy = 0;
-        const double own
-            = bestLetterGain(patch, placement, glyph, pen, shift, 1, spelling.dy, 0, &dx, &dy);
+        const QPoint corner = letterCorner(patch, placement, spelling, glyph, i);
+        addGlyph(model.ink, glyph, corner.x(), corner.y(), -1);
+        const double own = bestLetterGainAmong(patch, model.ink, glyph, corner, 1);
+        const QPoint pen = corner - QPoint(glyph.left, glyph.top);
         const QString others = PrintableTexts::nextCharacters(text, spelling.text.left(i));
         for (QChar other : others) {
             if (other == spelling.text.at(i))
@@ -273,14 +350,21 @@ double letterClarity(const TextPatch &patch, const TextPlacement &placement, Car
             const Glyph &rival = cardGlyph(other, placement.pointSize, scale, placement.snapped);
             if (rival.energy <= 0)
                 continue;
-            const double gain
-                = bestLetterGain(patch, placement, rival, pen, shift, 1, spelling.dy, 0, &dx, &dy);
+            const double gain = bestLetterGainAmong(patch, model.ink, rival,
+                                                    pen + QPoint(rival.left, rival.top), 1);
             // The share of the difference the two letters would show on a
             // perfect picture that this picture shows.
             const double apart = glyphDifference(spelling.text.at(i), other, placement.pointSize,
                                                  scale, placement.snapped);
-            worst = std::min(worst, apart > 0 ? (own - gain) / apart : 0.0);
+            const double apartShown = apart > 0 ? (own - gain) / apart : 0.0;
+            worst = std::min(worst, apartShown);
+            if (apartShown < closeRival) {
+                QString rivalSpelling = spelling.text;
+                rivalSpelling[i] = other;
+                close->append(rivalSpelling);
+            }
         }
+        addGlyph(model.ink, glyph, corner.x(), corner.y(), 1);
     }
     return worst;
 }
@@ -376,6 +460,19 @@ TextMatch spellText(const TextPatch &patch, const TextPlacement &placement, Card
         }
     }
     match.margin = match.match - second;
-    match.letters = letterClarity(patch, placement, text, best);
+    QStringList close;
+    match.letters = letterClarity(patch, placement, text, best, &close);
+    // Letters painted one by one are not quite the line the card paints:
+    // fitted to pixels each on its own, a letter may sit a pixel off. Where
+    // a rival letter comes close, the two whole spellings as painted decide
+    // too.
+    if (!close.isEmpty() && match.letters > 0) {
+        int dx = 0, dy = 0;
+        bestOverlap(patch, paintedPoints(patch, placement, best.text), 1, firstX, best.dy, &dx,
+                    &dy);
+        for (const QString &rival : std::as_const(close))
+            match.letters
+                = std::min(match.letters, clarity(patch, placement, best.text, rival, dx, dy));
+    }
     return match;
 }
