@@ -111,8 +111,10 @@ double bestOverlap(const TextPatch &patch, const std::vector<InkPoint> &painted,
 }
 
 // What a letter adds to how well a spelling explains the patch: the ink it
-// explains less the ink it paints where there is none.
-double letterGain(const TextPatch &patch, const Glyph &glyph, int left, int top)
+// explains less the ink it paints where there is none. With its neighbours
+// painted as `others`, a letter painting on their ink explains nothing there.
+double letterGain(const TextPatch &patch, const Glyph &glyph, int left, int top,
+                  const InkPatch *others = nullptr)
 {
     double gain = 0;
     for (const InkPoint &p : glyph.points) {
@@ -122,7 +124,8 @@ double letterGain(const TextPatch &patch, const Glyph &glyph, int left, int top)
             gain -= t * t;
             continue;
         }
-        gain += patch.weight.at(px, py) * (2.0 * t * patch.ink.at(px, py) - t * t);
+        const double unexplained = patch.ink.at(px, py) - (others ? others->at(px, py) : 0.0);
+        gain += patch.weight.at(px, py) * (2.0 * t * unexplained - t * t);
     }
     return gain;
 }
@@ -293,32 +296,12 @@ SpellingModel spellingModel(const TextPatch &patch, const TextPlacement &placeme
     return model;
 }
 
-// What a letter adds to how well the spelling explains the patch, its
-// neighbours painted as `others`: a letter painting on its neighbours' ink
-// explains nothing there.
-double letterGainAmong(const TextPatch &patch, const InkPatch &others, const Glyph &glyph, int left,
-                       int top)
-{
-    double gain = 0;
-    for (const InkPoint &p : glyph.points) {
-        const double t = p.ink;
-        const int px = left + p.x, py = top + p.y;
-        if (py < 0 || py >= patch.ink.height || px < 0 || px >= patch.ink.width) {
-            gain -= t * t;
-            continue;
-        }
-        const double unexplained = patch.ink.at(px, py) - others.at(px, py);
-        gain += patch.weight.at(px, py) * (2.0 * t * unexplained - t * t);
-    }
-    return gain;
-}
-
 double bestLetterGainAmong(const TextPatch &patch, const InkPatch &others, const Glyph &glyph,
                            QPoint corner, int reachX)
 {
     double best = -1e300;
     for (int dx = -reachX; dx <= reachX; ++dx)
-        best = std::max(best, letterGainAmong(patch, others, glyph, corner.x() + dx, corner.y()));
+        best = std::max(best, letterGain(patch, glyph, corner.x() + dx, corner.y(), &others));
     return best;
 }
 
