@@ -221,6 +221,7 @@ private slots:
     void cardSurvivesFileRoundTrip_data();
     void cardSurvivesFileRoundTrip();
     void cardIgnoresSwitchedOffValues();
+    void cardIsTheLoadReplayedAfterAnyOtherCard();
     void valuesToSaveAreWindowsValues();
     void cardFollowsTheLanguage();
     void userEditsAreTubeEdits_data();
@@ -329,6 +330,30 @@ void CardEngineTest::cardIgnoresSwitchedOffValues()
                 setValueOf(changed, field, valueOf(other, field));
         }
         QVERIFY(cardOf(changed) == cardOf(tube));
+    }
+}
+
+// The card of a tube is its values loaded into a fresh form, whichever card
+// was worked out before it: most tubes here share their socket and tube type
+// with the one before, some their kind only, some nothing.
+void CardEngineTest::cardIsTheLoadReplayedAfterAnyOtherCard()
+{
+    QRandomGenerator random(4711);
+    Tube tube = randomTube(random);
+    for (int round = 0; round < randomCases(); ++round) {
+        const Tube other = randomTube(random);
+        const int kept = random.bounded(4);
+        for (int index = 0; index < TubeFieldCount; ++index) {
+            const auto field = TubeField(index);
+            const bool start = field == TubeField::Name || field == TubeField::Socket
+                               || field == TubeField::TubeType;
+            if (!start || kept == 0 || (kept == 1 && field == TubeField::Name))
+                setValueOf(tube, field, valueOf(other, field));
+        }
+        FormReplay loaded = FormReplay::fresh();
+        for (TubeField field : loadOrder(tube))
+            loaded.set(field, valueOf(tube, field));
+        QVERIFY2(cardOf(tube) == loaded.card(), qPrintable(QStringLiteral("round %1").arg(round)));
     }
 }
 

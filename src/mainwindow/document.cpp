@@ -151,7 +151,10 @@ void Lochkartor::refreshModified()
         return;
     // The history's saved state is a shortcut; a value changed and put back
     // is no change either.
-    setWindowModified(!(m_history && m_history->isClean()) && valuesToSave() != m_savedValues);
+    const bool modified = !(m_history && m_history->isClean()) && valuesToSave() != m_savedValues;
+    // Each call retitles the window, and every edit asks.
+    if (modified != isWindowModified())
+        setWindowModified(modified);
 }
 
 QString Lochkartor::documentName() const

@@ -101,8 +101,7 @@ void EditHistory::edit(TubeField field, const TubeValue &value)
     m_window->putFormValue(after);
     if (after == before)
         return;
-    m_pendingReport = EditOutcome{cause, FormSnapshot::of(before), FormSnapshot::of(after),
-                                  blocksOf(before), blocksOf(after)};
+    m_pendingReport = PendingEdit{cause, before, after};
     if (!m_reportPending) {
         m_reportPending = true;
         QMetaObject::invokeMethod(this, &EditHistory::reportEdit, Qt::QueuedConnection);
@@ -114,7 +113,8 @@ void EditHistory::reportEdit()
     if (!m_reportPending)
         return;
     m_reportPending = false;
-    report(m_pendingReport);
+    const PendingEdit &edit = m_pendingReport;
+    report(outcomeOf(edit.cause, edit.before, edit.after));
 }
 
 void EditHistory::nameChanged()
@@ -146,10 +146,8 @@ void EditHistory::recordName()
     }
     FormValue after = before;
     after.tube.name = name;
-    const EditOutcome edit{-1, FormSnapshot::of(before), FormSnapshot::of(after), blocksOf(before),
-                           blocksOf(after)};
     m_document.record(stepText(-1, after), after);
-    report(edit);
+    report(outcomeOf(-1, before, after));
 }
 
 void EditHistory::undo()
@@ -298,6 +296,12 @@ QString EditHistory::stepText(int cause, const FormValue &after) const
     tubeFieldNamed(FormSnapshot::inputs[index].objectName, &field);
     return m_widgets.label(index) + QLatin1Char(' ')
            + m_widgets.valueText(index, valueOf(after.tube, field).number);
+}
+
+EditOutcome EditHistory::outcomeOf(int cause, const FormValue &before, const FormValue &after)
+{
+    return EditOutcome{cause, FormSnapshot::of(before), FormSnapshot::of(after), blocksOf(before),
+                       blocksOf(after)};
 }
 
 FormBlocks EditHistory::blocksOf(const FormValue &form)

@@ -90,6 +90,7 @@ private:
     void startFromHere();
     void dropPending();
     void report(const EditOutcome &edit);
+    static EditOutcome outcomeOf(int cause, const FormValue &before, const FormValue &after);
     void refreshActions();
     QString stepText(int cause, const FormValue &after) const;
     static FormBlocks blocksOf(const FormValue &form);
@@ -103,7 +104,15 @@ private:
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
     QUndoView *m_view = nullptr;
-    EditOutcome m_pendingReport; // of the last edit, for the status bar
+    // The last edit, for the status bar: what it was made in, and the form
+    // before and after it.
+    struct PendingEdit
+    {
+        int cause = -1;
+        FormValue before;
+        FormValue after;
+    };
+    PendingEdit m_pendingReport;
     bool m_reportPending = false;
     bool m_namePending = false;
     QString m_correction; // what a number field entered instead of the typed text

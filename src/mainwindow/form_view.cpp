@@ -36,14 +36,22 @@ void setEnabledIfChanged(QWidget *widget, bool enabled)
 void showNumber(QDoubleSpinBox *field, const TubeForm::Limits &limits, double value)
 {
     const QSignalBlocker blocker(field);
-    if (field->decimals() != limits.decimals)
+    bool changed = false;
+    if (field->decimals() != limits.decimals) {
         field->setDecimals(limits.decimals);
-    if (field->minimum() != limits.minimum || field->maximum() != limits.maximum)
+        changed = true;
+    }
+    if (field->minimum() != limits.minimum || field->maximum() != limits.maximum) {
         field->setRange(limits.minimum, limits.maximum);
-    if (field->value() != value)
+        changed = true;
+    }
+    if (field->value() != value) {
         field->setValue(value);
-    // Its own signal told a number field to look at its text again.
-    if (auto *number = qobject_cast<NumberField *>(field))
+        changed = true;
+    }
+    // Its own signal would have told a number field to look at its text
+    // again; a field left as it was keeps its text and its limits.
+    if (auto *number = qobject_cast<NumberField *>(field); number && changed)
         number->recheckText();
 }
 

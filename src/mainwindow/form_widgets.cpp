@@ -18,13 +18,18 @@ QString withoutColonAndUnit(QString text)
     return text.remove(tail).trimmed();
 }
 
-QString buddyLabel(const Lochkartor &window, const QWidget *field)
+const QLabel *buddyOf(const QList<QLabel *> &labels, const QWidget *field)
 {
-    for (const QLabel *label : window.findChildren<QLabel *>()) {
+    for (const QLabel *label : labels) {
         if (label->buddy() == field)
-            return withoutColonAndUnit(label->text());
+            return label;
     }
-    return field->objectName();
+    return nullptr;
+}
+
+QString labelText(const QLabel *label, const QWidget *field)
+{
+    return label ? withoutColonAndUnit(label->text()) : field->objectName();
 }
 
 QString quoted(const QString &text)
@@ -41,6 +46,11 @@ FormWidgets::FormWidgets(const Lochkartor &window)
     for (std::size_t i = 0; i < m_inputs.size(); ++i)
         m_inputs[i]
             = window.findChild<QWidget *>(QLatin1String(FormSnapshot::inputs[i].objectName));
+    // Every edit's undo step is named by its field's label.
+    const QList<QLabel *> labels = window.findChildren<QLabel *>();
+    m_tubeNameLabel = buddyOf(labels, m_tubeName);
+    for (std::size_t i = 0; i < m_inputs.size(); ++i)
+        m_labels[i] = buddyOf(labels, m_inputs[i]);
 }
 
 FormSnapshot FormWidgets::capture() const
@@ -80,12 +90,12 @@ int FormWidgets::indexOf(const QWidget *widget) const
 
 QString FormWidgets::label(std::size_t index) const
 {
-    return buddyLabel(m_window, m_inputs[index]);
+    return labelText(m_labels[index], m_inputs[index]);
 }
 
 QString FormWidgets::tubeNameLabel() const
 {
-    return buddyLabel(m_window, m_tubeName);
+    return labelText(m_tubeNameLabel, m_tubeName);
 }
 
 QString FormWidgets::valueText(std::size_t index, double value) const

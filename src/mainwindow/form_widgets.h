@@ -6,6 +6,7 @@
 #include <array>
 
 class Lochkartor;
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -38,4 +39,6 @@ private:
     const Lochkartor &m_window;
     QLineEdit *m_tubeName = nullptr;
     std::array<QWidget *, FormSnapshot::InputCount> m_inputs{};
+    const QLabel *m_tubeNameLabel = nullptr;
+    std::array<const QLabel *, FormSnapshot::InputCount> m_labels{};
 };
