@@ -211,13 +211,14 @@ double confidenceOf(const Evidence &e, size_t i, float threshold, float noise, b
     double likeAHole = 1;
     if (besidePrint && punched) {
         // Letters blurred together darken a disc beside them, but seldom
-        // as far as a clear hole, and least in its middle, where the face
-        // between the strokes shows through the blur: beside print a hole
-        // is sure only when its disc and its middle both stray nearly as
-        // far as the others'.
+        // as far as a clear hole: beside print a hole is sure only when it
+        // strays nearly as far as the others. Ink only darkens, so dark
+        // holes are also held to the others' middles: there blurred
+        // strokes still let the face between them show.
         constexpr double sureShare = 0.85, doubtfulShare = 0.7;
-        const double share
-            = std::min(stray / e.full, e.gapStray(i) / std::max(e.fullMiddle, 1e-3f));
+        double share = stray / e.full;
+        if (!e.holesLight)
+            share = std::min(share, double(e.gapStray(i) / std::max(e.fullMiddle, 1e-3f)));
         likeAHole = (share - doubtfulShare) / (sureShare - doubtfulShare) * ScanReading::certain;
     }
     return std::min({sureness(stray), agreement, aboveNoise(stray), likeAHole});
