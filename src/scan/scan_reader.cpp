@@ -48,6 +48,9 @@ struct Evidence
     std::vector<float> darker, lighter; // shares of the local face
     bool holesLight = false;
     float full = 0; // the stray of a clear hole
+    // The stray of a clear hole's middle: there no blur reaches the face
+    // around it, whatever print lies beside.
+    float fullMiddle = 0;
     bool anyHole = false;
 
     float stray(size_t i) const { return holesLight ? lighter[i] : darker[i]; }
@@ -91,12 +94,15 @@ Evidence gatherEvidence(const GrayImage &image, const CardPlacement &placement, 
     // The stray of a clear hole: the middle of those that stray far. A
     // single position over a dark speck of the face may stray further.
     const float most = std::max(mostDarker, mostLighter);
-    std::vector<float> far;
+    std::vector<float> far, farMiddles;
     for (size_t i = 0; i < positions.size(); ++i) {
-        if (e.stray(i) >= 0.4f * most)
+        if (e.stray(i) >= 0.4f * most) {
             far.push_back(e.stray(i));
+            farMiddles.push_back(e.gapStray(i));
+        }
     }
     e.full = quantile(far, 0.5);
+    e.fullMiddle = quantile(farMiddles, 0.5);
     // A card without holes: nothing strays more than a fraction of the ink.
     const float inkShare = placement.contrast / std::max(placement.face, 1.0f);
     e.anyHole = e.full >= 0.3f * inkShare;
@@ -206,10 +212,14 @@ double confidenceOf(const Evidence &e, size_t i, float threshold, float noise, b
     if (besidePrint && punched) {
         // Letters blurred together darken a disc beside them, but seldom
         // as far as a clear hole: beside print a hole is sure only when it
-        // strays nearly as far as the others.
+        // strays nearly as far as the others. Ink only darkens, so dark
+        // holes are also held to the others' middles: there blurred
+        // strokes still let the face between them show.
         constexpr double sureShare = 0.85, doubtfulShare = 0.7;
-        likeAHole
-            = (stray / e.full - doubtfulShare) / (sureShare - doubtfulShare) * ScanReading::certain;
+        double share = stray / e.full;
+        if (!e.holesLight)
+            share = std::min(share, double(e.gapStray(i) / std::max(e.fullMiddle, 1e-3f)));
+        likeAHole = (share - doubtfulShare) / (sureShare - doubtfulShare) * ScanReading::certain;
     }
     return std::min({sureness(stray), agreement, aboveNoise(stray), likeAHole});
 }
