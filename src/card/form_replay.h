@@ -127,3 +127,7 @@ std::vector<TubeField> loadOrder(const Tube &tube);
 
 // The tube of a freshly built form ("Neu").
 const Tube &freshTube();
+
+// The fresh form's texts that a translation changes: a form kept from
+// before is of another language when they differ.
+QString translatedFreshTexts();
