@@ -11,6 +11,7 @@
 #include <QGraphicsTextItem>
 #include <QPen>
 #include <QPixmap>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -163,13 +164,15 @@ void CardScenes::setTubeNameText(const QString &name)
     item->setFont(cardFont(tubeNamePointSize(name)));
 }
 
-// Every new text is laid out at once, and the encoders often write the text
-// that is there already.
+// Every new text is laid out at once, and most cards shown keep most texts.
+// The text goes straight into the item's document: the item's own setter
+// would also bring its text cursor into view, measuring the laid-out line
+// again, and no one ever edits a text on the card.
 void CardScenes::setText(CardText text, const QString &content)
 {
     QGraphicsTextItem *item = textItem(text);
     if (item->toPlainText() != content)
-        item->setPlainText(content);
+        item->document()->setPlainText(content);
 }
 
 void CardScenes::setTextVisible(CardText text, bool visible)
