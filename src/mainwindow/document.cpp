@@ -16,15 +16,12 @@
 #include "unknown_fields.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
-#include <QDoubleSpinBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QUndoStack>
 #include <QUrl>
@@ -49,18 +46,10 @@ QString droppedTubeFile(const QMimeData *data)
 
 // The form counts as changed when a save would write other values than the
 // last save or load did, so a value changed and put back is no change. Every
-// input is watched, whatever the edit and whichever slot it runs.
+// change of the form, whatever the edit and whichever slot it runs, ends with
+// the cards being shown again, and the changed mark is looked at there.
 void Lochkartor::setUpDocument()
 {
-    const auto refresh = [this] { refreshModified(); };
-    for (QComboBox *box : ui->centralWidget->findChildren<QComboBox *>())
-        connect(box, &QComboBox::currentIndexChanged, this, refresh);
-    for (QDoubleSpinBox *spinBox : ui->centralWidget->findChildren<QDoubleSpinBox *>())
-        connect(spinBox, &QDoubleSpinBox::valueChanged, this, refresh);
-    for (QSpinBox *spinBox : ui->centralWidget->findChildren<QSpinBox *>())
-        connect(spinBox, &QSpinBox::valueChanged, this, refresh);
-    for (QLineEdit *edit : ui->centralWidget->findChildren<QLineEdit *>())
-        connect(edit, &QLineEdit::textChanged, this, refresh);
     for (const TubeData::Key &key : TubeData::keys())
         m_saveFields.push_back(key.kind == TubeData::Kind::PinCount
                                    ? nullptr
@@ -120,6 +109,9 @@ void Lochkartor::setUpEditHistory()
         refreshModified();
     };
     m_history = new EditHistory(this, document);
+    // A name being typed is a change once the history has taken it in, which
+    // it does after the name's slot has run.
+    connect(ui->tubeName, &QLineEdit::textChanged, this, [this] { refreshModified(); });
     connect(m_history->stack(), &QUndoStack::indexChanged, this, [this] { refreshModified(); });
     connect(m_history->stack(), &QUndoStack::cleanChanged, this, [this] { refreshModified(); });
 }
@@ -147,7 +139,10 @@ void Lochkartor::reportSettingsNotSaved(const QString &reason)
 
 void Lochkartor::refreshModified()
 {
-    if (m_fillingForm)
+    // Until the form is set up, and while a load or an edit is still
+    // putting values in, the form is not what a save would write; the end of
+    // the edit looks again.
+    if (m_fillingForm || m_saveFields.empty() || m_cardUpdates > 0)
         return;
     // The history's saved state is a shortcut; a value changed and put back
     // is no change either.

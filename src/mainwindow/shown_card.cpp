@@ -20,8 +20,10 @@ Lochkartor::CardUpdate::CardUpdate(Lochkartor *window)
 
 Lochkartor::CardUpdate::~CardUpdate()
 {
-    if (--m_window->m_cardUpdates == 0)
+    if (--m_window->m_cardUpdates == 0) {
         m_window->showCardOfTube();
+        m_window->refreshModified();
+    }
 }
 
 void Lochkartor::showCardOfTube()
