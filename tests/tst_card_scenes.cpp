@@ -11,6 +11,7 @@
 #include <QGraphicsTextItem>
 #include <QGraphicsView>
 #include <QLineEdit>
+#include <QSignalSpy>
 
 #include <algorithm>
 #include <functional>
@@ -399,6 +400,24 @@ void CardScenesTest::cardTexts()
     QCOMPARE(item->pos(), position);
     QCOMPARE(item->rotation(), rotation);
     QCOMPARE(item->zValue(), 0.0);
+
+    // A new text is laid out as the item's own setter lays it out, and the
+    // view is told to draw it wherever it now reaches.
+    QSignalSpy redrawn(cards.createdScene(), &QGraphicsScene::changed);
+    const QString longer = initialText + QStringLiteral("Ua=250 V (300)");
+    cards.setText(text, longer);
+    QCOMPARE(cards.text(text), longer);
+    QGraphicsTextItem reference;
+    reference.setFont(item->font());
+    reference.setPlainText(longer);
+    QCOMPARE(item->boundingRect(), reference.boundingRect());
+    QVERIFY(redrawn.wait(1000));
+    QRectF redrawnArea;
+    for (const QList<QVariant> &signal : std::as_const(redrawn)) {
+        for (const QRectF &area : signal.at(0).value<QList<QRectF>>())
+            redrawnArea |= area;
+    }
+    QVERIFY(redrawnArea.contains(item->sceneBoundingRect()));
 }
 
 void CardScenesTest::tubeNameSize_data()
