@@ -277,11 +277,7 @@ void ScanPhotosTest::ratesPhotos()
     QFETCH(bool, readsRight);
     QRandomGenerator random(seed);
     const HoleList holes = randomHoles(random);
-    PhotoDistortion photo = randomPhoto(random, 0); // the rates' ordinary photo
-    photo.tilt = 2 * random.generateDouble();
-    photo.noise = 0.02;
-    photo.blur = 0.5;
-    photo.jpegQuality = 85;
+    PhotoDistortion photo = ordinaryPhoto(random);
     if (row == QLatin1String("mixed 1"))
         photo = randomPhoto(random, 1);
     else if (row == QLatin1String("blur 3"))
