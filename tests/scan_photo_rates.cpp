@@ -41,17 +41,6 @@ Outcome judge(const ScanReading &reading, const HoleList &expected)
     return reading.isDoubtful() ? Outcome::Flagged : Outcome::Right;
 }
 
-// A photo of ordinary quality: the family under test changes it.
-PhotoDistortion ordinaryPhoto(QRandomGenerator &random)
-{
-    PhotoDistortion p = randomPhoto(random, 0);
-    p.tilt = 2 * random.generateDouble();
-    p.noise = 0.02;
-    p.blur = 0.5;
-    p.jpegQuality = 85;
-    return p;
-}
-
 double keystone(const QPolygonF &c)
 {
     auto length = [](QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); };

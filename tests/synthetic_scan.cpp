@@ -544,6 +544,16 @@ PhotoDistortion randomPhoto(QRandomGenerator &random, double strength)
     return p;
 }
 
+PhotoDistortion ordinaryPhoto(QRandomGenerator &random)
+{
+    PhotoDistortion p = randomPhoto(random, 0);
+    p.tilt = 2 * random.generateDouble();
+    p.noise = 0.02;
+    p.blur = 0.5;
+    p.jpegQuality = 85;
+    return p;
+}
+
 CardPicture createdCardPicture(const Card &card)
 {
     return [card](const HoleList &holes) {

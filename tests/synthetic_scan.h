@@ -121,3 +121,7 @@ QPolygonF photoCardCorners(const PhotoDistortion &photo);
 // A random everyday photo: every distortion at a random share of `strength`
 // (0 to 1) of its far end.
 PhotoDistortion randomPhoto(QRandomGenerator &random, double strength = 1);
+
+// A photo of ordinary quality, as scan_photo_rates starts each of its rows
+// from: the row's family then changes it.
+PhotoDistortion ordinaryPhoto(QRandomGenerator &random);

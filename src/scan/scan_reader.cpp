@@ -176,15 +176,31 @@ CardMap refinedOnHoles(const GrayImage &image, const CardMap &map, const Evidenc
     return refined;
 }
 
+// Strokes of the card's letters, blurred or not, stay below seven tenths
+// of a hole's stray in any patch of half a hole's size; half a hole fills
+// one.
+constexpr float solidShare = 0.78f;
+
 // Letters across an open position darken part of its disc, as a hole
 // punched in part would; but no patch of a hole's size is solid there, and
 // the card face shows between the strokes.
 bool looksPrinted(const Evidence &e, size_t i, float threshold)
 {
-    // Strokes of the card's letters, blurred or not, stay below seven
-    // tenths of a hole's stray in any such patch; half a hole fills one.
-    constexpr float solidShare = 0.78f;
     return e.solidStray(i) < solidShare * e.full && e.gapStray(i) < threshold;
+}
+
+// How sure an open position that looks printed is by its most solid patch
+// alone: strongly blurred letters run together and hide the face between
+// their strokes, yet even then no patch of them darkens as a hole does.
+// Sure when that patch stays below six tenths of a hole's stray.
+double openByItsSolidPatch(const Evidence &e, size_t i, float noise)
+{
+    constexpr float clearShare = 0.6f;
+    const float below = solidShare * e.full - e.solidStray(i);
+    const double byShare = below / ((solidShare - clearShare) * e.full) * ScanReading::certain;
+    const double byNoise
+        = below * faceFor(e.samples[i], e.holesLight) / (3 * noise / ScanReading::certain);
+    return std::min(byShare, byNoise);
 }
 
 // How sure a position's decision is, 0 to 1: sure only when its disc lies
@@ -205,7 +221,8 @@ double confidenceOf(const Evidence &e, size_t i, float threshold, float noise, b
     const float stray = e.stray(i);
     const bool punched = e.anyHole && stray >= threshold;
     if (besidePrint && !punched && looksPrinted(e, i, threshold))
-        return std::min(sureness(e.gapStray(i)), aboveNoise(e.gapStray(i)));
+        return std::max(std::min(sureness(e.gapStray(i)), aboveNoise(e.gapStray(i))),
+                        openByItsSolidPatch(e, i, noise));
     const float part = e.partStray(i);
     const double agreement = (part >= threshold) == punched ? sureness(part) : 0.0;
     double likeAHole = 1;
