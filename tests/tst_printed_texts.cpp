@@ -85,9 +85,10 @@ void TestPrintedTexts::readTextsAreThePrintedOnes()
 }
 
 // Scans in which a narrow letter ("." in "88.9" and "19.8") stood beside
-// wider digits that could have been printed in its place: every text is read,
-// exactly. The cards are drawn as the measuring tool draws them, four
-// resolutions a card.
+// wider digits that could have been printed in its place, or in which a
+// letter of the whole painted line sat a pixel off ("8" of "28.6" against
+// "23.6"): every text is read, exactly. The cards are drawn as the measuring
+// tool draws them, four resolutions a card.
 void TestPrintedTexts::everyTextOfTheseScansIsRead_data()
 {
     QTest::addColumn<quint32>("seed");
@@ -95,6 +96,7 @@ void TestPrintedTexts::everyTextOfTheseScansIsRead_data()
     QTest::addColumn<int>("resolution"); // 0: 150, 1: 200, 2: 300, 3: 600 dpi
     QTest::newRow("Ug2=88.9 V at 200 dpi") << quint32(1) << 12 << 1;
     QTest::newRow("Ig2=19.8 mA at 300 dpi") << quint32(1) << 28 << 2;
+    QTest::newRow("Ia=28.6 mA at 200 dpi") << quint32(1) << 1 << 1;
 }
 
 void TestPrintedTexts::everyTextOfTheseScansIsRead()

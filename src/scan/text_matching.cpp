@@ -4,6 +4,7 @@
 #include "printable_texts.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 
@@ -353,8 +354,11 @@ double letterClarity(const TextPatch &patch, const TextPlacement &placement, Car
 }
 
 // How clearly the picture shows `text` rather than `rival`, both painted
-// moved by (dx, dy): 1 when it shows all that tells them apart, 0 when it
-// cannot tell them apart, below 0 when it shows the rival.
+// near (dx, dy): 1 when it shows all that tells them apart, 0 when it
+// cannot tell them apart, below 0 when it shows the rival. Only where the
+// two differ counts, and there each is painted where it fits best, a pixel
+// either way: fitted to pixels, a letter of the painted line may sit a
+// pixel off the line's best place, as a letter spelt on its own may.
 double clarity(const TextPatch &patch, const TextPlacement &placement, const QString &text,
                const QString &rival, int dx, int dy)
 {
@@ -364,19 +368,30 @@ double clarity(const TextPatch &patch, const TextPlacement &placement, const QSt
         ink[keyOf(p.x, p.y)].first = p.ink;
     for (const InkPoint &p : paintedPoints(patch, placement, rival))
         ink[keyOf(p.x, p.y)].second = p.ink;
-    double shown = 0, apart = 0;
+    auto seenAt = [&](int x, int y, double *w) {
+        const bool inside = x >= 0 && y >= 0 && x < patch.ink.width && y < patch.ink.height;
+        *w = inside ? patch.weight.at(x, y) : 1.0;
+        return inside ? double(patch.ink.at(x, y)) : 0.0;
+    };
+    constexpr int shifts = 9; // -1, 0, 1 patch pixels across and down
+    std::array<double, shifts> textGain{}, rivalGain{};
+    double apart = 0;
     for (auto it = ink.constBegin(); it != ink.constEnd(); ++it) {
         const double t = it.value().first, r = it.value().second;
         if (t == r)
             continue;
         const int x = int(it.key() & 0xffffffff) + dx, y = int(it.key() >> 32) + dy;
-        const bool inside = x >= 0 && y >= 0 && x < patch.ink.width && y < patch.ink.height;
-        const double seen = inside ? patch.ink.at(x, y) : 0.0;
-        const double w = inside ? patch.weight.at(x, y) : 1.0;
-        // The gain of the text over the rival at this pixel.
-        shown += w * ((2 * seen * t - t * t) - (2 * seen * r - r * r));
+        double w = 1;
+        for (int s = 0; s < shifts; ++s) {
+            const double seen = seenAt(x + s % 3 - 1, y + s / 3 - 1, &w);
+            textGain[size_t(s)] += w * (2 * seen * t - t * t);
+            rivalGain[size_t(s)] += w * (2 * seen * r - r * r);
+        }
+        seenAt(x, y, &w);
         apart += w * (t - r) * (t - r);
     }
+    const double shown = *std::max_element(textGain.begin(), textGain.end())
+                         - *std::max_element(rivalGain.begin(), rivalGain.end());
     return apart > 0 ? shown / apart : 0.0;
 }
 
