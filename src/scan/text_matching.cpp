@@ -368,11 +368,13 @@ double clarity(const TextPatch &patch, const TextPlacement &placement, const QSt
         ink[keyOf(p.x, p.y)].first = p.ink;
     for (const InkPoint &p : paintedPoints(patch, placement, rival))
         ink[keyOf(p.x, p.y)].second = p.ink;
-    auto seenAt = [&](int x, int y, double *w) {
-        const bool inside = x >= 0 && y >= 0 && x < patch.ink.width && y < patch.ink.height;
-        *w = inside ? patch.weight.at(x, y) : 1.0;
-        return inside ? double(patch.ink.at(x, y)) : 0.0;
+    const auto inside = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < patch.ink.width && y < patch.ink.height;
     };
+    const auto inkAt
+        = [&](int x, int y) { return inside(x, y) ? double(patch.ink.at(x, y)) : 0.0; };
+    const auto weightAt
+        = [&](int x, int y) { return inside(x, y) ? double(patch.weight.at(x, y)) : 1.0; };
     constexpr int shifts = 9; // -1, 0, 1 patch pixels across and down
     std::array<double, shifts> textGain{}, rivalGain{};
     double apart = 0;
@@ -381,14 +383,13 @@ double clarity(const TextPatch &patch, const TextPlacement &placement, const QSt
         if (t == r)
             continue;
         const int x = int(it.key() & 0xffffffff) + dx, y = int(it.key() >> 32) + dy;
-        double w = 1;
         for (int s = 0; s < shifts; ++s) {
-            const double seen = seenAt(x + s % 3 - 1, y + s / 3 - 1, &w);
+            const int shiftedX = x + s % 3 - 1, shiftedY = y + s / 3 - 1;
+            const double w = weightAt(shiftedX, shiftedY), seen = inkAt(shiftedX, shiftedY);
             textGain[size_t(s)] += w * (2 * seen * t - t * t);
             rivalGain[size_t(s)] += w * (2 * seen * r - r * r);
         }
-        seenAt(x, y, &w);
-        apart += w * (t - r) * (t - r);
+        apart += weightAt(x, y) * (t - r) * (t - r);
     }
     const double shown = *std::max_element(textGain.begin(), textGain.end())
                          - *std::max_element(rivalGain.begin(), rivalGain.end());
