@@ -249,9 +249,17 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, ScanRea
 {
     const std::vector<Hole> positions = allPositions();
     Evidence e = gatherEvidence(image, placement, placement.cardToImage, positions);
-    const CardMap map = refinedOnHoles(image, placement.cardToImage, e, positions);
-    if (map.isBent())
+    // Bent twice: a hole the frame's map places far off strays too little
+    // to be followed, or lies beyond the search, as under a strong lens in
+    // the card's middle; the first bend brings it near, the second follows.
+    CardMap map = placement.cardToImage;
+    for (int bend = 0; bend < 2; ++bend) {
+        const CardMap refined = refinedOnHoles(image, map, e, positions);
+        if (!refined.isBent())
+            break;
+        map = refined;
         e = gatherEvidence(image, placement, map, positions);
+    }
     reading.holesLight = e.holesLight;
     const float threshold = e.full / 2;
     std::vector<float> spreads;
