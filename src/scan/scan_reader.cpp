@@ -115,8 +115,13 @@ Evidence gatherEvidence(const GrayImage &image, const CardPlacement &placement, 
 // pixels of where the map puts it; the map is then bent, smoothly, to what
 // they show. A bowed card or a lens moves whole neighbourhoods of holes
 // alike, which the frame alone cannot follow inside the card.
+//
+// Bent again, the map follows what the first bend left off. Letters beside
+// a hole draw the search a little towards them, and the map would creep on
+// into the print: a second bend leaves holes beside print out, and holds
+// the map where a hole lies within a pixel of its place.
 CardMap refinedOnHoles(const GrayImage &image, const CardMap &map, const Evidence &e,
-                       const std::vector<Hole> &positions)
+                       const std::vector<Hole> &positions, bool again)
 {
     std::vector<QPointF> found, shift;
     const double sign = e.holesLight ? 1 : -1;
@@ -137,6 +142,8 @@ CardMap refinedOnHoles(const GrayImage &image, const CardMap &map, const Evidenc
     for (size_t i = 0; i < positions.size(); ++i) {
         if (!e.anyHole || e.stray(i) < 0.7f * e.full)
             continue;
+        if (again && PrintedAreas::besidePrint(positions[i]))
+            continue;
         const QPointF centre = holeCentre(positions[i]);
         QPointF best;
         double bestScore = discScore(centre);
@@ -156,7 +163,7 @@ CardMap refinedOnHoles(const GrayImage &image, const CardMap &map, const Evidenc
             }
         }
         found.push_back(centre);
-        shift.push_back(best);
+        shift.push_back(again && std::hypot(best.x(), best.y()) <= 1 ? QPointF() : best);
     }
     if (found.size() < 3)
         return map;
@@ -254,7 +261,7 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, ScanRea
     // the card's middle; the first bend brings it near, the second follows.
     CardMap map = placement.cardToImage;
     for (int bend = 0; bend < 2; ++bend) {
-        const CardMap refined = refinedOnHoles(image, map, e, positions);
+        const CardMap refined = refinedOnHoles(image, map, e, positions, bend > 0);
         if (!refined.isBent())
             break;
         map = refined;
