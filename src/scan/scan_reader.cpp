@@ -111,6 +111,8 @@ Evidence gatherEvidence(const GrayImage &image, const CardPlacement &placement, 
     return e;
 }
 
+enum class Bend { First, Again };
+
 // Where the clearly punched holes really lie, each found within a few card
 // pixels of where the map puts it; the map is then bent, smoothly, to what
 // they show. A bowed card or a lens moves whole neighbourhoods of holes
@@ -122,8 +124,10 @@ Evidence gatherEvidence(const GrayImage &image, const CardPlacement &placement, 
 // the map where a hole lies within a pixel and a half of its place: so
 // far the search strays in a noisy picture.
 CardMap refinedOnHoles(const GrayImage &image, const CardMap &map, const Evidence &e,
-                       const std::vector<Hole> &positions, bool again)
+                       const std::vector<Hole> &positions, Bend bend)
 {
+    const bool again = bend == Bend::Again;
+    constexpr double settled = 1.5; // card pixels the search strays in a noisy picture
     std::vector<QPointF> found, shift;
     const double sign = e.holesLight ? 1 : -1;
     // The disc against a ring of face around it: text beside a hole does
@@ -164,7 +168,7 @@ CardMap refinedOnHoles(const GrayImage &image, const CardMap &map, const Evidenc
             }
         }
         found.push_back(centre);
-        shift.push_back(again && std::hypot(best.x(), best.y()) < 1.5 ? QPointF() : best);
+        shift.push_back(again && std::hypot(best.x(), best.y()) < settled ? QPointF() : best);
     }
     if (found.size() < 3)
         return map;
@@ -261,8 +265,8 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, ScanRea
     // to be followed, or lies beyond the search, as under a strong lens in
     // the card's middle; the first bend brings it near, the second follows.
     CardMap map = placement.cardToImage;
-    for (int bend = 0; bend < 2; ++bend) {
-        const CardMap refined = refinedOnHoles(image, map, e, positions, bend > 0);
+    for (const Bend bend : {Bend::First, Bend::Again}) {
+        const CardMap refined = refinedOnHoles(image, map, e, positions, bend);
         if (!refined.isBent())
             break;
         map = refined;
