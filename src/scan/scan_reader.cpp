@@ -1,5 +1,6 @@
 #include "scan_reader.h"
 
+#include "cap_note_ink.h"
 #include "card_locator.h"
 #include "card_outline.h"
 #include "gray_image.h"
@@ -283,8 +284,15 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, ScanRea
         = e.anyHole ? positionsNearHolesAstray(image, map, e.full, e.holesLight) : HoleList();
     for (size_t i = 0; i < positions.size(); ++i) {
         const bool punched = e.anyHole && e.stray(i) >= threshold;
-        double confidence = std::min(
-            1.0, confidenceOf(e, i, threshold, noise, PrintedAreas::besidePrint(positions[i])));
+        const bool besidePrint = PrintedAreas::besidePrint(positions[i]);
+        double confidence = std::min(1.0, confidenceOf(e, i, threshold, noise, besidePrint));
+        // Beside a cap note, the note's own letters painted in tell what
+        // darkens an open position.
+        if (!punched && besidePrint && confidence < ScanReading::certain) {
+            if (const auto open
+                = openBesideCapNote(image, map, positions[i], e.full, e.holesLight, noise))
+                confidence = std::max(confidence, *open);
+        }
         // An open position with a hole beside it: the map may have missed it.
         if (!punched && std::find(astray.begin(), astray.end(), positions[i]) != astray.end())
             confidence = std::min(confidence, 0.0);
