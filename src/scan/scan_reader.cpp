@@ -283,15 +283,19 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, ScanRea
     const HoleList astray
         = e.anyHole ? positionsNearHolesAstray(image, map, e.full, e.holesLight) : HoleList();
     for (size_t i = 0; i < positions.size(); ++i) {
-        const bool punched = e.anyHole && e.stray(i) >= threshold;
+        bool punched = e.anyHole && e.stray(i) >= threshold;
         const bool besidePrint = PrintedAreas::besidePrint(positions[i]);
         double confidence = std::min(1.0, confidenceOf(e, i, threshold, noise, besidePrint));
         // Beside a cap note, the note's own letters painted in tell what
-        // darkens an open position.
-        if (!punched && besidePrint && confidence < ScanReading::certain) {
-            if (const auto open
-                = openBesideCapNote(image, map, positions[i], e.full, e.holesLight, noise))
-                confidence = std::max(confidence, *open);
+        // darkens a position: where they account for all of it, it is
+        // open, however dark its disc came out in a coarse picture.
+        if (besidePrint && confidence < ScanReading::certain) {
+            const auto open
+                = openBesideCapNote(image, map, positions[i], e.full, e.holesLight, noise);
+            if (open && (!punched || *open >= ScanReading::certain)) {
+                confidence = std::max(punched ? 0.0 : confidence, *open);
+                punched = false;
+            }
         }
         // An open position with a hole beside it: the map may have missed it.
         if (!punched && std::find(astray.begin(), astray.end(), positions[i]) != astray.end())
