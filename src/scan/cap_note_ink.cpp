@@ -58,7 +58,9 @@ TextFrame paintedFrame(CardText note)
     return frame;
 }
 
-InkPatch blurred(const InkPatch &ink, double spread)
+// The middle of `ink`, `keep` fine pixels about its centre each way,
+// blurred by `spread` card pixels; the rest of `ink` is room for the blur.
+InkPatch blurredMiddle(const InkPatch &ink, double spread, int keep)
 {
     const double sigma = spread * fineness;
     const int reach = int(std::ceil(3 * sigma));
@@ -70,38 +72,77 @@ InkPatch blurred(const InkPatch &ink, double spread)
     }
     for (float &w : kernel)
         w /= sum;
-    auto pass = [&](const InkPatch &from, bool across) {
-        InkPatch to(from.width, from.height);
-        for (int y = 0; y < from.height; ++y) {
-            for (int x = 0; x < from.width; ++x) {
-                float value = 0;
-                for (int k = -reach; k <= reach; ++k) {
-                    const int sx = across ? std::clamp(x + k, 0, from.width - 1) : x;
-                    const int sy = across ? y : std::clamp(y + k, 0, from.height - 1);
-                    value += kernel[size_t(k + reach)] * from.at(sx, sy);
-                }
-                to.at(x, y) = value;
-            }
+    const int centre = ink.width / 2, side = 2 * keep + 1;
+    // Across on every line the second pass reads, then down.
+    InkPatch across(side, ink.height);
+    for (int y = 0; y < ink.height; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const float *from = &ink.ink[size_t(y * ink.width + centre - keep + x - reach)];
+            float value = 0;
+            for (size_t k = 0; k < kernel.size(); ++k)
+                value += kernel[k] * from[k];
+            across.at(x, y) = value;
         }
-        return to;
-    };
-    return pass(pass(ink, true), false);
+    }
+    InkPatch middle(side, side);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const int top = centre - keep + y - reach;
+            float value = 0;
+            for (size_t k = 0; k < kernel.size(); ++k)
+                value += kernel[k] * across.ink[size_t((top + int(k)) * side + x)];
+            middle.at(x, y) = value;
+        }
+    }
+    return middle;
 }
 
-// A note's text painted in its place and blurred; painted once a process.
-const InkPatch &paintedNote(CardText note, const QString &text, int blur)
+// A note's text painted in its place; once a process.
+const InkPatch &paintedNote(CardText note, const QString &text)
 {
     static QHash<QString, std::shared_ptr<InkPatch>> painted;
-    const QString key = QStringLiteral("%1|%2|%3").arg(int(note)).arg(blur).arg(text);
+    const QString key = QStringLiteral("%1|%2").arg(int(note)).arg(text);
     auto found = painted.constFind(key);
     if (found == painted.constEnd()) {
         const CardTextLayout &layout = cardTextLayout(note);
-        const InkPatch sharp = paintedText(text, layout.pointSize, true,
-                                           QPointF(layout.x, layout.y), paintedFrame(note));
-        found
-            = painted.insert(key, std::make_shared<InkPatch>(blurred(sharp, blurs[size_t(blur)])));
+        found = painted.insert(key, std::make_shared<InkPatch>(paintedText(
+                                        text, layout.pointSize, true, QPointF(layout.x, layout.y),
+                                        paintedFrame(note))));
     }
     return **found;
+}
+
+// A note's ink about one position, blurred each way the picture may show
+// it: only the stretch its window and the note's moves reach, as blurring
+// the whole note would cost more than the rest of the reading.
+struct NoteInk
+{
+    std::array<InkPatch, blurs.size()> blurred;
+    int origin = 0; // fine pixel, across and down, of the position's centre
+};
+
+NoteInk noteInkAbout(CardText note, const QString &text, const QPointF &centre)
+{
+    const InkPatch &sharp = paintedNote(note, text);
+    const TextFrame frame = paintedFrame(note);
+    const int centreX = int(std::lround((centre.x() - frame.card.left()) * fineness - 0.5));
+    const int centreY = int(std::lround((centre.y() - frame.card.top()) * fineness - 0.5));
+    // The window and the note's moves, and the widest blur's reach beyond.
+    const int keep = fineness * (windowReach + shiftReach) + 2;
+    const int reach = keep + int(std::ceil(3 * blurs.back() * fineness));
+    InkPatch stretch(2 * reach + 1, 2 * reach + 1);
+    for (int y = 0; y < stretch.height; ++y) {
+        for (int x = 0; x < stretch.width; ++x) {
+            const int sx = centreX - reach + x, sy = centreY - reach + y;
+            if (sx >= 0 && sy >= 0 && sx < sharp.width && sy < sharp.height)
+                stretch.at(x, y) = sharp.at(sx, sy);
+        }
+    }
+    NoteInk ink;
+    ink.origin = keep;
+    for (size_t blur = 0; blur < blurs.size(); ++blur)
+        ink.blurred[blur] = blurredMiddle(stretch, blurs[blur], keep);
+    return ink;
 }
 
 // The window about a position: its grey in the picture at every card pixel,
@@ -184,13 +225,9 @@ struct NoteSampler
     }
 };
 
-NoteSampler noteSampler(CardText note, const QString &text, int blur, const QPointF &centre)
+NoteSampler noteSampler(const NoteInk &ink, int blur)
 {
-    const TextFrame frame = paintedFrame(note);
-    NoteSampler sampler{&paintedNote(note, text, blur)};
-    sampler.originX = int(std::lround((centre.x() - frame.card.left()) * fineness - 0.5));
-    sampler.originY = int(std::lround((centre.y() - frame.card.top()) * fineness - 0.5));
-    return sampler;
+    return NoteSampler{&ink.blurred[size_t(blur)], ink.origin, ink.origin};
 }
 
 template<int N>
@@ -233,11 +270,11 @@ Fit fitted(const Window &window, const NoteSampler *note, int shiftX, int shiftY
 
 // The best fit of one text of a note: the blur at the map's place first,
 // then the place, coarsely and finely, then the blur again.
-Fit bestFit(const Window &window, CardText note, const QString &text, const QPointF &centre)
+Fit bestFit(const Window &window, const NoteInk &ink)
 {
     Fit best;
     auto tryFit = [&](int blur, int shiftX, int shiftY) {
-        const NoteSampler sampler = noteSampler(note, text, blur, centre);
+        const NoteSampler sampler = noteSampler(ink, blur);
         Fit fit = fitted<4>(window, &sampler, shiftX, shiftY);
         fit.blur = blur;
         if (fit.squares < best.squares)
@@ -358,15 +395,16 @@ std::optional<double> openBesideCapNote(const GrayImage &image, const CardMap &m
     // The window without any note: the face alone.
     const Fit bare = fitted<3>(window, nullptr, 0, 0);
     Fit best;
-    QString bestText;
+    std::optional<NoteInk> bestInk;
     for (const QString &text : PrintableTexts::wholeTexts(*note)) {
-        const Fit fit = bestFit(window, *note, text, centre);
+        NoteInk ink = noteInkAbout(*note, text, centre);
+        const Fit fit = bestFit(window, ink);
         if (fit.squares < best.squares) {
             best = fit;
-            bestText = text;
+            bestInk = std::move(ink);
         }
     }
-    if (bestText.isEmpty() || best.points == 0)
+    if (!bestInk || best.points == 0)
         return std::nullopt;
     // The note must be there, plainly, and explain the face around the
     // disc down to the picture's noise and a little of its ink.
@@ -375,6 +413,6 @@ std::optional<double> openBesideCapNote(const GrayImage &image, const CardMap &m
     if (best.ink() < 0.25 * holeStray * faceGrey || best.ink() > 1.15 * faceGrey
         || best.squares > 0.3 * bare.squares || rms > 3 * noise + 0.1 * best.ink())
         return std::nullopt;
-    return openByWhatTheNoteLeaves(window, best, noteSampler(*note, bestText, best.blur, centre),
-                                   holeStray, holesLight, noise);
+    return openByWhatTheNoteLeaves(window, best, noteSampler(*bestInk, best.blur), holeStray,
+                                   holesLight, noise);
 }
