@@ -425,10 +425,13 @@ void TestScanReader::besideCapNotes_data()
     QTest::addColumn<double>("blur");
     QTest::addColumn<QPointF>("offset");
     QTest::addColumn<bool>("holesLight");
-    // With no holes under the notes, and with holes a pixel to four off
+    // With no holes under the notes, and with holes a pixel to seven off
     // their places there, as a bowed card's map may leave them (printed:
-    // the picture is drawn with them off).
-    for (double blur : {0.5, 1.5, 3.0}) {
+    // the picture is drawn with them off). The sanitizer build reads the
+    // middle blur only.
+    const std::vector<double> blurs
+        = underSanitizers ? std::vector<double>{1.5} : std::vector<double>{0.5, 1.5, 3.0};
+    for (double blur : blurs) {
         const QPointF none(qQNaN(), qQNaN());
         QTest::addRow("blur %g, none under the notes", blur) << blur << none << false;
         QTest::addRow("blur %g, light holes, none under the notes", blur) << blur << none << true;
