@@ -17,6 +17,8 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <functional>
+
 Q_DECLARE_METATYPE(ScanDistortion)
 
 using TestSupport::holesText;
@@ -82,6 +84,19 @@ Card cardToRead(const QString &name)
     card.texts[size_t(CardText::HeatingCurrent)] = {QStringLiteral("1.25 A"), true};
     card.texts[size_t(CardText::ScreenVoltage)] = {QStringLiteral("Ug2=250 V (300)"), true};
     return card;
+}
+
+// The card `picture` draws with more black ink on it, drawn by `draw`.
+CardPicture withBlackInk(CardPicture picture, std::function<void(QPainter &)> draw)
+{
+    return [picture = std::move(picture), draw = std::move(draw)](const HoleList &holes) {
+        QImage image = picture(holes);
+        QPainter painter(&image);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        draw(painter);
+        return image;
+    };
 }
 
 } // namespace
@@ -399,18 +414,12 @@ void TestScanReader::partlyPunchedUnderPrint()
     QFETCH(double, dpi);
     QFETCH(int, number);
     const Card card = sampleTubeCard(QStringLiteral("tetrode.tds"));
-    const CardPicture printed = createdCardPicture(card);
-    const CardPicture partly = [&](const HoleList &holes) {
-        QImage picture = printed(holes);
-        QPainter painter(&picture);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::black);
+    const CardPicture partly = withBlackInk(createdCardPicture(card), [&](QPainter &painter) {
         painter.drawPie(QRectF(HoleGrid::markerX(number),
                                HoleGrid::markerY(HoleGrid::FieldI, number), HoleGrid::MarkerSize,
                                HoleGrid::MarkerSize),
                         0, 180 * 16);
-        return picture;
-    };
+    });
     ScanDistortion d;
     d.dpi = dpi;
     d.noise = 0.02;
@@ -458,19 +467,13 @@ void TestScanReader::besideCapNotes()
     HoleList offPlace;
     if (!std::isnan(offset.x()))
         offPlace = {holeI(44), holeI(65), holeI(68)};
-    const CardPicture painted = createdCardPicture(card);
-    const CardPicture withHolesOff = [&](const HoleList &drawn) {
-        QImage picture = painted(drawn);
-        QPainter painter(&picture);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::black);
+    const CardPicture withHolesOff = withBlackInk(createdCardPicture(card), [&](QPainter &painter) {
         for (const Hole &hole : offPlace)
             painter.drawEllipse(QRectF(
                 QPointF(HoleGrid::markerX(hole.number), HoleGrid::markerY(hole.field, hole.number))
                     + offset,
                 QSizeF(HoleGrid::MarkerSize, HoleGrid::MarkerSize)));
-        return picture;
-    };
+    });
     // A phone photo of a bowed card, a little tilted.
     PhotoDistortion photo;
     photo.coverage = 0.5;
