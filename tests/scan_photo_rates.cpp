@@ -66,24 +66,7 @@ int main(int argc, char *argv[])
     // `scan_photo_rates --photo FILE TUBE.tds`: one simulated photo of the
     // tube's card as the program prints it, as the README shows it.
     if (argc > 3 && QByteArray(argv[1]) == "--photo") {
-        PhotoDistortion photo;
-        photo.frame = QSize(1280, 960);
-        photo.coverage = 0.55;
-        photo.tilt = 18;
-        photo.tiltAxis = 60;
-        photo.turn = -12;
-        photo.sag = 0.01;
-        photo.barrel = 0.03;
-        photo.shadow = 0.4;
-        photo.shadowCorner = 2;
-        photo.falloff = 0.7;
-        photo.falloffAngle = 30;
-        photo.background = 70;
-        photo.patternedTable = true;
-        photo.holes = ScanDistortion::Holes::Dark;
-        photo.noise = 0.02;
-        photo.blur = 0.6;
-        photo.jpegQuality = 80;
+        const PhotoDistortion photo = showcasePhoto();
         const Card card = cardOf(TubeData::readTube(QString::fromLocal8Bit(argv[3])).tube);
         return syntheticPhotoOf(createdCardPicture(card), card.holes, photo)
                        .save(QString::fromLocal8Bit(argv[2]), nullptr, 80)

@@ -566,3 +566,26 @@ CardPicture createdCardPicture(const Card &card)
         return picture;
     };
 }
+
+PhotoDistortion showcasePhoto()
+{
+    PhotoDistortion photo;
+    photo.frame = QSize(1280, 960);
+    photo.coverage = 0.55;
+    photo.tilt = 18;
+    photo.tiltAxis = 60;
+    photo.turn = -12;
+    photo.sag = 0.01;
+    photo.barrel = 0.03;
+    photo.shadow = 0.4;
+    photo.shadowCorner = 2;
+    photo.falloff = 0.7;
+    photo.falloffAngle = 30;
+    photo.background = 70;
+    photo.patternedTable = true;
+    photo.holes = ScanDistortion::Holes::Dark;
+    photo.noise = 0.02;
+    photo.blur = 0.6;
+    photo.jpegQuality = 80;
+    return photo;
+}

@@ -125,3 +125,7 @@ PhotoDistortion randomPhoto(QRandomGenerator &random, double strength = 1);
 // A photo of ordinary quality, as scan_photo_rates starts each of its rows
 // from: the row's family then changes it.
 PhotoDistortion ordinaryPhoto(QRandomGenerator &random);
+
+// The photo the README shows: tilted, bowed, through a lens, in a shadow
+// and falling light, on a patterned table, its holes punched.
+PhotoDistortion showcasePhoto();
