@@ -39,6 +39,14 @@ HoleList wrongAndCertain(const ScanReading &reading, const HoleList &expected)
     return withoutHoles(wrong, reading.uncertain);
 }
 
+// Holes in the card's order, for comparing what was read with what was
+// punched.
+QString sortedHolesText(HoleList holes)
+{
+    std::sort(holes.begin(), holes.end());
+    return holesText(holes);
+}
+
 // The sanitizer build checks the same code on fewer photos.
 int photosPerFamily()
 {
@@ -331,10 +339,7 @@ void ScanPhotosTest::ratesPhotos()
     QVERIFY2(wrong.empty(),
              qPrintable(context + QStringLiteral(": wrong and certain ") + holesText(wrong)));
     if (readsRight) {
-        HoleList read = reading.holes, punched = holes;
-        std::sort(read.begin(), read.end());
-        std::sort(punched.begin(), punched.end());
-        QCOMPARE(holesText(read), holesText(punched));
+        QCOMPARE(sortedHolesText(reading.holes), sortedHolesText(holes));
         QVERIFY2(!reading.isDoubtful(),
                  qPrintable(context + QStringLiteral(": flagged ") + holesText(reading.uncertain)));
     } else
@@ -370,10 +375,7 @@ void ScanPhotosTest::capNotesInEitherLanguage()
     const ScanReading reading
         = readCardPicture(syntheticPhotoOf(createdCardPicture(card), card.holes, showcasePhoto()));
     QVERIFY(reading.cardFound);
-    HoleList read = reading.holes, punched = card.holes;
-    std::sort(read.begin(), read.end());
-    std::sort(punched.begin(), punched.end());
-    QCOMPARE(holesText(read), holesText(punched));
+    QCOMPARE(sortedHolesText(reading.holes), sortedHolesText(card.holes));
     QCOMPARE(holesText(reading.uncertain), QString());
 }
 
