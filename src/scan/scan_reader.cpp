@@ -216,26 +216,97 @@ double openByItsSolidPatch(const Evidence &e, size_t i, float noise)
     return std::min(byShare, byNoise);
 }
 
+// How far the picture's grey wanders from pixel to pixel on the face, and
+// how far the strays of each kind of position wander among themselves. A
+// disc's stray is read from many pixels, so it wanders far less than a
+// pixel does; measured on the card itself, it takes in whatever ties
+// neighbouring pixels together (a lens's blur, JPEG's blocks) without a
+// model of either.
+struct Noise
+{
+    float pixel = 0; // grey levels
+
+    // Open positions clear of print: their strays in grey levels.
+    float openMiddle = 0, openSpread = 1e9f;
+    // Holes clear of print: their strays as shares of the face, and their
+    // spread in grey levels at the holes' usual light.
+    float holeMiddle = 0, holeSpread = 1e9f;
+};
+
+// A position is sure by the noise when it lies this many spreads of the
+// other kind from that kind's middle.
+constexpr double kindsApart = 6;
+
+// The median absolute deviation is about 0.674 of a standard deviation.
+float spreadOf(std::vector<float> values)
+{
+    const float middle = quantile(values, 0.5);
+    for (float &value : values)
+        value = std::abs(value - middle);
+    return quantile(values, 0.5) / 0.674f;
+}
+
+Noise measureNoise(const Evidence &e, const std::vector<Hole> &positions, float threshold)
+{
+    std::vector<float> spreads;
+    for (const PositionSample &s : e.samples)
+        spreads.push_back(s.faceSpread);
+    Noise noise;
+    // The face's spread between quartiles is about 1.35 of the noise.
+    noise.pixel = std::max(1.5f, quantile(spreads, 0.5) / 1.35f);
+    std::vector<float> open, punched, punchedFaces;
+    for (size_t i = 0; i < positions.size(); ++i) {
+        if (PrintedAreas::besidePrint(positions[i]))
+            continue;
+        const float face = faceFor(e.samples[i], e.holesLight);
+        if (e.stray(i) < threshold) {
+            open.push_back(e.stray(i) * face);
+        } else {
+            punched.push_back(e.stray(i));
+            punchedFaces.push_back(face);
+        }
+    }
+    constexpr size_t enough = 20;
+    if (open.size() >= enough) {
+        noise.openMiddle = quantile(open, 0.5);
+        noise.openSpread = std::max(1.0f, spreadOf(open));
+    }
+    if (punched.size() >= enough) {
+        noise.holeMiddle = quantile(punched, 0.5);
+        noise.holeSpread = std::max(1.0f, spreadOf(punched) * quantile(punchedFaces, 0.5));
+    }
+    return noise;
+}
+
 // How sure a position's decision is, 0 to 1: sure only when its disc lies
 // clearly to one side of the threshold, a good part of the disc agrees
 // with its bulk (or part of it differs), and the difference in grey is
-// well above the picture's noise where it lies. Beside print, an open
+// well above the picture's noise where it lies (or the position lies far
+// beyond what the other kind of position shows). Beside print, an open
 // position whose dark parts look printed is judged by the face between
 // the strokes.
-double confidenceOf(const Evidence &e, size_t i, float threshold, float noise, bool besidePrint)
+double confidenceOf(const Evidence &e, size_t i, float threshold, const Noise &noise,
+                    bool besidePrint)
 {
     const auto sureness = [threshold](float value) {
         return std::min(1.0, std::abs(double(value - threshold)) / threshold);
     };
+    const float face = faceFor(e.samples[i], e.holesLight);
     const auto aboveNoise = [&](float value) {
-        const double margin = std::abs(value - threshold) * faceFor(e.samples[i], e.holesLight);
-        return margin / (3 * noise / ScanReading::certain);
+        const double margin = std::abs(value - threshold) * face;
+        return margin / (3 * noise.pixel / ScanReading::certain);
     };
     const float stray = e.stray(i);
     const bool punched = e.anyHole && stray >= threshold;
     if (besidePrint && !punched && looksPrinted(e, i, threshold))
         return std::max(std::min(sureness(e.gapStray(i)), aboveNoise(e.gapStray(i))),
-                        openByItsSolidPatch(e, i, noise));
+                        openByItsSolidPatch(e, i, noise.pixel));
+    // Clear of the noise also when far out of reach of the other kind of
+    // position, whose spread is measured on the same stray.
+    const double apart = punched ? (stray * face - noise.openMiddle) / noise.openSpread
+                                 : (noise.holeMiddle - stray) * face / noise.holeSpread;
+    const double clearOfNoise
+        = std::max(aboveNoise(stray), apart / kindsApart * ScanReading::certain);
     const float part = e.partStray(i);
     const double agreement = (part >= threshold) == punched ? sureness(part) : 0.0;
     double likeAHole = 1;
@@ -251,7 +322,7 @@ double confidenceOf(const Evidence &e, size_t i, float threshold, float noise, b
             share = std::min(share, double(e.gapStray(i) / std::max(e.fullMiddle, 1e-3f)));
         likeAHole = (share - doubtfulShare) / (sureShare - doubtfulShare) * ScanReading::certain;
     }
-    return std::min({sureness(stray), agreement, aboveNoise(stray), likeAHole});
+    return std::min({sureness(stray), agreement, clearOfNoise, likeAHole});
 }
 
 // Decides every position once the card is placed. A hole shows what lies
@@ -275,11 +346,7 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, ScanRea
     }
     reading.holesLight = e.holesLight;
     const float threshold = e.full / 2;
-    std::vector<float> spreads;
-    for (const PositionSample &s : e.samples)
-        spreads.push_back(s.faceSpread);
-    // The face's spread between quartiles is about 1.35 of the noise.
-    const float noise = std::max(1.5f, quantile(spreads, 0.5) / 1.35f);
+    const Noise noise = measureNoise(e, positions, threshold);
     const HoleList astray
         = e.anyHole ? positionsNearHolesAstray(image, map, e.full, e.holesLight) : HoleList();
     for (size_t i = 0; i < positions.size(); ++i) {
@@ -291,7 +358,7 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, ScanRea
         // open, however dark its disc came out in a coarse picture.
         if (besidePrint && confidence < ScanReading::certain) {
             const auto open
-                = openBesideCapNote(image, map, positions[i], e.full, e.holesLight, noise);
+                = openBesideCapNote(image, map, positions[i], e.full, e.holesLight, noise.pixel);
             if (open && (!punched || *open >= ScanReading::certain)) {
                 confidence = std::max(punched ? 0.0 : confidence, *open);
                 punched = false;
