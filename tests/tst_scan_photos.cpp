@@ -3,6 +3,7 @@
 // get wrong; large pictures read; a picture of two cards and a file of
 // several pages are read with a clear word.
 
+#include "card_outline.h"
 #include "card_painting.h"
 #include "form_replay.h"
 #include "picture_file.h"
@@ -153,6 +154,11 @@ private slots:
     void bowedCards();
     void ratesPhotos_data();
     void ratesPhotos();
+    void veiledHoles_data();
+    void veiledHoles();
+    void noHoleSeen();
+    void fingerOverTheEdge_data();
+    void fingerOverTheEdge();
     void capNotesInEitherLanguage_data();
     void capNotesInEitherLanguage();
     void largePictures_data();
@@ -352,6 +358,107 @@ void ScanPhotosTest::ratesPhotos()
                  qPrintable(context + QStringLiteral(": flagged ") + holesText(reading.uncertain)));
     } else
         QVERIFY(reading.isDoubtful());
+}
+
+void ScanPhotosTest::veiledHoles_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("table");
+    QTest::addColumn<double>("gain");
+    for (quint32 seed = 1301; seed < 1301 + quint32(photosPerFamily()); ++seed) {
+        QTest::addRow("table 190, seed %u", seed) << seed << 190 << 1.0;
+        QTest::addRow("table 230, seed %u", seed + 100) << seed + 100 << 230 << 1.0;
+        QTest::addRow("over-exposed, seed %u", seed + 200) << seed + 200 << 60 << 1.8;
+    }
+}
+
+// A white card on a table nearly as light as itself, or a photo so bright
+// that the face is lost in white: its holes show as faint discs, fainter
+// than the card's letters. Every such hole is named, never read as open.
+void ScanPhotosTest::veiledHoles()
+{
+    QFETCH(quint32, seed);
+    QFETCH(int, table);
+    QFETCH(double, gain);
+    QRandomGenerator random(seed);
+    const HoleList holes = randomHoles(random);
+    PhotoDistortion photo = ordinaryPhoto(random);
+    photo.holes = ScanDistortion::Holes::Dark;
+    photo.background = table;
+    QImage picture = syntheticPhoto(holes, photo, &random);
+    for (int y = 0; y < picture.height(); ++y) {
+        uchar *line = picture.scanLine(y);
+        for (int x = 0; x < picture.width(); ++x)
+            line[x] = uchar(std::min(255, int(std::lround(line[x] * gain))));
+    }
+    const ScanReading reading = readCardPicture(picture);
+    const QString context
+        = QStringLiteral("seed %1 (%2, gain %3)").arg(seed).arg(photo.describe()).arg(gain);
+    const HoleList wrong = wrongAndCertain(reading, holes);
+    QVERIFY2(wrong.empty(),
+             qPrintable(context + QStringLiteral(": wrong and certain ") + holesText(wrong)));
+}
+
+// A photo that shows no hole at all: every card for the tester has some,
+// so the reading is named in doubt rather than given as a blank card.
+void ScanPhotosTest::noHoleSeen()
+{
+    QRandomGenerator random(1351);
+    const ScanReading reading = readCardPicture(syntheticPhoto({}, ordinaryPhoto(random), &random));
+    QVERIFY(reading.cardFound);
+    QCOMPARE(holesText(reading.holes), QString());
+    QVERIFY(reading.isDoubtful());
+}
+
+void ScanPhotosTest::fingerOverTheEdge_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<double>("reach");
+    for (quint32 seed = 1401; seed < 1401 + quint32(photosPerFamily()); ++seed) {
+        QTest::addRow("reach 60, seed %u", seed) << seed << 60.0;
+        QTest::addRow("reach 140, seed %u", seed + 100) << seed + 100 << 140.0;
+    }
+}
+
+// A finger holding the card at its edge covers some positions; under it
+// they look like blank face. They are named, or no card is found; none is
+// read as open and certain.
+void ScanPhotosTest::fingerOverTheEdge()
+{
+    QFETCH(quint32, seed);
+    QFETCH(double, reach);
+    QRandomGenerator random(seed);
+    const HoleList holes = randomHoles(random);
+    const PhotoDistortion photo = ordinaryPhoto(random);
+    QImage picture = syntheticPhoto(holes, photo, &random).convertToFormat(QImage::Format_RGB32);
+    // The finger in card pixels: a rounded bar from beyond one of the
+    // card's long sides, its tip `reach` inside, over the holes' fields.
+    const double w = CardOutline::Width, h = CardOutline::Height;
+    const double x = w * (0.15 + 0.7 * random.generateDouble());
+    const bool fromTop = random.bounded(2);
+    const double width = 70, beyond = 200;
+    const QRectF finger = fromTop ? QRectF(x - width / 2, -beyond, width, beyond + reach)
+                                  : QRectF(x - width / 2, h - reach, width, beyond + reach);
+    QTransform toPhoto;
+    QVERIFY(QTransform::quadToQuad(
+        QPolygonF({QPointF(0, 0), QPointF(w, 0), QPointF(w, h), QPointF(0, h)}),
+        photoCardCorners(photo), toPhoto));
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setTransform(toPhoto);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(196, 160, 140));
+    painter.drawRoundedRect(finger, width / 2, width / 2);
+    painter.end();
+    const ScanReading reading = readCardPicture(picture);
+    const QString context = QStringLiteral("seed %1 (%2, finger at x %3 %4)")
+                                .arg(seed)
+                                .arg(photo.describe())
+                                .arg(x)
+                                .arg(fromTop ? "from the top" : "from the bottom");
+    const HoleList wrong = wrongAndCertain(reading, holes);
+    QVERIFY2(wrong.empty(),
+             qPrintable(context + QStringLiteral(": wrong and certain ") + holesText(wrong)));
 }
 
 void ScanPhotosTest::capNotesInEitherLanguage_data()

@@ -3,6 +3,7 @@
 #include "cap_note_ink.h"
 #include "card_locator.h"
 #include "card_outline.h"
+#include "frame_gaps.h"
 #include "gray_image.h"
 #include "holes_astray.h"
 #include "position_sample.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -68,6 +70,15 @@ struct Evidence
         const PositionSample &s = samples[i];
         const float face = faceFor(s, holesLight);
         return (holesLight ? s.darkestGap - face : face - s.lightestGap) / std::max(face, 1.0f);
+    }
+    // How far the disc strays toward the holes' side from the part of the
+    // ring nearest that side, in grey levels: a shadow's edge across the
+    // ring darkens its darker quarter as far as the disc.
+    float nearGrey(size_t i) const
+    {
+        const PositionSample &s = samples[i];
+        return holesLight ? s.lightPart - s.lighterFace
+                          : (s.lighterFace - s.faceSpread) - s.darkPart;
     }
     float partStray(size_t i) const
     {
@@ -228,6 +239,10 @@ struct Noise
 
     // Open positions clear of print: their strays in grey levels.
     float openMiddle = 0, openSpread = 1e9f;
+    // Positions read open clear of print, their discs against the ring's
+    // part nearest the holes' side in grey levels: middle and spread, even
+    // where holes too faint to be told from the face are among them.
+    float readOpenMiddle = 0, readOpenSpread = 1e9f;
     // Holes clear of print: their strays as shares of the face, and their
     // spread in grey levels at the holes' usual light.
     float holeMiddle = 0, holeSpread = 1e9f;
@@ -254,11 +269,13 @@ Noise measureNoise(const Evidence &e, const std::vector<Hole> &positions, float 
     Noise noise;
     // The face's spread between quartiles is about 1.35 of the noise.
     noise.pixel = std::max(1.5f, quantile(spreads, 0.5) / 1.35f);
-    std::vector<float> open, punched, punchedFaces;
+    std::vector<float> open, readOpen, punched, punchedFaces;
     for (size_t i = 0; i < positions.size(); ++i) {
         if (PrintedAreas::besidePrint(positions[i]))
             continue;
         const float face = faceFor(e.samples[i], e.holesLight);
+        if (!e.anyHole || e.stray(i) < threshold)
+            readOpen.push_back(e.nearGrey(i));
         if (e.stray(i) < threshold) {
             open.push_back(e.stray(i) * face);
         } else {
@@ -271,11 +288,43 @@ Noise measureNoise(const Evidence &e, const std::vector<Hole> &positions, float 
         noise.openMiddle = quantile(open, 0.5);
         noise.openSpread = std::max(1.0f, spreadOf(open));
     }
+    if (readOpen.size() >= enough) {
+        noise.readOpenMiddle = quantile(readOpen, 0.5);
+        noise.readOpenSpread = std::max(1.0f, spreadOf(readOpen));
+    }
     if (punched.size() >= enough) {
         noise.holeMiddle = quantile(punched, 0.5);
         noise.holeSpread = std::max(1.0f, spreadOf(punched) * quantile(punchedFaces, 0.5));
     }
     return noise;
+}
+
+// How many of their spreads an open position strays beyond the positions
+// read open. One far beyond is a hole seen through a veil: a highlight over
+// it, a table behind the card nearly as light as the face, a picture
+// exposed too brightly.
+double beyondTheOpen(const Evidence &e, size_t i, const Noise &noise)
+{
+    return (e.nearGrey(i) - noise.readOpenMiddle) / noise.readOpenSpread;
+}
+
+// The least stray of the holes seen through a veil clear of print, if
+// there are any: then the holes show far fainter than the threshold
+// expects, beside print the letters' own darkness hides such a faint disc,
+// and elsewhere a position that strays half as far may be one.
+std::optional<float> veiledHoleStray(const Evidence &e, const std::vector<Hole> &positions,
+                                     float threshold, const Noise &noise)
+{
+    std::optional<float> least;
+    for (size_t i = 0; i < positions.size(); ++i) {
+        const bool open = !e.anyHole || e.stray(i) < threshold;
+        // Faint all over: a hole punched in part has a patch as dark as a
+        // hole's, and is named for itself.
+        if (open && !PrintedAreas::besidePrint(positions[i]) && e.solidStray(i) < threshold
+            && beyondTheOpen(e, i, noise) >= kindsApart)
+            least = std::min(least.value_or(e.stray(i)), e.stray(i));
+    }
+    return least;
 }
 
 // How sure a position's decision is, 0 to 1: sure only when its disc lies
@@ -322,14 +371,19 @@ double confidenceOf(const Evidence &e, size_t i, float threshold, const Noise &n
             share = std::min(share, double(e.gapStray(i) / std::max(e.fullMiddle, 1e-3f)));
         likeAHole = (share - doubtfulShare) / (sureShare - doubtfulShare) * ScanReading::certain;
     }
-    return std::min({sureness(stray), agreement, clearOfNoise, likeAHole});
+    double likeTheOpen = 1;
+    if (!punched && !besidePrint)
+        likeTheOpen
+            = (2 * kindsApart - beyondTheOpen(e, i, noise)) / kindsApart * ScanReading::certain;
+    return std::min({sureness(stray), agreement, clearOfNoise, likeAHole, likeTheOpen});
 }
 
 // Decides every position once the card is placed. A hole shows what lies
 // behind the card or the ink of a printed marker: darker or lighter than
 // the face, the same at every hole. The side that strays furthest from the
 // face is taken as the holes' side; half that stray is the threshold.
-void decideHoles(const GrayImage &image, const CardPlacement &placement, ScanReading &reading)
+void decideHoles(const GrayImage &image, const CardPlacement &placement, bool ownPicture,
+                 ScanReading &reading)
 {
     const std::vector<Hole> positions = allPositions();
     Evidence e = gatherEvidence(image, placement, placement.cardToImage, positions);
@@ -349,6 +403,8 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, ScanRea
     const Noise noise = measureNoise(e, positions, threshold);
     const HoleList astray
         = e.anyHole ? positionsNearHolesAstray(image, map, e.full, e.holesLight) : HoleList();
+    const std::vector<QPointF> gaps = frameGaps(image, map);
+    const std::optional<float> veiled = veiledHoleStray(e, positions, threshold, noise);
     for (size_t i = 0; i < positions.size(); ++i) {
         bool punched = e.anyHole && e.stray(i) >= threshold;
         const bool besidePrint = PrintedAreas::besidePrint(positions[i]);
@@ -364,6 +420,19 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, ScanRea
                 punched = false;
             }
         }
+        // Holes seen through a veil clear of print: beside print the
+        // letters stray further than such holes, and nothing there can be
+        // told; elsewhere what strays half as far may be one.
+        if (veiled && (besidePrint || (!punched && e.stray(i) >= *veiled / 2)))
+            confidence = std::min(confidence, 0.0);
+        // A photo or scan that shows no hole at all is far likelier one whose
+        // holes did not show than a card for the tester, which always has
+        // some.
+        if (!e.anyHole && !ownPicture)
+            confidence = std::min(confidence, ScanReading::certain / 2);
+        // Covered, or behind a hidden stretch of the frame: not to be told.
+        if (nearFrameGap(positions[i], gaps))
+            confidence = 0;
         // An open position with a hole beside it: the map may have missed it.
         if (!punched && std::find(astray.begin(), astray.end(), positions[i]) != astray.end())
             confidence = std::min(confidence, 0.0);
@@ -398,7 +467,8 @@ ScanReading readCardPicture(const QImage &picture)
     const int reduction = reductionFor(picture);
     const GrayImage image = GrayImage::fromImage(picture, reduction);
     std::vector<CardPlacement> cards;
-    if (const auto own = ownPicturePlacement(picture, image))
+    const auto own = ownPicturePlacement(picture, image);
+    if (own)
         cards.push_back(*own);
     else
         cards = locateCards(image);
@@ -412,7 +482,7 @@ ScanReading readCardPicture(const QImage &picture)
         = QTransform::fromTranslate(0.5, 0.5) * QTransform::fromScale(reduction, reduction);
     for (const CardPlacement &card : cards)
         reading.cardsInPicture.push_back(toPicture.map(card.outline()));
-    decideHoles(image, cards.front(), reading);
+    decideHoles(image, cards.front(), own.has_value(), reading);
     reading.cardToPicture = reading.cardToPicture * toPicture;
     return reading;
 }
