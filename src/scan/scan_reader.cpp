@@ -6,6 +6,7 @@
 #include "frame_gaps.h"
 #include "gray_image.h"
 #include "holes_astray.h"
+#include "homography.h"
 #include "position_sample.h"
 #include "printed_areas.h"
 
@@ -378,6 +379,26 @@ double confidenceOf(const Evidence &e, size_t i, float threshold, const Noise &n
     return std::min({sureness(stray), agreement, clearOfNoise, likeAHole, likeTheOpen});
 }
 
+// The flat map nearest the whole of `map`, bow and lens included, for
+// what reads the card through a flat map (its texts): the map's own flat
+// part follows the frame's corners and leaves a bowed card's middle off.
+QTransform flatFitOf(const CardMap &map)
+{
+    if (!map.isBent() && map.lens().k == 0)
+        return map.projective();
+    std::vector<QPointF> card, picture;
+    constexpr int across = 24, down = 18;
+    for (int y = 0; y <= down; ++y) {
+        for (int x = 0; x <= across; ++x) {
+            const QPointF p(CardOutline::Width * x / double(across),
+                            CardOutline::Height * y / double(down));
+            card.push_back(p);
+            picture.push_back(map.map(p));
+        }
+    }
+    return fitHomography(card, picture).value_or(map.projective());
+}
+
 // Decides every position once the card is placed. A hole shows what lies
 // behind the card or the ink of a printed marker: darker or lighter than
 // the face, the same at every hole. The side that strays furthest from the
@@ -442,7 +463,7 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, bool ow
         if (confidence < ScanReading::certain)
             reading.uncertain.push_back(positions[i]);
     }
-    reading.cardToPicture = map.projective();
+    reading.cardToPicture = flatFitOf(map);
 }
 
 // The picture the program writes is the card itself, pixel for pixel.
