@@ -340,9 +340,15 @@ ScanDistortion randomDistortion(QRandomGenerator &random, double maxDpi)
 QString PhotoDistortion::describe() const
 {
     static const char *const holeLooks[] = {"printed", "dark", "light"};
+    const QString highlight = glare > 0 ? QStringLiteral(", glare %1 at (%2, %3) over %4 px")
+                                              .arg(glare, 0, 'f', 2)
+                                              .arg(glareAt.x(), 0, 'f', 0)
+                                              .arg(glareAt.y(), 0, 'f', 0)
+                                              .arg(glareRadius, 0, 'f', 0)
+                                        : QString();
     return QStringLiteral("photo %1 x %2, cover %3, tilt %4 deg toward %5, turn %6, at (%7, %8), "
                           "sag %9 %%10, barrel %11, shadow %12 at corner %13, falloff %14 "
-                          "toward %15, table %16%17, noise %18 %, blur %19, jpeg %20, holes %21")
+                          "toward %15, table %16%17, noise %18 %, blur %19, jpeg %20, holes %21%22")
         .arg(frame.width())
         .arg(frame.height())
         .arg(coverage, 0, 'f', 2)
@@ -363,7 +369,8 @@ QString PhotoDistortion::describe() const
         .arg(noise * 100, 0, 'f', 1)
         .arg(blur, 0, 'f', 2)
         .arg(jpegQuality)
-        .arg(QLatin1String(holeLooks[int(holes)]));
+        .arg(QLatin1String(holeLooks[int(holes)]))
+        .arg(highlight);
 }
 
 namespace {
@@ -508,7 +515,12 @@ QImage syntheticPhotoOf(const CardPicture &picture, const HoleList &holes, const
             else
                 grey = p.background;
             const double t = (fallX * x + fallY * y - fallStart) / fallSpan;
-            grey *= shadowAt(flat, p) * (1 - (1 - p.falloff) * t);
+            grey *= p.exposure * shadowAt(flat, p) * (1 - (1 - p.falloff) * t);
+            if (p.glare > 0) {
+                const QPointF d = flat - p.glareAt;
+                const double r2 = (d.x() * d.x() + d.y() * d.y()) / (p.glareRadius * p.glareRadius);
+                grey += 255 * p.glare * std::exp(-1.5 * r2);
+            }
             line[x] = uchar(std::clamp(int(std::lround(grey)), 0, 255));
         }
     }

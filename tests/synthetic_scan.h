@@ -102,6 +102,12 @@ struct PhotoDistortion
     double blur = 0;      // Gaussian sigma in card pixels
     int jpegQuality = -1; // -1: no JPEG
     ScanDistortion::Holes holes = ScanDistortion::Holes::Printed;
+    double exposure = 1; // the photo's grey against the card's
+    // A highlight on the card: light added at its middle, a share of full
+    // scale, falling off over `glareRadius` card pixels around `glareAt`.
+    double glare = 0;
+    QPointF glareAt;
+    double glareRadius = 60;
 
     QString describe() const;
 };

@@ -379,6 +379,81 @@ double confidenceOf(const Evidence &e, size_t i, float threshold, const Noise &n
     return std::min({sureness(stray), agreement, clearOfNoise, likeAHole, likeTheOpen});
 }
 
+// The picture's white: nothing shows lighter.
+constexpr float pictureWhite = 255;
+
+// Whether the face around a position lies at the picture's white: noise on
+// the clipped light pulls it a little below.
+bool atTheWhite(const PositionSample &s, float noise)
+{
+    return s.lighterFace >= pictureWhite - 2 * std::max(1.5f, noise);
+}
+
+// What the holes near a position show of the light there, as shares of a
+// clear hole's stray: a highlight adds the same light to a hole and to the
+// face beside it, so the holes under it stray less than the others. Light
+// and shadow scale both alike and leave the share whole.
+struct HolesNear
+{
+    std::optional<double> nextInColumn; // the least of the holes a row away
+    std::optional<double> clearOfPrint; // the least of the holes clear of print nearby
+};
+
+std::vector<HolesNear> holesNear(const Evidence &e, const std::vector<Hole> &positions,
+                                 float threshold)
+{
+    // Card pixels: holes up to three rows away, or nearly two columns,
+    // still show a highlight that washes a hole out.
+    constexpr double nearby = 130;
+    std::vector<HolesNear> near(positions.size());
+    for (size_t k = 0; k < positions.size(); ++k) {
+        if (e.stray(k) < threshold)
+            continue;
+        const QPointF hole = holeCentre(positions[k]);
+        const double share = std::min(1.0, double(e.stray(k) / e.full));
+        const bool clear = !PrintedAreas::besidePrint(positions[k]);
+        for (size_t i = 0; i < positions.size(); ++i) {
+            const QPointF d = holeCentre(positions[i]) - hole;
+            const double distance = std::hypot(d.x(), d.y());
+            if (i == k || distance >= nearby)
+                continue;
+            if (distance < HoleGrid::RowPitch * 1.1)
+                near[i].nextInColumn = std::min(near[i].nextInColumn.value_or(1.0), share);
+            if (clear)
+                near[i].clearOfPrint = std::min(near[i].clearOfPrint.value_or(1.0), share);
+        }
+    }
+    return near;
+}
+
+// How sure an open position is that a hole there would have shown, for
+// the picture's white caps the face and the holes alike. A light hole
+// strays no further than the white leaves room for. Where the face lies at
+// the white, a highlight may have lifted a dark hole anywhere up to it, and
+// only the holes near tell how far: sure when those clear of print keep
+// nearly their whole stray. Where only a patch of the card is at the white,
+// a highlight lies there for certain, and one narrower than the holes'
+// spacing lifts no hole but its own: the next hole in the column must
+// show it too.
+double holeWouldShow(const Evidence &e, size_t i, float threshold, const HolesNear &near,
+                     float noise, double whiteShare)
+{
+    const PositionSample &s = e.samples[i];
+    if (e.holesLight) {
+        const float face = std::max(s.face, 1.0f);
+        return ((pictureWhite - face) / face - threshold) / threshold;
+    }
+    if (!atTheWhite(s, noise))
+        return 1.0;
+    const auto sureBy = [](std::optional<double> share, double doubtful, double sure) {
+        return share ? (*share - doubtful) / (sure - doubtful) * ScanReading::certain : 0.0;
+    };
+    constexpr double patch = 0.25; // of the card's positions
+    if (whiteShare <= patch)
+        return std::min(sureBy(near.clearOfPrint, 0.7, 0.85), sureBy(near.nextInColumn, 0.6, 0.75));
+    return near.clearOfPrint ? sureBy(near.clearOfPrint, 0.7, 0.85) : 1.0;
+}
+
 // The flat map nearest the whole of `map`, bow and lens included, for
 // what reads the card through a flat map (its texts): the map's own flat
 // part follows the frame's corners and leaves a bowed card's middle off.
@@ -426,6 +501,11 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, bool ow
         = e.anyHole ? positionsNearHolesAstray(image, map, e.full, e.holesLight) : HoleList();
     const std::vector<QPointF> gaps = frameGaps(image, map);
     const std::optional<float> veiled = veiledHoleStray(e, positions, threshold, noise);
+    const std::vector<HolesNear> near = holesNear(e, positions, threshold);
+    const double whiteShare
+        = double(std::count_if(e.samples.begin(), e.samples.end(),
+                               [&](const PositionSample &s) { return atTheWhite(s, noise.pixel); }))
+          / double(e.samples.size());
     for (size_t i = 0; i < positions.size(); ++i) {
         bool punched = e.anyHole && e.stray(i) >= threshold;
         const bool besidePrint = PrintedAreas::besidePrint(positions[i]);
@@ -446,6 +526,9 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, bool ow
         // told; elsewhere what strays half as far may be one.
         if (veiled && (besidePrint || (!punched && e.stray(i) >= *veiled / 2)))
             confidence = std::min(confidence, 0.0);
+        if (!punched && e.anyHole)
+            confidence = std::min(confidence,
+                                  holeWouldShow(e, i, threshold, near[i], noise.pixel, whiteShare));
         // A photo or scan that shows no hole at all is far likelier one whose
         // holes did not show than a card for the tester, which always has
         // some.
