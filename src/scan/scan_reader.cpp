@@ -426,17 +426,41 @@ std::vector<HolesNear> holesNear(const Evidence &e, const std::vector<Hole> &pos
     return near;
 }
 
+// How much of the card's face lies at the picture's white, and whether
+// that white stands out from the card's usual face, as a highlight does,
+// rather than a card lit brightly all over or light falling across it.
+struct WhiteOnTheCard
+{
+    double share = 0; // of the positions
+    bool standsOut = false;
+};
+
+WhiteOnTheCard whiteOnTheCard(const Evidence &e, float noise)
+{
+    WhiteOnTheCard white;
+    std::vector<float> faces;
+    for (const PositionSample &s : e.samples) {
+        white.share += atTheWhite(s, noise);
+        faces.push_back(s.lighterFace);
+    }
+    white.share /= double(e.samples.size());
+    // Most of a card under a highlight lies well below the white: twenty
+    // grey levels at least, and six times the noise.
+    white.standsOut = pictureWhite - quantile(faces, 0.5) >= std::max(20.0f, 6 * noise);
+    return white;
+}
+
 // How sure an open position is that a hole there would have shown, for
 // the picture's white caps the face and the holes alike. A light hole
 // strays no further than the white leaves room for. Where the face lies at
 // the white, a highlight may have lifted a dark hole anywhere up to it, and
 // only the holes near tell how far: sure when those clear of print keep
-// nearly their whole stray. Where only a patch of the card is at the white,
+// nearly their whole stray. Where a patch of white stands out on the card,
 // a highlight lies there for certain, and one narrower than the holes'
 // spacing lifts no hole but its own: the next hole in the column must
 // show it too.
 double holeWouldShow(const Evidence &e, size_t i, float threshold, const HolesNear &near,
-                     float noise, double whiteShare)
+                     float noise, const WhiteOnTheCard &white)
 {
     const PositionSample &s = e.samples[i];
     if (e.holesLight) {
@@ -448,10 +472,11 @@ double holeWouldShow(const Evidence &e, size_t i, float threshold, const HolesNe
     const auto sureBy = [](std::optional<double> share, double doubtful, double sure) {
         return share ? (*share - doubtful) / (sure - doubtful) * ScanReading::certain : 0.0;
     };
+    const double byHolesNear = sureBy(near.clearOfPrint, 0.7, 0.85);
     constexpr double patch = 0.25; // of the card's positions
-    if (whiteShare <= patch)
-        return std::min(sureBy(near.clearOfPrint, 0.7, 0.85), sureBy(near.nextInColumn, 0.6, 0.75));
-    return near.clearOfPrint ? sureBy(near.clearOfPrint, 0.7, 0.85) : 1.0;
+    if (white.standsOut && white.share <= patch)
+        return std::min(byHolesNear, sureBy(near.nextInColumn, 0.6, 0.75));
+    return near.clearOfPrint ? byHolesNear : 1.0;
 }
 
 // The flat map nearest the whole of `map`, bow and lens included, for
@@ -502,10 +527,7 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, bool ow
     const std::vector<QPointF> gaps = frameGaps(image, map);
     const std::optional<float> veiled = veiledHoleStray(e, positions, threshold, noise);
     const std::vector<HolesNear> near = holesNear(e, positions, threshold);
-    const double whiteShare
-        = double(std::count_if(e.samples.begin(), e.samples.end(),
-                               [&](const PositionSample &s) { return atTheWhite(s, noise.pixel); }))
-          / double(e.samples.size());
+    const WhiteOnTheCard white = whiteOnTheCard(e, noise.pixel);
     for (size_t i = 0; i < positions.size(); ++i) {
         bool punched = e.anyHole && e.stray(i) >= threshold;
         const bool besidePrint = PrintedAreas::besidePrint(positions[i]);
@@ -527,8 +549,8 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, bool ow
         if (veiled && (besidePrint || (!punched && e.stray(i) >= *veiled / 2)))
             confidence = std::min(confidence, 0.0);
         if (!punched && e.anyHole)
-            confidence = std::min(confidence,
-                                  holeWouldShow(e, i, threshold, near[i], noise.pixel, whiteShare));
+            confidence
+                = std::min(confidence, holeWouldShow(e, i, threshold, near[i], noise.pixel, white));
         // A photo or scan that shows no hole at all is far likelier one whose
         // holes did not show than a card for the tester, which always has
         // some.
