@@ -5,8 +5,10 @@
 #include "card_outline.h"
 #include "frame_gaps.h"
 #include "gray_image.h"
+#include "highlights.h"
 #include "holes_astray.h"
 #include "homography.h"
+#include "position_evidence.h"
 #include "position_sample.h"
 #include "printed_areas.h"
 
@@ -41,87 +43,6 @@ std::vector<Hole> allPositions()
             positions.push_back({field, number});
     }
     return positions;
-}
-
-// Every position measured against the face around it, so that a hole in a
-// shadow strays as far as one in full light: the stray is a share of the
-// local face's grey.
-struct Evidence
-{
-    std::vector<PositionSample> samples;
-    std::vector<float> darker, lighter; // shares of the local face
-    bool holesLight = false;
-    float full = 0; // the stray of a clear hole
-    // The stray of a clear hole's middle: there no blur reaches the face
-    // around it, whatever print lies beside.
-    float fullMiddle = 0;
-    bool anyHole = false;
-
-    float stray(size_t i) const { return holesLight ? lighter[i] : darker[i]; }
-    // The patch of a hole's size that looks most like a hole, and the small
-    // patch that looks least like one, against the face.
-    float solidStray(size_t i) const
-    {
-        const PositionSample &s = samples[i];
-        const float face = faceFor(s, holesLight);
-        return (holesLight ? s.lightestSolid - face : face - s.darkestSolid) / std::max(face, 1.0f);
-    }
-    float gapStray(size_t i) const
-    {
-        const PositionSample &s = samples[i];
-        const float face = faceFor(s, holesLight);
-        return (holesLight ? s.darkestGap - face : face - s.lightestGap) / std::max(face, 1.0f);
-    }
-    // How far the disc strays toward the holes' side from the part of the
-    // ring nearest that side, in grey levels: a shadow's edge across the
-    // ring darkens its darker quarter as far as the disc.
-    float nearGrey(size_t i) const
-    {
-        const PositionSample &s = samples[i];
-        return holesLight ? s.lightPart - s.lighterFace
-                          : (s.lighterFace - s.faceSpread) - s.darkPart;
-    }
-    float partStray(size_t i) const
-    {
-        const PositionSample &s = samples[i];
-        const float face = faceFor(s, holesLight);
-        return (holesLight ? s.lighterTenths - face : face - s.darkerTenths) / std::max(face, 1.0f);
-    }
-};
-
-Evidence gatherEvidence(const GrayImage &image, const CardPlacement &placement, const CardMap &map,
-                        const std::vector<Hole> &positions)
-{
-    Evidence e;
-    for (const Hole &hole : positions) {
-        const PositionSample s = samplePosition(image, map, hole);
-        const float darkFace = std::max(faceFor(s, false), 1.0f);
-        const float lightFace = std::max(faceFor(s, true), 1.0f);
-        e.samples.push_back(s);
-        e.darker.push_back((darkFace - s.darkPart) / darkFace);
-        e.lighter.push_back((s.lightPart - lightFace) / lightFace);
-    }
-    const float mostDarker = *std::max_element(e.darker.begin(), e.darker.end());
-    const float mostLighter = *std::max_element(e.lighter.begin(), e.lighter.end());
-    e.holesLight = mostLighter > mostDarker;
-    // The stray of a clear hole: the middle of those that stray far. A
-    // single position over a dark speck of the face may stray further.
-    const float most = std::max(mostDarker, mostLighter);
-    std::vector<float> far, farMiddles;
-    for (size_t i = 0; i < positions.size(); ++i) {
-        if (e.stray(i) >= 0.4f * most) {
-            far.push_back(e.stray(i));
-            farMiddles.push_back(e.gapStray(i));
-        }
-    }
-    e.full = quantile(far, 0.5);
-    e.fullMiddle = quantile(farMiddles, 0.5);
-    // A card without holes: nothing strays more than a fraction of the ink.
-    const float inkShare = placement.contrast / std::max(placement.face, 1.0f);
-    e.anyHole = e.full >= 0.3f * inkShare;
-    if (!e.anyHole)
-        e.full = inkShare;
-    return e;
 }
 
 enum class Bend { First, Again };
@@ -377,106 +298,6 @@ double confidenceOf(const Evidence &e, size_t i, float threshold, const Noise &n
         likeTheOpen
             = (2 * kindsApart - beyondTheOpen(e, i, noise)) / kindsApart * ScanReading::certain;
     return std::min({sureness(stray), agreement, clearOfNoise, likeAHole, likeTheOpen});
-}
-
-// The picture's white: nothing shows lighter.
-constexpr float pictureWhite = 255;
-
-// Whether the face around a position lies at the picture's white: noise on
-// the clipped light pulls it a little below.
-bool atTheWhite(const PositionSample &s, float noise)
-{
-    return s.lighterFace >= pictureWhite - 2 * std::max(1.5f, noise);
-}
-
-// What the holes near a position show of the light there, as shares of a
-// clear hole's stray: a highlight adds the same light to a hole and to the
-// face beside it, so the holes under it stray less than the others. Light
-// and shadow scale both alike and leave the share whole.
-struct HolesNear
-{
-    std::optional<double> nextInColumn; // the least of the holes a row away
-    std::optional<double> clearOfPrint; // the least of the holes clear of print nearby
-};
-
-std::vector<HolesNear> holesNear(const Evidence &e, const std::vector<Hole> &positions,
-                                 float threshold)
-{
-    // Card pixels: holes up to three rows away, or nearly two columns,
-    // still show a highlight that washes a hole out.
-    constexpr double nearby = 130;
-    std::vector<HolesNear> near(positions.size());
-    for (size_t k = 0; k < positions.size(); ++k) {
-        if (e.stray(k) < threshold)
-            continue;
-        const QPointF hole = holeCentre(positions[k]);
-        const double share = std::min(1.0, double(e.stray(k) / e.full));
-        const bool clear = !PrintedAreas::besidePrint(positions[k]);
-        for (size_t i = 0; i < positions.size(); ++i) {
-            const QPointF d = holeCentre(positions[i]) - hole;
-            const double distance = std::hypot(d.x(), d.y());
-            if (i == k || distance >= nearby)
-                continue;
-            if (distance < HoleGrid::RowPitch * 1.1)
-                near[i].nextInColumn = std::min(near[i].nextInColumn.value_or(1.0), share);
-            if (clear)
-                near[i].clearOfPrint = std::min(near[i].clearOfPrint.value_or(1.0), share);
-        }
-    }
-    return near;
-}
-
-// How much of the card's face lies at the picture's white, and whether
-// that white stands out from the card's usual face, as a highlight does,
-// rather than a card lit brightly all over or light falling across it.
-struct WhiteOnTheCard
-{
-    double share = 0; // of the positions
-    bool standsOut = false;
-};
-
-WhiteOnTheCard whiteOnTheCard(const Evidence &e, float noise)
-{
-    WhiteOnTheCard white;
-    std::vector<float> faces;
-    for (const PositionSample &s : e.samples) {
-        white.share += atTheWhite(s, noise);
-        faces.push_back(s.lighterFace);
-    }
-    white.share /= double(e.samples.size());
-    // Most of a card under a highlight lies well below the white: twenty
-    // grey levels at least, and six times the noise.
-    white.standsOut = pictureWhite - quantile(faces, 0.5) >= std::max(20.0f, 6 * noise);
-    return white;
-}
-
-// How sure an open position is that a hole there would have shown, for
-// the picture's white caps the face and the holes alike. A light hole
-// strays no further than the white leaves room for. Where the face lies at
-// the white, a highlight may have lifted a dark hole anywhere up to it, and
-// only the holes near tell how far: sure when those clear of print keep
-// nearly their whole stray. Where a patch of white stands out on the card,
-// a highlight lies there for certain, and one narrower than the holes'
-// spacing lifts no hole but its own: the next hole in the column must
-// show it too.
-double holeWouldShow(const Evidence &e, size_t i, float threshold, const HolesNear &near,
-                     float noise, const WhiteOnTheCard &white)
-{
-    const PositionSample &s = e.samples[i];
-    if (e.holesLight) {
-        const float face = std::max(s.face, 1.0f);
-        return ((pictureWhite - face) / face - threshold) / threshold;
-    }
-    if (!atTheWhite(s, noise))
-        return 1.0;
-    const auto sureBy = [](std::optional<double> share, double doubtful, double sure) {
-        return share ? (*share - doubtful) / (sure - doubtful) * ScanReading::certain : 0.0;
-    };
-    const double byHolesNear = sureBy(near.clearOfPrint, 0.7, 0.85);
-    constexpr double patch = 0.25; // of the card's positions
-    if (white.standsOut && white.share <= patch)
-        return std::min(byHolesNear, sureBy(near.nextInColumn, 0.6, 0.75));
-    return near.clearOfPrint ? byHolesNear : 1.0;
 }
 
 // The flat map nearest the whole of `map`, bow and lens included, for
