@@ -79,9 +79,15 @@ CardMap refinedOnHoles(const GrayImage &image, const CardMap &map, const Evidenc
         return sign * (disc / 18 - ring / 8);
     };
     for (size_t i = 0; i < positions.size(); ++i) {
-        if (!e.anyHole || e.stray(i) < 0.7f * e.full)
+        if (!e.anyHole)
             continue;
-        if (again && PrintedAreas::besidePrint(positions[i]))
+        const bool besidePrint = PrintedAreas::besidePrint(positions[i]);
+        // A hole some pixels off its place strays little over the disc,
+        // but a patch of it as solid as a hole shows within the position.
+        const bool offItsPlace = !again && !besidePrint && e.solidStray(i) >= 0.85f * e.full;
+        if (e.stray(i) < 0.7f * e.full && !offItsPlace)
+            continue;
+        if (again && besidePrint)
             continue;
         const QPointF centre = holeCentre(positions[i]);
         QPointF best;
