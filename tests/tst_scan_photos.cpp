@@ -7,6 +7,8 @@
 #include "card_painting.h"
 #include "form_replay.h"
 #include "picture_file.h"
+#include "position_sample.h"
+#include "printed_areas.h"
 #include "printed_texts.h"
 #include "program_run.h"
 #include "scan_reader.h"
@@ -18,6 +20,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -158,6 +161,9 @@ private slots:
     void veiledHoles_data();
     void veiledHoles();
     void noHoleSeen();
+    void holesUnlikeTheFace_data();
+    void holesUnlikeTheFace();
+    void onlyPrintDarkens();
     void highlights_data();
     void highlights();
     void fingerOverTheEdge_data();
@@ -424,6 +430,91 @@ void ScanPhotosTest::noHoleSeen()
     const ScanReading reading = readCardPicture(syntheticPhoto({}, ordinaryPhoto(random), &random));
     QVERIFY(reading.cardFound);
     QCOMPARE(holesText(reading.holes), QString());
+    QVERIFY(reading.isDoubtful());
+}
+
+void ScanPhotosTest::holesUnlikeTheFace_data()
+{
+    QTest::addColumn<QColor>("table");
+    QTest::addColumn<double>("shown"); // the share of each hole that shows the table
+    // The card's face is grey 204 here.
+    QTest::newRow("a table lighter than the face") << QColor(250, 250, 250) << 1.0;
+    QTest::newRow("a coloured table as light as the face") << QColor(170, 235, 190) << 1.0;
+    QTest::newRow("a dark table beside a shadow in each hole") << QColor(60, 60, 60) << 0.35;
+}
+
+// The program's card with `printed` holes, its face darkened to grey 204
+// and whatever `paint` draws on it, photographed square on over a brown
+// table at 1.5 photo pixels a card pixel.
+static QImage greyCardPhoto(const HoleList &printed, const std::function<void(QPainter &)> &paint)
+{
+    QImage card = ownCardPicture(printed).convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < card.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(card.scanLine(y));
+        for (int x = 0; x < card.width(); ++x)
+            line[x] = qRgb(qRed(line[x]) * 4 / 5, qGreen(line[x]) * 4 / 5, qBlue(line[x]) * 4 / 5);
+    }
+    QPainter onCard(&card);
+    onCard.setRenderHint(QPainter::Antialiasing);
+    onCard.setPen(Qt::NoPen);
+    paint(onCard);
+    onCard.end();
+    QImage photo(1500, 1150, QImage::Format_RGB32);
+    photo.fill(QColor(90, 80, 70));
+    QPainter painter(&photo);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(60, 50, 927 * 1.5, 700 * 1.5), card);
+    return photo;
+}
+
+// Some holes show a table unlike the card's other holes: lighter than the
+// face, of another colour as light as it, or dark only in a crescent. They
+// are named (or read as holes), never read as open and certain.
+void ScanPhotosTest::holesUnlikeTheFace()
+{
+    QFETCH(QColor, table);
+    QFETCH(double, shown);
+    QRandomGenerator random(1601);
+    const HoleList printed = randomHoles(random);
+    HoleList unlike;
+    for (const Hole &hole : withoutHoles(randomHoles(random), printed)) {
+        if (!PrintedAreas::besidePrint(hole) && unlike.size() < 6)
+            unlike.push_back(hole);
+    }
+    const ScanReading reading = readCardPicture(greyCardPhoto(printed, [&](QPainter &painter) {
+        painter.setBrush(table);
+        for (const Hole &hole : unlike) {
+            const QPointF centre = holeCentre(hole);
+            const double r = HoleGrid::MarkerSize / 2.0;
+            QPainterPath disc, rest;
+            disc.addEllipse(centre, r, r);
+            rest.addEllipse(centre + QPointF(2 * r * shown, 0), r, r);
+            painter.drawPath(shown < 1 ? disc.subtracted(rest) : disc);
+        }
+    }));
+    QVERIFY(reading.cardFound);
+    HoleList holes = printed;
+    holes.insert(holes.end(), unlike.begin(), unlike.end());
+    const HoleList wrong = wrongAndCertain(reading, holes);
+    QVERIFY2(wrong.empty(), qPrintable(QStringLiteral("wrong and certain ") + holesText(wrong)));
+}
+
+// A white card on a white table: its holes do not show, and blurred
+// letters darken a position beside print as a faint hole would. Letters
+// alone are no card's holes: the reading is in doubt.
+void ScanPhotosTest::onlyPrintDarkens()
+{
+    std::vector<Hole> beside;
+    for (int number = 1; number <= HoleGrid::HolesPerField; ++number) {
+        if (PrintedAreas::besidePrint({HoleGrid::FieldI, number}))
+            beside.push_back({HoleGrid::FieldI, number});
+    }
+    QVERIFY(!beside.empty());
+    const ScanReading reading = readCardPicture(greyCardPhoto({}, [&](QPainter &painter) {
+        painter.setBrush(QColor(110, 110, 110));
+        painter.drawEllipse(holeCentre(beside.front()), 6.0, 6.0);
+    }));
+    QVERIFY(reading.cardFound);
     QVERIFY(reading.isDoubtful());
 }
 

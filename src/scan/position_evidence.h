@@ -24,6 +24,17 @@ struct Evidence
     bool anyHole = false;
 
     float stray(size_t i) const { return holesLight ? lighter[i] : darker[i]; }
+    // How far most of the disc strays to the other side from the holes',
+    // beyond the part of the ring on that side: a shadow's edge across the
+    // ring, or noise, leaves the disc within the ring's own spread.
+    float otherStray(size_t i) const
+    {
+        const PositionSample &s = samples[i];
+        const float face = faceFor(s, holesLight);
+        return (holesLight ? (s.lighterFace - s.faceSpread) - s.darkPart
+                           : s.lightPart - s.lighterFace)
+               / std::max(face, 1.0f);
+    }
     // The patch of a hole's size that looks most like a hole, and the small
     // patch that looks least like one, against the face.
     float solidStray(size_t i) const
@@ -31,6 +42,16 @@ struct Evidence
         const PositionSample &s = samples[i];
         const float face = faceFor(s, holesLight);
         return (holesLight ? s.lightestSolid - face : face - s.darkestSolid) / std::max(face, 1.0f);
+    }
+    // The most solid patch against the part of the ring nearest the holes'
+    // side: a shadow's edge across a position darkens that part as far.
+    float solidBeyondRing(size_t i) const
+    {
+        const PositionSample &s = samples[i];
+        const float face = faceFor(s, holesLight);
+        return (holesLight ? s.lightestSolid - s.lighterFace
+                           : (s.lighterFace - s.faceSpread) - s.darkestSolid)
+               / std::max(face, 1.0f);
     }
     float gapStray(size_t i) const
     {

@@ -6,6 +6,7 @@
 #include "frame_gaps.h"
 #include "gray_image.h"
 #include "highlights.h"
+#include "hole_colour.h"
 #include "holes_astray.h"
 #include "homography.h"
 #include "position_evidence.h"
@@ -326,12 +327,26 @@ QTransform flatFitOf(const CardMap &map)
     return fitHomography(card, picture).value_or(map.projective());
 }
 
+// How sure an open position clear of print is that it shows the card's
+// face: a hole may show a table unlike its other holes. Lighter than the
+// face where the holes show dark (a light stripe of a patterned table, a
+// white sheet), or darker where they show light: sure within an eighth of
+// a hole's stray, not at a quarter. Or dark in part only, a crescent of
+// the table in the card's shadow: sure while no patch of the position is
+// three tenths as dark as a hole, not at half.
+double unlikeTheFace(const Evidence &e, size_t i, float threshold)
+{
+    const double byOtherSide = (threshold / 2 - e.otherStray(i)) / (threshold / 4);
+    const double byPatch = e.anyHole ? (0.5 * e.full - e.solidBeyondRing(i)) / (0.2 * e.full) : 1;
+    return std::min(byOtherSide, byPatch) * ScanReading::certain;
+}
+
 // Decides every position once the card is placed. A hole shows what lies
 // behind the card or the ink of a printed marker: darker or lighter than
 // the face, the same at every hole. The side that strays furthest from the
 // face is taken as the holes' side; half that stray is the threshold.
-void decideHoles(const GrayImage &image, const CardPlacement &placement, bool ownPicture,
-                 ScanReading &reading)
+void decideHoles(const GrayImage &image, const ColourImage &colour, const CardPlacement &placement,
+                 bool ownPicture, ScanReading &reading)
 {
     const std::vector<Hole> positions = allPositions();
     Evidence e = gatherEvidence(image, placement, placement.cardToImage, positions);
@@ -352,9 +367,13 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, bool ow
     const HoleList astray
         = e.anyHole ? positionsNearHolesAstray(image, map, e.full, e.holesLight) : HoleList();
     const std::vector<QPointF> gaps = frameGaps(image, map);
+    const HoleList otherColour = positionsOfAnotherColour(colour, map, positions);
     const std::optional<float> veiled = veiledHoleStray(e, positions, threshold, noise);
     const std::vector<HolesNear> near = holesNear(e, positions, threshold);
     const WhiteOnTheCard white = whiteOnTheCard(e, noise.pixel);
+    bool holeClearOfPrint = false;
+    for (size_t i = 0; i < positions.size(); ++i)
+        holeClearOfPrint |= e.stray(i) >= threshold && !PrintedAreas::besidePrint(positions[i]);
     for (size_t i = 0; i < positions.size(); ++i) {
         bool punched = e.anyHole && e.stray(i) >= threshold;
         const bool besidePrint = PrintedAreas::besidePrint(positions[i]);
@@ -375,16 +394,24 @@ void decideHoles(const GrayImage &image, const CardPlacement &placement, bool ow
         // told; elsewhere what strays half as far may be one.
         if (veiled && (besidePrint || (!punched && e.stray(i) >= *veiled / 2)))
             confidence = std::min(confidence, 0.0);
+        if (!punched && !besidePrint)
+            confidence = std::min(confidence, unlikeTheFace(e, i, threshold));
         if (!punched && e.anyHole)
             confidence
                 = std::min(confidence, holeWouldShow(e, i, threshold, near[i], noise.pixel, white));
         // A photo or scan that shows no hole at all is far likelier one whose
         // holes did not show than a card for the tester, which always has
-        // some.
-        if (!e.anyHole && !ownPicture)
+        // some; so is one whose only holes lie under print, where blurred
+        // letters darken a position as far as faint holes do.
+        if ((!e.anyHole || !holeClearOfPrint) && !ownPicture)
             confidence = std::min(confidence, ScanReading::certain / 2);
         // Covered, or behind a hidden stretch of the frame: not to be told.
         if (nearFrameGap(positions[i], gaps))
+            confidence = 0;
+        // An open position of another colour than the face shows a table
+        // through a hole, however like the face its grey.
+        if (!punched
+            && std::find(otherColour.begin(), otherColour.end(), positions[i]) != otherColour.end())
             confidence = 0;
         // An open position with a hole beside it: the map may have missed it.
         if (!punched && std::find(astray.begin(), astray.end(), positions[i]) != astray.end())
@@ -435,7 +462,8 @@ ScanReading readCardPicture(const QImage &picture)
         = QTransform::fromTranslate(0.5, 0.5) * QTransform::fromScale(reduction, reduction);
     for (const CardPlacement &card : cards)
         reading.cardsInPicture.push_back(toPicture.map(card.outline()));
-    decideHoles(image, cards.front(), own.has_value(), reading);
+    decideHoles(image, ColourImage::fromImage(picture, reduction), cards.front(), own.has_value(),
+                reading);
     reading.cardToPicture = reading.cardToPicture * toPicture;
     return reading;
 }
