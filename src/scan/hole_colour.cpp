@@ -84,7 +84,6 @@ HoleList positionsOfAnotherColour(const ColourImage &colour, const CardMap &map,
     // Grey levels: the colour of a table, not JPEG's colour noise.
     constexpr float plainly = 12;
     HoleList other;
-    fprintf(stderr, "colour middle %.2f spread %.2f\n", middle, spread);
     for (size_t i = 0; i < positions.size(); ++i) {
         if (differences[i] >= std::max(middle + 6 * spread, plainly))
             other.push_back(positions[i]);
