@@ -30,10 +30,9 @@ struct Evidence
     float otherStray(size_t i) const
     {
         const PositionSample &s = samples[i];
-        const float face = faceFor(s, holesLight);
-        return (holesLight ? (s.lighterFace - s.faceSpread) - s.darkPart
-                           : s.lightPart - s.lighterFace)
-               / std::max(face, 1.0f);
+        const float beyond
+            = holesLight ? beyondRing(s, s.darkPart, false) : beyondRing(s, s.lightPart, true);
+        return beyond / std::max(faceFor(s, holesLight), 1.0f);
     }
     // The patch of a hole's size that looks most like a hole, and the small
     // patch that looks least like one, against the face.
@@ -48,10 +47,9 @@ struct Evidence
     float solidBeyondRing(size_t i) const
     {
         const PositionSample &s = samples[i];
-        const float face = faceFor(s, holesLight);
-        return (holesLight ? s.lightestSolid - s.lighterFace
-                           : (s.lighterFace - s.faceSpread) - s.darkestSolid)
-               / std::max(face, 1.0f);
+        const float beyond = holesLight ? beyondRing(s, s.lightestSolid, true)
+                                        : beyondRing(s, s.darkestSolid, false);
+        return beyond / std::max(faceFor(s, holesLight), 1.0f);
     }
     float gapStray(size_t i) const
     {
@@ -65,8 +63,13 @@ struct Evidence
     float nearGrey(size_t i) const
     {
         const PositionSample &s = samples[i];
-        return holesLight ? s.lightPart - s.lighterFace
-                          : (s.lighterFace - s.faceSpread) - s.darkPart;
+        return holesLight ? beyondRing(s, s.lightPart, true) : beyondRing(s, s.darkPart, false);
+    }
+    // How far `grey` lies beyond the ring around a position, in grey
+    // levels: lighter than its lighter quarter, or darker than its darker.
+    static float beyondRing(const PositionSample &s, float grey, bool lighter)
+    {
+        return lighter ? grey - s.lighterFace : (s.lighterFace - s.faceSpread) - grey;
     }
     float partStray(size_t i) const
     {
