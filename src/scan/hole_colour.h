@@ -10,8 +10,8 @@
 
 // The picture's colour beside its grey: a patterned table can show through
 // a hole in a colour as light as the card's face, which the grey cannot
-// tell from the face. Two differences from the grey, blue and red, each
-// `factor` x `factor` block averaged as the grey is; null for a grey
+// tell from the face. Two differences from the grey, blue and red, at the
+// grey's size (`factor` times smaller than the picture); null for a grey
 // picture.
 struct ColourImage
 {
