@@ -463,7 +463,7 @@ static QImage greyCardPhoto(const HoleList &printed, const std::function<void(QP
     photo.fill(QColor(90, 80, 70));
     QPainter painter(&photo);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(60, 50, 927 * 1.5, 700 * 1.5), card);
+    painter.drawImage(QRectF(60, 50, CardOutline::Width * 1.5, CardOutline::Height * 1.5), card);
     return photo;
 }
 

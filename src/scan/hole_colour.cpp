@@ -37,8 +37,6 @@ namespace {
 float colourDifference(const ColourImage &colour, const CardMap &map, const Hole &hole)
 {
     const QPointF centre = holeCentre(hole);
-    const double holeRadius = HoleGrid::MarkerSize / 2.0;
-    const double discRadius = holeRadius - 2.0, faceRadius = holeRadius + 4.5;
     float discBlue = 0, discRed = 0, faceBlue = 0, faceRed = 0;
     int discCount = 0;
     for (double y = -discRadius; y <= discRadius; y += 1.5) {

@@ -87,10 +87,6 @@ float quantile(std::vector<float> &values, double q)
 PositionSample samplePosition(const GrayImage &image, const CardMap &map, const Hole &hole)
 {
     const QPointF centre = holeCentre(hole);
-    const double holeRadius = HoleGrid::MarkerSize / 2.0;
-    // Two pixels inside the rim: a hole placed a little off still fills it.
-    const double discRadius = holeRadius - 2.0;
-    const double faceRadius = holeRadius + 4.5;
     Grid grid{};
     for (int y = 0; y < gridSide; ++y) {
         for (int x = 0; x < gridSide; ++x)

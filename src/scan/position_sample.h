@@ -43,6 +43,13 @@ inline float faceFor(const PositionSample &s, bool holesLight)
     return holesLight ? s.face : s.lighterFace;
 }
 
+// Card pixels around a position's centre: the disc read for a hole, two
+// pixels inside the rim so that a hole placed a little off still fills
+// it, and the ring of card face around it.
+constexpr double holeRadius = HoleGrid::MarkerSize / 2.0;
+constexpr double discRadius = holeRadius - 2.0;
+constexpr double faceRadius = holeRadius + 4.5;
+
 QPointF holeCentre(const Hole &hole);
 
 PositionSample samplePosition(const GrayImage &image, const CardMap &map, const Hole &hole);
